@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Number text, for reading entries and writing results, independent of the C library's locale.
+
+// Reads the longest leading decimal number of the text: optional sign, digits, optional "." and
+// digits, optional exponent ("E" or "e", optional sign, digits); the rest is ignored. "." is the
+// only decimal point. A text that does not start with a number reads as 0, and one that underflows
+// as 0 of its sign. A number beyond the range of a double gives no value.
+std::optional<double> parseLeadingNumber(std::u16string_view text);
+
+// Formats like the pattern "0.00": at least one digit before the separator, exactly two after,
+// rounded to the nearest hundredth, "-" before a negative value, never a group separator.
+// The value must be finite.
+std::u16string formatHundredths(double value, char16_t decimalSeparator);

@@ -1,0 +1,63 @@
+# Sourced by run.sh and test.sh: installs the Debian packages and locales the build and the tests
+# need, and sets BUILD_DIR. As root it installs what is missing; otherwise it prints the command.
+
+set -euo pipefail
+
+REPO_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD_DIR=${BRENVOLA_BUILD_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/brenvola/build}
+
+PACKAGES=(
+    cmake g++ make pkg-config
+    qt6-base-dev qt6-svg-dev libgl-dev   # the window and its pictures
+    fonts-liberation                     # Liberation Sans: the window's font on Linux
+    libgtest-dev libbenchmark-dev        # tests and benchmarks
+    binutils-mingw-w64-x86-64            # checks the Windows version resource
+    locales                              # the tests run under it_IT.UTF-8 and en_US.UTF-8
+    xvfb xauth                           # a virtual display for machines without one
+)
+LOCALES=(it_IT.UTF-8 en_US.UTF-8)
+
+missing=()
+for package in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+        || missing+=("$package")
+done
+if ((${#missing[@]})); then
+    if [[ $(id -u) -ne 0 ]]; then
+        echo "Mancano dei pacchetti. Installali con:" >&2
+        echo "  sudo apt-get install -y ${missing[*]}" >&2
+        exit 1
+    fi
+    echo "Installo: ${missing[*]}"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+have_locale() { locale -a 2>/dev/null | grep -qix "$(echo "$1" | sed 's/UTF-8/utf8/')"; }
+missing_locales=()
+for name in "${LOCALES[@]}"; do
+    have_locale "$name" || missing_locales+=("$name")
+done
+if ((${#missing_locales[@]})); then
+    if [[ $(id -u) -ne 0 ]]; then
+        echo "Mancano le localizzazioni ${missing_locales[*]}. Generale con:" >&2
+        for name in "${missing_locales[@]}"; do
+            echo "  sudo sed -i 's/^# *\\($name UTF-8\\)/\\1/' /etc/locale.gen" >&2
+        done
+        echo "  sudo locale-gen" >&2
+        exit 1
+    fi
+    for name in "${missing_locales[@]}"; do
+        grep -q "^$name UTF-8" /etc/locale.gen 2>/dev/null \
+            || echo "$name UTF-8" >>/etc/locale.gen
+    done
+    locale-gen >/dev/null
+fi
+
+# configure_and_build <build dir> <extra cmake arguments...>
+configure_and_build() {
+    local dir=$1
+    shift
+    cmake -S "$REPO_DIR" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)"
+}

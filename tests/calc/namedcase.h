@@ -1,0 +1,25 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+// Table cases carry a `name`: it names the generated test and is what a failure prints.
+namespace {
+
+template <typename Case>
+    requires requires(const Case &c) { std::string(c.name); }
+void PrintTo(const Case &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+struct CaseName
+{
+    template <typename Info>
+    std::string operator()(const Info &info) const
+    {
+        return std::string(info.param.name);
+    }
+};
+
+} // namespace

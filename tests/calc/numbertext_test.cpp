@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <bit>
+#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <optional>
+#include <random>
+#include <string>
+
+#include "numbertext.h"
+
+#include "namedcase.h"
+
+namespace {
+
+struct ParseCase
+{
+    const char *name;
+    std::u16string text;
+    std::optional<double> value; // nullopt: beyond the range of a double
+};
+
+const ParseCase parseCases[] = {
+    {"Integer", u"12", 12.0},
+    {"Decimal", u"1.5", 1.5},
+    {"Exponent", u"5E3", 5000.0},
+    {"LowerExponentSigned", u"1e+3", 1000.0},
+    {"NegativeExponent", u"1E-5", 1e-5},
+    {"Minus", u"-5", -5.0},
+    {"Plus", u"+4", 4.0},
+    {"LeadingPoint", u".5", 0.5},
+    {"TrailingPoint", u"5.", 5.0},
+    {"SecondPointIgnored", u"1.2.3", 1.2},
+    {"SecondExponentIgnored", u"1e2e3", 100.0},
+    {"ExponentWithoutDigits", u"1e", 1.0},
+    {"ExponentSignWithoutDigits", u"1e+", 1.0},
+    {"MinusInside", u"1-2", 1.0},
+    {"CommaEndsNumber", u"1,5", 1.0},
+    {"TrailingText", u"12abc", 12.0},
+    {"Empty", u"", 0.0},
+    {"LonePoint", u".", 0.0},
+    {"LoneSign", u"-", 0.0},
+    {"TwoSigns", u"--5", 0.0},
+    {"LoneE", u"e5", 0.0},
+    {"LeadingBlank", u" 12", 0.0},
+    {"InfinityIsNoNumber", u"inf", 0.0},
+    {"NanIsNoNumber", u"nan", 0.0},
+    {"HexIsZeroThenText", u"0x10", 0.0},
+    {"FullWidthDigit", u"\uFF11", 0.0},
+    {"Subnormal", u"1E-310", 1e-310},
+    {"Underflow", u"1E-999", 0.0},
+    {"UnderflowWithLongMantissa", u"0.000000000000001e-400", 0.0},
+    {"UnderflowHugeExponent", u"1e-99999999999999999999999", 0.0},
+    {"ZeroHugeExponent", u"0e99999999999999999999999", 0.0},
+    {"Largest", u"1.7976931348623157E308", std::numeric_limits<double>::max()},
+    {"Overflow", u"1E999", std::nullopt},
+    {"OverflowNegative", u"-1E999", std::nullopt},
+    {"OverflowJustPastMax", u"1.8E308", std::nullopt},
+    {"OverflowFourHundredDigits", std::u16string(400, u'9'), std::nullopt},
+    {"OverflowHugeExponent", u"1e99999999999999999999999", std::nullopt},
+    {"OverflowSmallMantissa", u"0.001e312", std::nullopt},
+    {"MillionDigitsOverflow", std::u16string(1'000'000, u'1'), std::nullopt},
+    {"MillionZerosThenOne", u"0." + std::u16string(1'000'000, u'0') + u"1", 0.0},
+};
+
+class ParseTest : public ::testing::TestWithParam<ParseCase>
+{
+};
+
+void expectParses(const ParseCase &c)
+{
+    const std::optional<double> value = parseLeadingNumber(c.text);
+    if (!c.value) {
+        EXPECT_FALSE(value.has_value()) << *value;
+        return;
+    }
+    ASSERT_TRUE(value.has_value());
+    // Correctly rounded, so the same double as the literal.
+    EXPECT_EQ(*value, *c.value);
+}
+
+TEST_P(ParseTest, ReadsLeadingNumber)
+{
+    expectParses(GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ParseTest, ::testing::ValuesIn(parseCases),
+                         CaseName());
+
+TEST(ParseTest, UnderflowKeepsSign)
+{
+    EXPECT_TRUE(std::signbit(*parseLeadingNumber(u"-1E-999")));
+}
+
+struct FormatCase
+{
+    const char *name;
+    double value;
+    char16_t separator;
+    std::u16string text;
+};
+
+const FormatCase formatCases[] = {
+    {"SampleRb1", 7.818181818181818, u'.', u"7.82"},
+    {"SampleRb1Italian", 7.818181818181818, u',', u"7,82"},
+    {"RoundsUp", 0.0766, u',', u"0,08"},
+    {"LeadingZero", 0.5, u'.', u"0.50"},
+    {"Integer", 20.0, u',', u"20,00"},
+    {"NoGroupSeparator", 22443.27, u',', u"22443,27"},
+    {"Negative", -2.5, u',', u"-2,50"},
+    {"NegativeBelowOneHundredth", -0.001, u'.', u"-0.00"},
+    {"Zero", 0.0, u'.', u"0.00"},
+    {"NegativeZeroHasNoMinus", -0.0, u'.', u"0.00"},
+    {"Tiny", 1e-300, u'.', u"0.00"},
+    {"Huge", 1e20, u'.', u"100000000000000000000.00"},
+};
+
+class FormatTest : public ::testing::TestWithParam<FormatCase>
+{
+};
+
+TEST_P(FormatTest, FormatsTwoDecimals)
+{
+    const FormatCase &c = GetParam();
+    EXPECT_EQ(formatHundredths(c.value, c.separator), c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, FormatTest, ::testing::ValuesIn(formatCases),
+                         CaseName());
+
+TEST(FormatTest, LargestDoubleFits)
+{
+    const std::u16string text = formatHundredths(std::numeric_limits<double>::max(), u'.');
+    EXPECT_EQ(text.size(), 309U + 3U);
+    EXPECT_EQ(text.substr(0, 6), u"179769");
+}
+
+// The conversions take a short path for the numbers a design holds. Whatever the path, they must
+// agree with the standard library's correctly rounded conversions to the last bit.
+TEST(ParseTest, AgreesWithTheStandardConversion)
+{
+    std::mt19937_64 random(20261207);
+    const auto digitsOf = [&](int count) {
+        std::string digits;
+        for (int i = 0; i < count; ++i)
+            digits.push_back(static_cast<char>('0' + random() % 10));
+        return digits;
+    };
+    for (int i = 0; i < 200'000; ++i) {
+        std::string number = (random() % 2) ? "-" : "";
+        number += digitsOf(static_cast<int>(random() % 18));
+        if (random() % 2)
+            number += "." + digitsOf(static_cast<int>(random() % 18));
+        if (number.find_first_of("0123456789") == std::string::npos)
+            number += "0";
+        if (random() % 2)
+            number += "e" + std::to_string(static_cast<int>(random() % 61) - 30);
+        double expected = 0;
+        std::from_chars(number.data(), number.data() + number.size(), expected);
+        const std::optional<double> value = parseLeadingNumber(std::u16string(number.begin(), number.end()));
+        ASSERT_TRUE(value.has_value()) << number;
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(*value), std::bit_cast<std::uint64_t>(expected))
+            << number;
+    }
+}
+
+TEST(FormatTest, AgreesWithTheStandardConversion)
+{
+    std::mt19937_64 random(20261207);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    const auto check = [](double value) {
+        std::array<char, 400> buffer{};
+        const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                             value, std::chars_format::fixed, 2);
+        ASSERT_EQ(ec, std::errc());
+        ASSERT_EQ(formatHundredths(value, u'.'), std::u16string(buffer.data(), end)) << value;
+    };
+    for (int i = 0; i < 200'000; ++i) {
+        check(mantissa(random) * std::pow(10.0, static_cast<int>(random() % 32) - 16));
+        // Exact halves and near-halves of a hundredth: ties, and values just either side.
+        const double tie = (static_cast<double>(random() % 2'000'000) + 0.5) / 100.0;
+        check(tie);
+        check(std::nextafter(tie, 0.0));
+        check(std::nextafter(tie, 1e300));
+        check(static_cast<double>(random() % 1'000'000) / 8.0);
+    }
+}
+
+// Under an Italian C locale, strtod and printf use ","; the conversions here must not change.
+TEST(LocaleTest, ItalianCLocaleChangesNothing)
+{
+    const char *previous = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = previous ? previous : "C";
+    if (!std::setlocale(LC_ALL, "it_IT.UTF-8")) {
+        if (std::getenv("BRENVOLA_REQUIRE_LOCALES"))
+            FAIL() << "the it_IT.UTF-8 locale is not generated";
+        GTEST_SKIP() << "it_IT.UTF-8 is not generated on this machine";
+    }
+    ASSERT_EQ(std::strtod("1.5", nullptr), 1.0) << "the locale is not really Italian";
+    for (const ParseCase &c : parseCases)
+        expectParses(c);
+    for (const FormatCase &c : formatCases)
+        EXPECT_EQ(formatHundredths(c.value, c.separator), c.text) << c.name;
+    std::setlocale(LC_ALL, saved.c_str());
+}
+
+} // namespace
