@@ -58,6 +58,6 @@ fi
 configure_and_build() {
     local dir=$1
     shift
-    cmake -S "$REPO_DIR" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake -S "$REPO_DIR" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENVOLA_BUILD_UI=ON "$@" >/dev/null
     cmake --build "$dir" --parallel "$(nproc)"
 }

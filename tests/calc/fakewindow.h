@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "sampledesign.h"
 #include "switchcalculation.h"
 
 // A window without a toolkit: entry texts and options are set by the test, and every message
@@ -18,10 +19,10 @@ public:
     {
     }
 
-    // The sample design: Vcc 12 V, IL 40 mA, Vi 5 V, hFE 100 and 100, R1 = R2 = 10 kohm, 20 %.
     void fillSample()
     {
-        texts = {u"12", u"40", u"5", u"100", u"100", u"20", u"20", u"10", u"10"};
+        for (const SampleText &sample : sampleDesign)
+            text(sample.entry) = sample.text;
     }
     std::u16string &text(Entry entry) { return texts[static_cast<std::size_t>(entry)]; }
     const std::u16string &result(ResultLabel label) const

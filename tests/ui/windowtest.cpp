@@ -1,0 +1,394 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+
+#include <memory>
+
+#include "application.h"
+#include "circuitpicture.h"
+#include "form1.h"
+#include "messages.h"
+#include "modalboxes.h"
+
+namespace {
+
+const QColor orange(255, 128, 0);
+const QColor white(255, 255, 255);
+
+QString fromView(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        form = std::make_unique<Form1>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+    void window()
+    {
+        QCOMPARE(form->objectName(), QString("Form1"));
+        QCOMPARE(form->windowTitle(), QString("transistor interruttore"));
+        QCOMPARE(form->size(), QSize(1030, 392)); // 15450 x 5880 twips
+        QCOMPARE(form->palette().color(QPalette::Window), orange);
+        QCOMPARE(QCoreApplication::applicationName(), QString("Brenvola"));
+        QCOMPARE(QCoreApplication::applicationVersion(), QString("1.00"));
+        QCOMPARE(form->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly).size(), 40);
+    }
+
+    void control_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<QColor>("background"); // invalid: the toolkit's own colour
+        // Row by row from the top of the window, positions and sizes in twips.
+        const auto row = [](const char *name, const char *kind, const char *text, int left, int top,
+                            int width, int height, QColor background) {
+            QTest::newRow(name) << QString(kind) << QString::fromUtf8(text)
+                                << QRect(left, top, width, height) << background;
+        };
+        const QColor none;
+        row("Option1", "QRadioButton", "Carico con entrambi i pin fuori massa", 7770, 180, 3705, 285, orange);
+        row("Command1", "QPushButton", "Calcola ", 11820, 600, 2415, 375, none);
+        row("Option2", "QRadioButton", "Carico con un pin a massa", 7770, 690, 3135, 315, orange);
+        row("Label1", "QLabel", "Vcc", 7710, 1170, 405, 225, orange);
+        row("Text1", "QLineEdit", "", 8190, 1110, 2025, 375, none);
+        row("Label2", "QLabel", "[V]", 10290, 1170, 315, 255, orange);
+        row("Label3", "QLabel", "IL", 12210, 1170, 255, 225, orange);
+        row("Text2", "QLineEdit", "", 12510, 1110, 2055, 375, none);
+        row("Label4", "QLabel", "[mA]", 14640, 1170, 465, 255, orange);
+        row("Label6", "QLabel", "Vi", 7800, 1740, 315, 225, orange);
+        row("Text3", "QLineEdit", "", 8160, 1680, 2055, 375, none);
+        row("Label5", "QLabel", "[V]", 10320, 1740, 315, 255, orange);
+        row("Label7", "QLabel", "hFE1min", 11640, 1770, 795, 225, orange);
+        row("Text4", "QLineEdit", "", 12510, 1680, 2085, 375, none);
+        row("Label13", "QLabel", "R1", 7800, 2280, 315, 225, orange);
+        row("Text8", "QLineEdit", "", 8160, 2190, 2055, 375, none);
+        row("Label15", "QLabel", "[kohm]", 10350, 2280, 615, 255, orange);
+        row("Label8", "QLabel", "hFE2min", 11640, 2280, 795, 225, orange);
+        row("Text5", "QLineEdit", "", 12510, 2190, 2085, 405, none);
+        row("Label14", "QLabel", "R2", 7800, 2820, 315, 225, orange);
+        row("Text9", "QLineEdit", "", 8160, 2730, 2055, 375, none);
+        row("Label16", "QLabel", "[kohm]", 10380, 2820, 615, 255, orange);
+        row("Label9", "QLabel", "maggiorazione corrente di base  per Q1", 9060, 3300, 3375, 255, orange);
+        row("Text6", "QLineEdit", "", 12540, 3270, 2085, 375, none);
+        row("Label10", "QLabel", "[%]", 14700, 3300, 315, 255, orange);
+        row("Label12", "QLabel", "maggiorazione corrente di base  per Q2", 9060, 3780, 3405, 255, orange);
+        row("Text7", "QLineEdit", "", 12540, 3720, 2085, 375, none);
+        row("Label11", "QLabel", "[%]", 14700, 3780, 315, 255, orange);
+        row("Command2", "QPushButton", "Valori esempio", 8220, 4260, 2115, 375, none);
+        row("Label25", "QLabel", "Ii", 12210, 4380, 195, 225, orange);
+        row("Label23", "QLabel", "", 12540, 4320, 2145, 345, white);
+        row("Label24", "QLabel", "[mA]", 14760, 4350, 465, 255, orange);
+        row("Label18", "QLabel", "Rb1", 7680, 5010, 405, 225, orange);
+        row("Label17", "QLabel", "", 8160, 4950, 2175, 375, white);
+        row("Label19", "QLabel", "[kohm]", 10500, 5010, 615, 255, orange);
+        row("Label21", "QLabel", "Rb2", 12090, 4980, 405, 225, orange);
+        row("Label20", "QLabel", "", 12540, 4890, 2175, 375, white);
+        row("Label22", "QLabel", "[kohm]", 14760, 4950, 615, 255, orange);
+        row("Picture1", "CircuitPicture", "", 210, 360, 5025, 5115, QColor(255, 192, 128));
+        row("Picture2", "CircuitPicture", "", 210, 390, 7155, 5055, none);
+    }
+
+    void control()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, text);
+        QFETCH(QRect, twips);
+        QFETCH(QColor, background);
+
+        QWidget *widget = form->findChild<QWidget *>(QTest::currentDataTag());
+        QVERIFY(widget);
+        QCOMPARE(widget->metaObject()->className(), kind);
+        QCOMPARE(widget->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15,
+                                           twips.height() / 15));
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
+            QCOMPARE(label->text(), text);
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+            const bool result = background == white;
+            QCOMPARE(label->frameShape(), result ? QFrame::Box : QFrame::NoFrame);
+            QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask,
+                     result ? Qt::AlignRight : Qt::AlignLeft);
+        } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            QCOMPARE(button->text(), text);
+        } else if (auto *entry = qobject_cast<QLineEdit *>(widget)) {
+            QCOMPARE(entry->text(), QString());
+        }
+
+        // The colour the user sees, just inside the bottom-right corner of the control.
+        if (background == QColor(255, 192, 128)) {
+            QCOMPARE(widget->palette().color(QPalette::Window), background);
+            QVERIFY(widget->autoFillBackground());
+        } else if (background.isValid()) {
+            form->findChild<QWidget *>("Picture2")->show(); // every control in view
+            for (QWidget *hidden : form->findChildren<QWidget *>())
+                hidden->show();
+            const QImage shot = form->grab().toImage();
+            const int inset = background == white ? 3 : 1;
+            const QPoint corner = widget->geometry().bottomRight() - QPoint(inset, inset);
+            QCOMPARE(shot.pixelColor(corner * shot.devicePixelRatio()), background);
+        }
+    }
+
+    // Every caption fits its control in the font the window really uses.
+    void captionsFit()
+    {
+        QCOMPARE(QFontInfo(form->font()).family(), QString("Liberation Sans"));
+        int checked = 0;
+        for (QWidget *widget : form->findChildren<QWidget *>()) {
+            const QSize room = widget->size();
+            QSize needed;
+            if (auto *label = qobject_cast<QLabel *>(widget)) {
+                if (label->text().isEmpty())
+                    continue;
+                const QFontMetrics metrics(label->font());
+                needed = QSize(metrics.horizontalAdvance(label->text()), metrics.height());
+            } else if (qobject_cast<QAbstractButton *>(widget)) {
+                needed = widget->sizeHint();
+                if (qobject_cast<QPushButton *>(widget)) {
+                    // A push button's hint has a floor of its own; the caption is what must fit.
+                    QStyleOptionButton option;
+                    option.initFrom(widget);
+                    const QFontMetrics metrics(widget->font());
+                    needed = widget->style()->sizeFromContents(
+                        QStyle::CT_PushButton, &option,
+                        QSize(metrics.horizontalAdvance(static_cast<QPushButton *>(widget)->text()),
+                              metrics.height()),
+                        widget);
+                }
+            } else {
+                continue;
+            }
+            ++checked;
+            QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+                     qPrintable(QString("%1 needs %2 x %3, has %4 x %5")
+                                    .arg(widget->objectName())
+                                    .arg(needed.width()).arg(needed.height())
+                                    .arg(room.width()).arg(room.height())));
+        }
+        QCOMPARE(checked, 4 + 22); // option and push buttons, static labels
+    }
+
+    void fonts()
+    {
+        for (QWidget *widget : form->findChildren<QWidget *>()) {
+            const QFont font = widget->font();
+            QCOMPARE(font.family(), QString("MS Sans Serif"));
+            QCOMPARE(font.pointSizeF(), 8.25);
+            const bool picture = qobject_cast<CircuitPicture *>(widget) != nullptr;
+            QCOMPARE(font.weight(), picture ? QFont::Normal : QFont::Bold);
+            QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
+        }
+    }
+
+    void focusAtOpening()
+    {
+        QCOMPARE(QApplication::focusWidget(), form->findChild<QWidget *>("Picture1"));
+    }
+
+    void tabChainInOneTransistorLayout()
+    {
+        QStringList visited;
+        for (int i = 0; i < 9; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, QStringList({"Command1", "Text2", "Text3", "Text4", "Text6", "Text8",
+                                       "Command2", "Option1", "Picture1"}));
+    }
+
+    // Enter and Escape reach a push button only when it has the focus.
+    void enterClicksOnlyTheFocusedButton()
+    {
+        ModalBoxes boxes;
+        auto *text2 = form->findChild<QLineEdit *>("Text2");
+        text2->setFocus();
+        QCOMPARE(boxes.during([&] { QTest::keyClick(text2, Qt::Key_Return); }).size(), 0U);
+        QCOMPARE(boxes.during([&] { QTest::keyClick(text2, Qt::Key_Escape); }).size(), 0U);
+        QVERIFY(form->isVisible());
+
+        auto *command1 = form->findChild<QPushButton *>("Command1");
+        command1->setFocus();
+        QCOMPARE(boxes.during([&] { QTest::keyClick(command1, Qt::Key_Escape); }).size(), 0U);
+        const std::vector<SeenBox> seen = boxes.during([&] { QTest::keyClick(command1, Qt::Key_Return); });
+        QCOMPARE(seen.size(), 1U); // the press ran and stopped at the empty IL
+    }
+
+    void messageBoxOfAnEmptyEntry()
+    {
+        ModalBoxes boxes;
+        const std::vector<SeenBox> seen = boxes.during(
+            [&] { QTest::mouseClick(form->findChild<QPushButton *>("Command1"), Qt::LeftButton); });
+        QCOMPARE(seen.size(), 1U);
+        QCOMPARE(seen[0].caption, QString("Brenvola"));
+        QCOMPARE(seen[0].text, fromView(Messages::forEntry(Entry::Text2).vuoto));
+        QCOMPARE(seen[0].text, QString("Hai dimenticato di scrivere la corrente nel carico IL"));
+        QCOMPARE(seen[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(seen[0].icon, QMessageBox::NoIcon);
+        QCOMPARE(seen[0].textFormat, Qt::PlainText);
+        QCOMPARE(seen[0].modality, Qt::ApplicationModal);
+        QCOMPARE(form->findChild<QLabel *>("Label17")->text(), QString());
+    }
+
+    void typedSampleDesign_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("rb1");
+        QTest::addColumn<QString>("rb2");
+        QTest::addColumn<QString>("ii");
+        // Ib1 = 1.2 * 40 / 100 = 0.48 mA; Ii = 0.7 / 10 + 0.48 = 0.55 mA; Rb1 = 4.3 / 0.55 kohm
+        QTest::newRow("one transistor") << "Option1" << "7.82" << "" << "0.55";
+        // Rb1 = 11 / 0.55 = 20 kohm; Ib2 = 0.55 * 1.2 / 100; Ii = 0.0766 mA; Rb2 = 4.3 / 0.0766
+        QTest::newRow("two transistors") << "Option2" << "20.00" << "56.14" << "0.08";
+    }
+
+    void typedSampleDesign()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, rb1);
+        QFETCH(QString, rb2);
+        QFETCH(QString, ii);
+        form->findChild<QRadioButton *>(option)->setChecked(true);
+        const std::pair<const char *, const char *> typed[] = {
+            {"Text1", "12"}, {"Text2", "40"}, {"Text3", "5"}, {"Text4", "100"}, {"Text5", "100"},
+            {"Text6", "20"}, {"Text7", "20"}, {"Text8", "10"}, {"Text9", "10"}};
+        for (const auto &[name, text] : typed)
+            QTest::keyClicks(form->findChild<QLineEdit *>(name), text);
+
+        ModalBoxes boxes;
+        const std::vector<SeenBox> seen = boxes.during(
+            [&] { QTest::mouseClick(form->findChild<QPushButton *>("Command1"), Qt::LeftButton); });
+        QCOMPARE(seen.size(), 0U);
+        auto *label17 = form->findChild<QLabel *>("Label17");
+        QCOMPARE(label17->text(), rb1);
+        QCOMPARE(form->findChild<QLabel *>("Label20")->text(), rb2);
+        QCOMPARE(form->findChild<QLabel *>("Label23")->text(), ii);
+
+        // A screen reader hears the value and what it is.
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(label17);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), rb1);
+        QCOMPARE(accessible->text(QAccessible::Description), QString("Rb1 [kohm]"));
+    }
+
+    void accessibleNamesOfEntries_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Text1") << "Vcc [V]";
+        QTest::newRow("Text2") << "IL [mA]";
+        QTest::newRow("Text3") << "Vi [V]";
+        QTest::newRow("Text4") << "hFE1min";
+        QTest::newRow("Text5") << "hFE2min";
+        QTest::newRow("Text6") << "maggiorazione corrente di base  per Q1 [%]";
+        QTest::newRow("Text7") << "maggiorazione corrente di base  per Q2 [%]";
+        QTest::newRow("Text8") << "R1 [kohm]";
+        QTest::newRow("Text9") << "R2 [kohm]";
+    }
+
+    void accessibleNamesOfEntries()
+    {
+        QFETCH(QString, name);
+        auto *entry = form->findChild<QLineEdit *>(QTest::currentDataTag());
+        QCOMPARE(QAccessible::queryAccessibleInterface(entry)->text(QAccessible::Name), name);
+    }
+
+    void resultDescriptions()
+    {
+        QCOMPARE(form->findChild<QLabel *>("Label20")->accessibleDescription(), QString("Rb2 [kohm]"));
+        QCOMPARE(form->findChild<QLabel *>("Label23")->accessibleDescription(), QString("Ii [mA]"));
+    }
+
+    // Both drawings: their own size, greyscale, framed, larger than their box.
+    void pictures_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("Picture1") << QSize(340, 348);
+        QTest::newRow("Picture2") << QSize(492, 340);
+    }
+
+    void pictures()
+    {
+        QFETCH(QSize, size);
+        auto *picture = form->findChild<CircuitPicture *>(QTest::currentDataTag());
+        QCOMPARE(picture->drawingSize(), size);
+        QVERIFY(picture->width() < size.width() && picture->height() < size.height());
+        QCOMPARE(picture->focusPolicy(), Qt::StrongFocus);
+        picture->show();
+        const QImage shot = picture->grab().toImage();
+        int dark = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                QVERIFY2(c.red() == c.green() && c.green() == c.blue(),
+                         qPrintable(QString("colour at %1,%2").arg(x).arg(y)));
+                dark += c.red() < 128;
+            }
+        // The frame's top and left edges are in the box; its right and bottom ones are cut off.
+        QCOMPARE(shot.pixelColor(0, shot.height() / 2), QColor(Qt::black));
+        QCOMPARE(shot.pixelColor(shot.width() / 2, 0), QColor(Qt::black));
+        QCOMPARE(shot.pixelColor(shot.width() - 1, shot.height() / 2), QColor(Qt::white));
+        QVERIFY2(dark > 2000, "the circuit is drawn"); // frame alone: about 700 pixels
+    }
+
+    void icon()
+    {
+        const QIcon icon = QApplication::windowIcon();
+        QVERIFY(!icon.isNull());
+        const QImage image = icon.pixmap(QSize(32, 32), 1.0).toImage();
+        QCOMPARE(image.size(), QSize(32, 32));
+        QCOMPARE(image.pixelColor(0, 0), QColor(31, 2, 0));  // the ground
+        QCOMPARE(image.pixelColor(4, 16), QColor(255, 41, 31)); // the base lead
+        QVERIFY(!image.hasAlphaChannel() || image.pixelColor(31, 31).alpha() == 255);
+        QCOMPARE(form->windowIcon().cacheKey(), icon.cacheKey());
+    }
+
+    // Controls keep their place whatever the window's size; an enlarged window shows orange.
+    void resizing()
+    {
+        auto *text2 = form->findChild<QLineEdit *>("Text2");
+        const QRect place = text2->geometry();
+        form->resize(1400, 600);
+        QTRY_COMPARE(form->size(), QSize(1400, 600));
+        QCOMPARE(text2->geometry(), place);
+        const QImage shot = form->grab().toImage();
+        QCOMPARE(shot.pixelColor(QPoint(1300, 500) * shot.devicePixelRatio()), orange);
+        form->resize(600, 300);
+        QTRY_COMPARE(form->size(), QSize(600, 300));
+        QCOMPARE(text2->geometry(), place);
+    }
+
+private:
+    std::unique_ptr<Form1> form;
+};
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    setUpApplication();
+    WindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "windowtest.moc"

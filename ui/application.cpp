@@ -1,0 +1,60 @@
+#include "application.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+
+#include "brenvolaversion.h"
+
+namespace {
+
+const QString windowFamily = QStringLiteral("MS Sans Serif");
+
+QFont windowFont(QFont::Weight weight)
+{
+    QFont font(windowFamily);
+    font.setPointSizeF(8.25);
+    font.setWeight(weight);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    return font;
+}
+
+} // namespace
+
+void setUpApplication()
+{
+    QCoreApplication::setApplicationName(QString::fromUtf8(Brenvola::applicationName));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(Brenvola::applicationVersion));
+    QGuiApplication::setDesktopFileName(QStringLiteral("brenvola"));
+    QFont::insertSubstitutions(windowFamily, {QStringLiteral("Liberation Sans"),
+                                              QStringLiteral("Arimo"), QStringLiteral("Arial")});
+    QApplication::setWindowIcon(applicationIcon());
+}
+
+QFont controlFont()
+{
+    return windowFont(QFont::Bold);
+}
+
+QFont pictureFont()
+{
+    return windowFont(QFont::Normal);
+}
+
+QIcon applicationIcon()
+{
+    // Drawn for 32 x 32; the other sizes serve panels and high-density screens.
+    QSvgRenderer renderer(QStringLiteral(":/icon/brenvola.svg"));
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128}) {
+        QPixmap pixmap(size, size);
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}

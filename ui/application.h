@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QFont>
+#include <QIcon>
+
+// What every process that opens the window sets up first: the application's name and version,
+// its icon, and the fonts of the window.
+void setUpApplication();
+
+// "MS Sans Serif" 8.25 pt, bold for the controls, regular for the picture boxes. Where that family
+// is missing, Liberation Sans stands in: it has Arial's metrics, as close as a free face gets.
+QFont controlFont();
+QFont pictureFont();
+
+QIcon applicationIcon();

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QSvgRenderer>
+#include <QWidget>
+
+// A picture box: shows a drawing unscaled from its top-left corner, cut off by the box's edges.
+// It takes the keyboard focus, although it shows no text.
+class CircuitPicture : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CircuitPicture(const QString &drawing, QWidget *parent = nullptr);
+
+    // The drawing's own size in device-independent pixels.
+    QSize drawingSize() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QSvgRenderer renderer_;
+};

@@ -1,0 +1,250 @@
+#include "form1.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <vector>
+
+#include "application.h"
+#include "circuitpicture.h"
+#include "controltable.h"
+#include "messagebox.h"
+#include "sampledesign.h"
+
+namespace {
+
+using ControlTable::Background;
+using ControlTable::Control;
+using ControlTable::Kind;
+
+const QColor orange(255, 128, 0);
+const QColor lightOrange(255, 192, 128);
+const QColor white(255, 255, 255);
+
+// The controls that only the two-transistor circuit uses, in the order the layout steps set them.
+constexpr std::array twoTransistorControls{"Text1",   "Label1",  "Label2",  "Text9",   "Label14",
+                                           "Label16", "Text5",   "Label8",  "Text7",   "Label12",
+                                           "Label11", "Label20", "Label21", "Label22"};
+
+constexpr std::array<const char *, entryCount> entryNames{
+    "Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9"};
+constexpr std::array<const char *, 3> resultNames{"Label17", "Label20", "Label23"};
+
+QString textOf(const Control &row)
+{
+    return QString::fromUtf16(row.text);
+}
+
+QRect pixels(const Control &row)
+{
+    constexpr int k = ControlTable::twipsPerPixel;
+    return {row.left / k, row.top / k, row.width / k, row.height / k};
+}
+
+void fillBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QWidget *createControl(const Control &row, QWidget *parent)
+{
+    switch (row.kind) {
+    case Kind::OptionButton:
+        return new QRadioButton(textOf(row), parent);
+    case Kind::PushButton: {
+        auto *button = new QPushButton(textOf(row), parent);
+        // Enter clicks the button that has the focus; the window has no default button.
+        button->setAutoDefault(true);
+        return button;
+    }
+    case Kind::Label: {
+        auto *label = new QLabel(textOf(row), parent);
+        label->setTextFormat(Qt::PlainText); // keeps the double blanks of the margin captions
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    case Kind::EntryField:
+        return new QLineEdit(parent);
+    case Kind::ResultLabel: {
+        auto *label = new QLabel(parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setLineWidth(1);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setMargin(1);
+        return label;
+    }
+    case Kind::PictureBox: {
+        const QString drawing = QStringLiteral(":/pictures/%1.svg").arg(QString::fromLatin1(row.name).toLower());
+        auto *picture = new CircuitPicture(drawing, parent);
+        picture->setFont(pictureFont());
+        return picture;
+    }
+    }
+    return nullptr;
+}
+
+// "Vcc [V]": the caption of a field and its unit, for assistive tools.
+QString captionAndUnit(const Control &row)
+{
+    QString text = textOf(ControlTable::control(row.caption));
+    if (row.unit)
+        text += u' ' + textOf(ControlTable::control(row.unit));
+    return text;
+}
+
+} // namespace
+
+Form1::Form1(QWidget *parent) : QWidget(parent)
+{
+    setObjectName("Form1");
+    setWindowTitle(QStringLiteral("transistor interruttore"));
+    setFont(controlFont());
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, orange);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    resize(ControlTable::clientWidth / ControlTable::twipsPerPixel,
+           ControlTable::clientHeight / ControlTable::twipsPerPixel);
+
+    createControls();
+    setKeyboardOrder();
+    connectControls();
+    load();
+}
+
+void Form1::createControls()
+{
+    for (const Control &row : ControlTable::controls()) {
+        QWidget *widget = createControl(row, this);
+        widget->setObjectName(QString::fromLatin1(row.name));
+        widget->setGeometry(pixels(row));
+        if (row.background == Background::White)
+            fillBackground(widget, white);
+        else if (row.background == Background::LightOrange)
+            fillBackground(widget, lightOrange);
+        if (row.kind == Kind::EntryField)
+            widget->setAccessibleName(captionAndUnit(row));
+        else if (row.kind == Kind::ResultLabel)
+            widget->setAccessibleDescription(captionAndUnit(row));
+    }
+    picture1_ = findChild<CircuitPicture *>("Picture1");
+    picture2_ = findChild<CircuitPicture *>("Picture2");
+    picture1_->setAccessibleName(QStringLiteral("Schema: carico con entrambi i pin fuori massa"));
+    picture2_->setAccessibleName(QStringLiteral("Schema: carico con un pin a massa"));
+    option1_ = findChild<QRadioButton *>("Option1");
+    option2_ = findChild<QRadioButton *>("Option2");
+    command1_ = findChild<QPushButton *>("Command1");
+    command2_ = findChild<QPushButton *>("Command2");
+    for (std::size_t i = 0; i < entryCount; ++i)
+        entries_[i] = findChild<QLineEdit *>(entryNames[i]);
+    for (std::size_t i = 0; i < results_.size(); ++i)
+        results_[i] = findChild<QLabel *>(resultNames[i]);
+
+    option1_->setChecked(true);
+    picture1_->setFocus();
+}
+
+void Form1::setKeyboardOrder()
+{
+    std::vector<const Control *> focusable;
+    for (const Control &row : ControlTable::controls())
+        if (row.kind != Kind::Label && row.kind != Kind::ResultLabel)
+            focusable.push_back(&row);
+    std::ranges::sort(focusable, {}, &Control::tabIndex);
+    for (std::size_t i = 1; i < focusable.size(); ++i)
+        setTabOrder(findChild<QWidget *>(focusable[i - 1]->name),
+                    findChild<QWidget *>(focusable[i]->name));
+}
+
+void Form1::connectControls()
+{
+    connect(option1_, &QRadioButton::toggled, this, &Form1::selectOneTransistor);
+    connect(option2_, &QRadioButton::toggled, this, &Form1::selectTwoTransistors);
+    connect(command1_, &QPushButton::clicked, this, &Form1::calcola);
+    connect(command2_, &QPushButton::clicked, this, &Form1::fillSampleValues);
+}
+
+void Form1::load()
+{
+    selectOneTransistor();
+}
+
+void Form1::selectOneTransistor()
+{
+    if (!option1_->isChecked())
+        return;
+    picture2_->hide();
+    picture1_->show();
+    setVisibleInOrder(false);
+}
+
+void Form1::selectTwoTransistors()
+{
+    if (!option2_->isChecked())
+        return;
+    picture2_->show();
+    picture1_->hide();
+    setVisibleInOrder(true);
+}
+
+void Form1::setVisibleInOrder(bool visible)
+{
+    for (const char *name : twoTransistorControls)
+        findChild<QWidget *>(name)->setVisible(visible);
+}
+
+void Form1::calcola()
+{
+    pressCalcola(variables_, module1_, *this);
+}
+
+void Form1::fillSampleValues()
+{
+    for (const SampleText &sample : sampleDesign)
+        entry(sample.entry)->setText(QString::fromUtf16(sample.text.data(),
+                                                        static_cast<qsizetype>(sample.text.size())));
+}
+
+bool Form1::option1() const
+{
+    return option1_->isChecked();
+}
+
+bool Form1::option2() const
+{
+    return option2_->isChecked();
+}
+
+QLineEdit *Form1::entry(Entry entry) const
+{
+    return entries_[static_cast<std::size_t>(entry)];
+}
+
+std::u16string Form1::entryText(Entry entry) const
+{
+    return this->entry(entry)->text().toStdU16String();
+}
+
+void Form1::setResult(ResultLabel label, std::u16string_view caption)
+{
+    results_[static_cast<std::size_t>(label)]->setText(
+        QString::fromUtf16(caption.data(), static_cast<qsizetype>(caption.size())));
+}
+
+void Form1::showMessage(std::u16string_view message)
+{
+    showMessageBox(this, QString::fromUtf16(message.data(), static_cast<qsizetype>(message.size())));
+}
+
+char16_t Form1::decimalSeparator() const
+{
+    return QLocale().decimalPoint().front().unicode();
+}

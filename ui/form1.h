@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+#include "module1.h"
+#include "switchcalculation.h"
+
+class CircuitPicture;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The window: every control at its place, the circuit selection, the sample values and
+// "Calcola ". It only moves data between its controls and the calculation.
+class Form1 : public QWidget, private SwitchWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget *parent = nullptr);
+
+private:
+    // Building steps.
+    void createControls();
+    void setKeyboardOrder();
+    void connectControls();
+
+    // Reactions.
+    void load();
+    void selectOneTransistor();
+    void selectTwoTransistors();
+    void calcola();
+    void fillSampleValues();
+
+    // What the calculation sees of the window.
+    bool option1() const override;
+    bool option2() const override;
+    std::u16string entryText(Entry entry) const override;
+    void setResult(ResultLabel label, std::u16string_view caption) override;
+    void showMessage(std::u16string_view message) override;
+    char16_t decimalSeparator() const override;
+
+    void setVisibleInOrder(bool visible);
+    QLineEdit *entry(Entry entry) const;
+
+    QRadioButton *option1_ = nullptr;
+    QRadioButton *option2_ = nullptr;
+    QPushButton *command1_ = nullptr;
+    QPushButton *command2_ = nullptr;
+    CircuitPicture *picture1_ = nullptr;
+    CircuitPicture *picture2_ = nullptr;
+    std::array<QLineEdit *, entryCount> entries_{};
+    std::array<QLabel *, 3> results_{};
+
+    FormVariables variables_;
+    Module1 module1_;
+};
