@@ -1,0 +1,334 @@
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <map>
+#include <memory>
+
+#include "application.h"
+#include "form1.h"
+#include "messages.h"
+#include "modalboxes.h"
+
+namespace {
+
+QString fromView(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The controls that only the two-transistor layout shows.
+const QStringList twoTransistorOnly{"Picture2", "Text1",   "Label1",  "Label2",  "Text9",  "Label14",
+                                    "Label16",  "Text5",   "Label8",  "Text7",   "Label12", "Label11",
+                                    "Label20",  "Label21", "Label22"};
+
+} // namespace
+
+// The whole window driven as a user drives it: clicks, typing, Tab, message boxes read and closed.
+class EndToEndTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        const QString locale = QLocale().name();
+        QVERIFY2(locale == "it_IT" || locale == "en_US",
+                 qPrintable("run under it_IT.UTF-8 or en_US.UTF-8, not " + locale));
+        separator = locale == "it_IT" ? "," : ".";
+    }
+
+    void init()
+    {
+        form = std::make_unique<Form1>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+    void opensInTheOneTransistorLayout()
+    {
+        QVERIFY(radio("Option1")->isChecked());
+        QVERIFY(!radio("Option2")->isChecked());
+        expectLayout(oneTransistor);
+        for (QLineEdit *entry : form->findChildren<QLineEdit *>())
+            QCOMPARE(entry->text(), QString());
+        QCOMPARE(label("Label17")->text(), QString());
+        QCOMPARE(label("Label23")->text(), QString());
+    }
+
+    void switchingThereAndBackKeepsTextsAndResults()
+    {
+        const std::map<QString, QVisibility> opening = visibility();
+        click("Command2");
+        const std::vector<SeenBox> seen = pressCalcola();
+        QCOMPARE(seen.size(), 0U);
+        type("Text2", "123");
+
+        click("Option2");
+        expectLayout(twoTransistors);
+        type("Text9", "4.7");
+        click("Option1");
+        QCOMPARE(visibility(), opening);
+
+        click("Option2");
+        QCOMPARE(entry("Text1")->text(), QString("12"));
+        QCOMPARE(entry("Text9")->text(), QString("104.7"));
+        QCOMPARE(entry("Text2")->text(), QString("40123"));
+        QCOMPARE(label("Label17")->text(), number("7.82"));
+        QCOMPARE(label("Label23")->text(), number("0.55"));
+    }
+
+    void clickingTheSelectedOptionChangesNothing_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<bool>("two");
+        QTest::newRow("Option1") << "Option1" << false;
+        QTest::newRow("Option2") << "Option2" << true;
+    }
+
+    void clickingTheSelectedOptionChangesNothing()
+    {
+        QFETCH(QString, option);
+        QFETCH(bool, two);
+        click(option);
+        const std::map<QString, QVisibility> before = visibility();
+        click(option);
+        click(option);
+        QCOMPARE(visibility(), before);
+        expectLayout(two ? twoTransistors : oneTransistor);
+    }
+
+    void arrowKeysSelectTheOtherCircuit()
+    {
+        radio("Option1")->setFocus();
+        QTest::keyClick(radio("Option1"), Qt::Key_Down);
+        QVERIFY(radio("Option2")->isChecked());
+        expectLayout(twoTransistors);
+        QTest::keyClick(radio("Option2"), Qt::Key_Up);
+        QVERIFY(radio("Option1")->isChecked());
+        expectLayout(oneTransistor);
+    }
+
+    void sampleValuesFillHiddenFieldsAndNothingElse()
+    {
+        click("Command2");
+        pressCalcola();
+        type("Text2", "4,x");
+        type("Text6", "abc");
+        click("Command2");
+        QCOMPARE(entry("Text2")->text(), QString("40"));
+        QCOMPARE(entry("Text6")->text(), QString("20"));
+        QCOMPARE(label("Label17")->text(), number("7.82"));
+        QVERIFY(radio("Option1")->isChecked());
+        expectLayout(oneTransistor);
+
+        click("Option2");
+        const std::pair<const char *, const char *> hidden[] = {
+            {"Text1", "12"}, {"Text5", "100"}, {"Text9", "10"}, {"Text7", "20"}};
+        for (const auto &[name, text] : hidden)
+            QCOMPARE(entry(name)->text(), QString(text));
+    }
+
+    void sampleDesignInBothLayouts_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("rb1");
+        QTest::addColumn<QString>("rb2");
+        QTest::addColumn<QString>("ii");
+        // Ib1 = 0.48 mA, Ii = 0.07 + 0.48 = 0.55 mA, Rb1 = 4.3 / 0.55 = 7.818 kohm
+        QTest::newRow("one transistor") << "Option1" << "7.82" << "" << "0.55";
+        // Rb1 = 11 / 0.55 = 20 kohm, Ii = 0.07 + 0.0066 = 0.0766 mA, Rb2 = 4.3 / 0.0766 kohm
+        QTest::newRow("two transistors") << "Option2" << "20.00" << "56.14" << "0.08";
+    }
+
+    void sampleDesignInBothLayouts()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, rb1);
+        QFETCH(QString, rb2);
+        QFETCH(QString, ii);
+        click(option);
+        click("Command2");
+        QCOMPARE(pressCalcola().size(), 0U);
+        QCOMPARE(label("Label17")->text(), number(rb1));
+        QCOMPARE(label("Label20")->text(), number(rb2));
+        QCOMPARE(label("Label23")->text(), number(ii));
+    }
+
+    void oneTransistorPressKeepsTheOlderRb2()
+    {
+        click("Option2");
+        click("Command2");
+        pressCalcola();
+        click("Option1");
+        QVERIFY(!label("Label20")->isVisible());
+        // The Rb1 and Ii of the two-transistor press stay in view until the next press.
+        QCOMPARE(label("Label17")->text(), number("20.00"));
+        QCOMPARE(label("Label23")->text(), number("0.08"));
+
+        entry("Text2")->clear();
+        type("Text2", "400");
+        const std::vector<SeenBox> seen = pressCalcola();
+        QCOMPARE(seen.size(), 1U); // Ii = 0.07 + 4.8 = 4.87 mA
+        QCOMPARE(seen[0].text, fromView(Messages::correnteIngresso));
+        QCOMPARE(label("Label17")->text(), number("0.88"));
+        QCOMPARE(label("Label23")->text(), number("4.87"));
+
+        click("Option2");
+        QCOMPARE(label("Label20")->text(), number("56.14"));
+    }
+
+    // The press decides from the selected option, not from what is visible.
+    void emptySupplyStopsOnlyTheTwoTransistorPress()
+    {
+        click("Command2");
+        click("Option2");
+        entry("Text1")->clear();
+        std::vector<SeenBox> seen = pressCalcola();
+        QCOMPARE(seen.size(), 1U);
+        QCOMPARE(seen[0].text, fromView(Messages::forEntry(Entry::Text1).vuoto));
+        QCOMPARE(label("Label17")->text(), QString());
+
+        click("Option1");
+        QCOMPARE(pressCalcola().size(), 0U);
+        QCOMPARE(label("Label17")->text(), number("7.82"));
+    }
+
+    // A comma is not a decimal point here, whatever the locale shows.
+    void decimalCommaIsRejected()
+    {
+        click("Command2");
+        entry("Text2")->clear();
+        type("Text2", "1,5");
+        const std::vector<SeenBox> seen = pressCalcola();
+        QCOMPARE(seen.size(), 1U);
+        QCOMPARE(seen[0].caption, QString("Brenvola"));
+        QCOMPARE(seen[0].text, fromView(Messages::forEntry(Entry::Text2).errore));
+        QCOMPARE(label("Label17")->text(), QString());
+    }
+
+    void tabOrder_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("chain");
+        // Tab skips hidden controls and passes only through the selected option button.
+        QTest::newRow("one transistor")
+            << "Option1"
+            << QStringList{"Picture1", "Command1", "Text2", "Text3", "Text4", "Text6",
+                           "Text8",    "Command2", "Option1", "Picture1"};
+        QTest::newRow("two transistors")
+            << "Option2"
+            << QStringList{"Picture2", "Command1", "Text1", "Text2",   "Text3",   "Text4",
+                           "Text6",    "Text7",    "Text8", "Text9",   "Command2", "Option2",
+                           "Text5",    "Picture2"};
+    }
+
+    void tabOrder()
+    {
+        QFETCH(QString, option);
+        QFETCH(QStringList, chain);
+        click(option);
+        form->findChild<QWidget *>(chain.front())->setFocus();
+        QStringList visited{QApplication::focusWidget()->objectName()};
+        for (qsizetype i = 1; i < chain.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, chain);
+    }
+
+    // Fields filled from the keyboard alone, moving on with Tab.
+    void typingWithTabFromFieldToField()
+    {
+        click("Option2");
+        form->findChild<QWidget *>("Picture2")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // Command1
+        const char *texts[] = {"12", "40", "5", "100", "20", "20", "10", "10"}; // Text1..Text9 but 5
+        for (const char *text : texts) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClicks(QApplication::focusWidget(), text);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // Command2
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // Option2
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // Text5
+        QTest::keyClicks(QApplication::focusWidget(), "100");
+        QCOMPARE(QApplication::focusWidget(), entry("Text5"));
+
+        std::vector<SeenBox> seen;
+        ModalBoxes boxes;
+        auto *command1 = form->findChild<QPushButton *>("Command1");
+        command1->setFocus();
+        seen = boxes.during([&] { QTest::keyClick(command1, Qt::Key_Space); });
+        QCOMPARE(seen.size(), 0U);
+        QCOMPARE(label("Label20")->text(), number("56.14"));
+    }
+
+private:
+    using QVisibility = bool;
+    enum Layout { oneTransistor, twoTransistors };
+
+    QLineEdit *entry(const QString &name) const { return form->findChild<QLineEdit *>(name); }
+    QLabel *label(const QString &name) const { return form->findChild<QLabel *>(name); }
+    QRadioButton *radio(const QString &name) const { return form->findChild<QRadioButton *>(name); }
+
+    void click(const QString &name)
+    {
+        auto *button = form->findChild<QAbstractButton *>(name);
+        QVERIFY(button && button->isVisible());
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    }
+    void type(const QString &name, const QString &text)
+    {
+        QLineEdit *field = entry(name);
+        field->setFocus();
+        field->end(false);
+        QTest::keyClicks(field, text);
+    }
+    std::vector<SeenBox> pressCalcola()
+    {
+        ModalBoxes boxes;
+        return boxes.during([this] { click("Command1"); });
+    }
+    QString number(QString text) const { return text.replace('.', separator); }
+
+    std::map<QString, QVisibility> visibility() const
+    {
+        std::map<QString, QVisibility> shown;
+        for (QWidget *widget : form->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+            shown[widget->objectName()] = widget->isVisible();
+        return shown;
+    }
+    void expectLayout(Layout layout) const
+    {
+        const std::map<QString, QVisibility> shown = visibility();
+        QCOMPARE(shown.size(), std::size_t{40});
+        for (const auto &[name, visible] : shown) {
+            bool expected = !twoTransistorOnly.contains(name);
+            if (name == "Picture1")
+                expected = layout == oneTransistor;
+            else if (twoTransistorOnly.contains(name))
+                expected = layout == twoTransistors;
+            QVERIFY2(visible == expected, qPrintable(name + (visible ? " shown" : " hidden")));
+        }
+    }
+
+    std::unique_ptr<Form1> form;
+    QString separator;
+};
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    setUpApplication();
+    EndToEndTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "endtoendtest.moc"
