@@ -5,6 +5,7 @@
 namespace Messages {
 namespace {
 
+// clang-format off
 #define HINT u". Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3"
 #define RANGE u" è troppo grande per essere usato nel calcolo. Scrivi un numero che in valore assoluto non superi 1E308."
 
@@ -39,6 +40,7 @@ constexpr std::array<EntryMessages, entryCount> table{{
      u"Errore di inserimento dati il valore di R2" HINT,
      u"Il valore scritto per R2" RANGE},
 }};
+// clang-format on
 
 #undef HINT
 #undef RANGE
@@ -55,14 +57,16 @@ const std::u16string_view correnteIngresso =
 
 const std::u16string_view divisionePerZero =
     u"Non è possibile eseguire il calcolo: richiede una divisione per zero. "
-    u"Controlla i valori dei guadagni hFE1min e hFE2min e delle resistenze R1 e R2, che non possono valere zero.";
+    u"Controlla i valori dei guadagni hFE1min e hFE2min e delle resistenze R1 e R2, che non "
+    u"possono valere zero.";
 
 const std::u16string_view operazioneIndeterminata =
     u"Non è possibile eseguire il calcolo: richiede una divisione di zero per zero. "
     u"Controlla i valori dei guadagni hFE1min e hFE2min e delle resistenze R1 e R2.";
 
 const std::u16string_view risultatoTroppoGrande =
-    u"Non è possibile eseguire il calcolo: un risultato intermedio è troppo grande per essere rappresentato. "
+    u"Non è possibile eseguire il calcolo: un risultato intermedio è troppo grande per essere "
+    u"rappresentato. "
     u"Controlla l'ordine di grandezza dei dati inseriti.";
 
 } // namespace Messages

@@ -4,7 +4,8 @@ namespace {
 
 bool isAllowed(char16_t c)
 {
-    return (c >= u'0' && c <= u'9') || c == u'.' || c == u'e' || c == u'E' || c == u'-' || c == u'+';
+    return (c >= u'0' && c <= u'9') || c == u'.' || c == u'e' || c == u'E' || c == u'-'
+           || c == u'+';
 }
 
 } // namespace

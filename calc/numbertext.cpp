@@ -50,9 +50,9 @@ std::int64_t decimalMagnitude(std::string_view number)
 }
 
 // 10^0 to 10^22: every one is a double exactly.
-constexpr std::array<double, 23> exactPowersOfTen{
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr std::array<double, 23> exactPowersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                  1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 } // namespace
 
@@ -100,8 +100,8 @@ std::optional<double> parseLeadingNumber(std::u16string_view text)
         }
         if (exponentEnd < text.size() && isDigit(text[exponentEnd])) {
             for (; exponentEnd < text.size() && isDigit(text[exponentEnd]); ++exponentEnd)
-                exponent = std::min<std::int64_t>(exponent * 10 + (text[exponentEnd] - u'0'),
-                                                  1'000'000);
+                exponent =
+                    std::min<std::int64_t>(exponent * 10 + (text[exponentEnd] - u'0'), 1'000'000);
             end = exponentEnd;
             if (negativeExponent)
                 exponent = -exponent;
@@ -157,8 +157,9 @@ std::u16string formatHundredths(double value, char16_t decimalSeparator)
         const double error = std::fma(magnitude, 100.0, -p);
         double hundredths = std::floor(p);
         const double fraction = p - hundredths;
-        if (fraction > 0.5 || (fraction == 0.5 && (error > 0.0 || (error == 0.0 &&
-                                                    std::fmod(hundredths, 2.0) == 1.0))))
+        if (fraction > 0.5
+            || (fraction == 0.5
+                && (error > 0.0 || (error == 0.0 && std::fmod(hundredths, 2.0) == 1.0))))
             hundredths += 1.0;
         std::array<char16_t, 24> digits{};
         std::size_t n = 0;
@@ -177,8 +178,8 @@ std::u16string formatHundredths(double value, char16_t decimalSeparator)
 
     // 309 integer digits at most for a finite double, sign, point and two decimals.
     std::array<char, 320> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                         std::chars_format::fixed, 2);
+    const auto [end, ec] = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 2);
     if (ec != std::errc())
         return text;
     text.reserve(static_cast<std::size_t>(end - buffer.data()));

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr double Vbe = 0.7;         // base-emitter voltage of a conducting junction [V]
+constexpr double Vbe = 0.7;          // base-emitter voltage of a conducting junction [V]
 constexpr double dropTwoStage = 1.0; // Vbe of Q1 plus Vce(sat) of Q2 [V]
 constexpr double percent = 100.0;
 constexpr double cmosOutputLimit = 4.0; // current a CMOS output can deliver [mA]
@@ -26,8 +26,7 @@ public:
     {
         const double r = a / b;
         if (!std::isfinite(r) && !fault_)
-            fault_ = (b == 0.0 && a != 0.0) ? Messages::divisionePerZero
-                                            : classify(r);
+            fault_ = (b == 0.0 && a != 0.0) ? Messages::divisionePerZero : classify(r);
         return r;
     }
     double mul(double a, double b) { return record(a * b); }
@@ -57,8 +56,7 @@ struct Press
     Press(FormVariables &v, Module1 &module, SwitchWindow &window)
         : v(v), module(module), window(window),
           show([&window](std::u16string_view message) { window.showMessage(message); })
-    {
-    }
+    {}
 
     // Runs the check on each entry in turn; false at the first one rejected.
     bool checkEntries(std::span<const Entry> entries)
@@ -81,7 +79,8 @@ struct Press
     {
         std::array<double, entryCount> values{};
         for (std::size_t i = 0; i < entries.size(); ++i) {
-            const std::optional<double> value = parseLeadingNumber(window.entryText(entries[i].first));
+            const std::optional<double> value =
+                parseLeadingNumber(window.entryText(entries[i].first));
             if (!value) {
                 window.showMessage(Messages::forEntry(entries[i].first).fuoriIntervallo);
                 return false;
@@ -133,8 +132,8 @@ using Conversion = std::pair<Entry, double FormVariables::*>;
 
 PressOutcome oneTransistor(Press &p)
 {
-    static constexpr std::array checked{Entry::Text2, Entry::Text3, Entry::Text4, Entry::Text8,
-                                        Entry::Text6};
+    static constexpr std::array checked{
+        Entry::Text2, Entry::Text3, Entry::Text4, Entry::Text8, Entry::Text6};
     // Vcc is converted although this circuit neither checks nor uses it.
     static constexpr std::array<Conversion, 6> converted{{
         {Entry::Text1, &FormVariables::Vcc},
@@ -170,9 +169,15 @@ PressOutcome oneTransistor(Press &p)
 
 PressOutcome twoTransistors(Press &p)
 {
-    static constexpr std::array checked{Entry::Text1, Entry::Text2, Entry::Text3,
-                                        Entry::Text4, Entry::Text5, Entry::Text8,
-                                        Entry::Text9, Entry::Text6, Entry::Text7};
+    static constexpr std::array checked{Entry::Text1,
+                                        Entry::Text2,
+                                        Entry::Text3,
+                                        Entry::Text4,
+                                        Entry::Text5,
+                                        Entry::Text8,
+                                        Entry::Text9,
+                                        Entry::Text6,
+                                        Entry::Text7};
     static constexpr std::array<Conversion, 9> converted{{
         {Entry::Text1, &FormVariables::Vcc},
         {Entry::Text2, &FormVariables::IL},

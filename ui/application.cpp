@@ -29,8 +29,9 @@ void setUpApplication()
     QCoreApplication::setApplicationName(QString::fromUtf8(Brenvola::applicationName));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(Brenvola::applicationVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("brenvola"));
-    QFont::insertSubstitutions(windowFamily, {QStringLiteral("Liberation Sans"),
-                                              QStringLiteral("Arimo"), QStringLiteral("Arial")});
+    QFont::insertSubstitutions(
+        windowFamily,
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial")});
     QApplication::setWindowIcon(applicationIcon());
 }
 

@@ -11,6 +11,7 @@ using enum Kind;
 using enum Background;
 
 // Row by row from the top of the window, left to right.
+// clang-format off
 constexpr std::array<Control, 40> table{{
     {"Option1", OptionButton, u"Carico con entrambi i pin fuori massa", 7770, 180, 3705, 285, 34, Orange},
     {"Command1", PushButton, u"Calcola ", 11820, 600, 2415, 375, 2, Default},
@@ -53,6 +54,7 @@ constexpr std::array<Control, 40> table{{
     {"Picture1", PictureBox, u"", 210, 360, 5025, 5115, 0, LightOrange},
     {"Picture2", PictureBox, u"", 210, 390, 7155, 5055, 1, Default},
 }};
+// clang-format on
 
 } // namespace
 

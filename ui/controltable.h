@@ -11,9 +11,9 @@ enum class Background { Orange, White, LightOrange, Default };
 
 struct Control
 {
-    const char *name;    // objectName
+    const char *name; // objectName
     Kind kind;
-    const char16_t *text; // caption; entry fields and result labels start empty
+    const char16_t *text;         // caption; entry fields and result labels start empty
     int left, top, width, height; // twips
     int tabIndex;
     Background background;

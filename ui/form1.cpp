@@ -26,9 +26,20 @@ const QColor lightOrange(255, 192, 128);
 const QColor white(255, 255, 255);
 
 // The controls that only the two-transistor circuit uses, in the order the layout steps set them.
-constexpr std::array twoTransistorControls{"Text1",   "Label1",  "Label2",  "Text9",   "Label14",
-                                           "Label16", "Text5",   "Label8",  "Text7",   "Label12",
-                                           "Label11", "Label20", "Label21", "Label22"};
+constexpr std::array twoTransistorControls{"Text1",
+                                           "Label1",
+                                           "Label2",
+                                           "Text9",
+                                           "Label14",
+                                           "Label16",
+                                           "Text5",
+                                           "Label8",
+                                           "Text7",
+                                           "Label12",
+                                           "Label11",
+                                           "Label20",
+                                           "Label21",
+                                           "Label22"};
 
 constexpr std::array<const char *, entryCount> entryNames{
     "Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9"};
@@ -82,7 +93,8 @@ QWidget *createControl(const Control &row, QWidget *parent)
         return label;
     }
     case Kind::PictureBox: {
-        const QString drawing = QStringLiteral(":/pictures/%1.svg").arg(QString::fromLatin1(row.name).toLower());
+        const QString drawing =
+            QStringLiteral(":/pictures/%1.svg").arg(QString::fromLatin1(row.name).toLower());
         auto *picture = new CircuitPicture(drawing, parent);
         picture->setFont(pictureFont());
         return picture;
@@ -209,8 +221,9 @@ void Form1::calcola()
 void Form1::fillSampleValues()
 {
     for (const SampleText &sample : sampleDesign)
-        entry(sample.entry)->setText(QString::fromUtf16(sample.text.data(),
-                                                        static_cast<qsizetype>(sample.text.size())));
+        entry(sample.entry)
+            ->setText(
+                QString::fromUtf16(sample.text.data(), static_cast<qsizetype>(sample.text.size())));
 }
 
 bool Form1::option1() const
@@ -241,7 +254,8 @@ void Form1::setResult(ResultLabel label, std::u16string_view caption)
 
 void Form1::showMessage(std::u16string_view message)
 {
-    showMessageBox(this, QString::fromUtf16(message.data(), static_cast<qsizetype>(message.size())));
+    showMessageBox(this,
+                   QString::fromUtf16(message.data(), static_cast<qsizetype>(message.size())));
 }
 
 char16_t Form1::decimalSeparator() const

@@ -5,8 +5,8 @@
 
 void showMessageBox(QWidget *parent, const QString &message)
 {
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), message,
-                    QMessageBox::Ok, parent);
+    QMessageBox box(
+        QMessageBox::NoIcon, QCoreApplication::applicationName(), message, QMessageBox::Ok, parent);
     box.setObjectName("messageBox");
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);

@@ -16,8 +16,7 @@ public:
 
     explicit FakeWindow(Circuit circuit = Circuit::OneTransistor, char16_t separator = u'.')
         : circuit(circuit), separator(separator)
-    {
-    }
+    {}
 
     void fillSample()
     {

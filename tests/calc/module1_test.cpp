@@ -26,8 +26,7 @@ protected:
         module.Dato = text;
         module.MsgVuoto = u"vuoto";
         module.MsgErrore = u"errore";
-        module.ControlloDati(module.Dato,
-                             [&](std::u16string_view m) { shown.emplace_back(m); });
+        module.ControlloDati(module.Dato, [&](std::u16string_view m) { shown.emplace_back(m); });
         return shown;
     }
     Module1 module;
@@ -52,7 +51,8 @@ TEST_P(ControlloDatiTest, PassesOnlyAllowedCharacters)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, ControlloDatiTest,
+    Texts,
+    ControlloDatiTest,
     ::testing::Values(
         CheckCase{"Empty", u"", false},
         CheckCase{"OneBlank", u" ", false},
@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"ArabicIndicDigit", u"\u0663", false},
         CheckCase{"DevanagariDigit", u"1\u0967", false},
         CheckCase{"SurrogatePair", u"1\U0001D7CE", false}, // mathematical bold digit zero
-        CheckCase{"NulCharacter", std::u16string(u"1\0" "2", 3), false},
+        CheckCase{"NulCharacter", std::u16string{u'1', u'\0', u'2'}, false},
         CheckCase{"Digits32766", std::u16string(32766, u'7'), true},
         // The position counter of old was 16 bits; the walk here reaches the end of any text.
         CheckCase{"BadAfter40000Digits", std::u16string(40000, u'7') + u"x", false},

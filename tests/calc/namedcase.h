@@ -7,16 +7,19 @@
 namespace {
 
 template <typename Case>
-    requires requires(const Case &c) { std::string(c.name); }
-void PrintTo(const Case &c, std::ostream *os)
+concept NamedCase = requires(const Case &c)
+{
+    std::string(c.name);
+};
+
+template <NamedCase Case> void PrintTo(const Case &c, std::ostream *os)
 {
     *os << c.name;
 }
 
 struct CaseName
 {
-    template <typename Info>
-    std::string operator()(const Info &info) const
+    template <typename Info> std::string operator()(const Info &info) const
     {
         return std::string(info.param.name);
     }

@@ -69,8 +69,7 @@ const ParseCase parseCases[] = {
 };
 
 class ParseTest : public ::testing::TestWithParam<ParseCase>
-{
-};
+{};
 
 void expectParses(const ParseCase &c)
 {
@@ -89,8 +88,7 @@ TEST_P(ParseTest, ReadsLeadingNumber)
     expectParses(GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ParseTest, ::testing::ValuesIn(parseCases),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(Texts, ParseTest, ::testing::ValuesIn(parseCases), CaseName());
 
 TEST(ParseTest, UnderflowKeepsSign)
 {
@@ -121,8 +119,7 @@ const FormatCase formatCases[] = {
 };
 
 class FormatTest : public ::testing::TestWithParam<FormatCase>
-{
-};
+{};
 
 TEST_P(FormatTest, FormatsTwoDecimals)
 {
@@ -130,8 +127,7 @@ TEST_P(FormatTest, FormatsTwoDecimals)
     EXPECT_EQ(formatHundredths(c.value, c.separator), c.text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, FormatTest, ::testing::ValuesIn(formatCases),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(Values, FormatTest, ::testing::ValuesIn(formatCases), CaseName());
 
 TEST(FormatTest, LargestDoubleFits)
 {
@@ -162,7 +158,8 @@ TEST(ParseTest, AgreesWithTheStandardConversion)
             number += "e" + std::to_string(static_cast<int>(random() % 61) - 30);
         double expected = 0;
         std::from_chars(number.data(), number.data() + number.size(), expected);
-        const std::optional<double> value = parseLeadingNumber(std::u16string(number.begin(), number.end()));
+        const std::optional<double> value =
+            parseLeadingNumber(std::u16string(number.begin(), number.end()));
         ASSERT_TRUE(value.has_value()) << number;
         ASSERT_EQ(std::bit_cast<std::uint64_t>(*value), std::bit_cast<std::uint64_t>(expected))
             << number;
@@ -175,8 +172,8 @@ TEST(FormatTest, AgreesWithTheStandardConversion)
     std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
     const auto check = [](double value) {
         std::array<char, 400> buffer{};
-        const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                             value, std::chars_format::fixed, 2);
+        const auto [end, ec] = std::to_chars(
+            buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 2);
         ASSERT_EQ(ec, std::errc());
         ASSERT_EQ(formatHundredths(value, u'.'), std::u16string(buffer.data(), end)) << value;
     };

@@ -14,11 +14,17 @@ namespace {
 using Circuit = FakeWindow::Circuit;
 
 // The entries each circuit checks, in the order it checks them.
-const std::vector<Entry> oneTransistorChecks{Entry::Text2, Entry::Text3, Entry::Text4,
-                                             Entry::Text8, Entry::Text6};
-const std::vector<Entry> twoTransistorChecks{Entry::Text1, Entry::Text2, Entry::Text3,
-                                             Entry::Text4, Entry::Text5, Entry::Text8,
-                                             Entry::Text9, Entry::Text6, Entry::Text7};
+const std::vector<Entry> oneTransistorChecks{
+    Entry::Text2, Entry::Text3, Entry::Text4, Entry::Text8, Entry::Text6};
+const std::vector<Entry> twoTransistorChecks{Entry::Text1,
+                                             Entry::Text2,
+                                             Entry::Text3,
+                                             Entry::Text4,
+                                             Entry::Text5,
+                                             Entry::Text8,
+                                             Entry::Text9,
+                                             Entry::Text6,
+                                             Entry::Text7};
 
 struct Edit
 {
@@ -56,8 +62,7 @@ struct DesignCase
 };
 
 class CompletedDesignTest : public ::testing::TestWithParam<DesignCase>
-{
-};
+{};
 
 TEST_P(CompletedDesignTest, WritesTheResultsInOrder)
 {
@@ -70,8 +75,9 @@ TEST_P(CompletedDesignTest, WritesTheResultsInOrder)
     EXPECT_EQ(w.result(ResultLabel::Label20), c.rb2);
     EXPECT_EQ(w.result(ResultLabel::Label23), c.ii);
     const std::vector<ResultLabel> order =
-        c.rb2.empty() ? std::vector{ResultLabel::Label17, ResultLabel::Label23}
-                      : std::vector{ResultLabel::Label17, ResultLabel::Label20, ResultLabel::Label23};
+        c.rb2.empty()
+            ? std::vector{ResultLabel::Label17, ResultLabel::Label23}
+            : std::vector{ResultLabel::Label17, ResultLabel::Label20, ResultLabel::Label23};
     EXPECT_EQ(w.writes, order);
 
     if (c.warns) {
@@ -86,47 +92,101 @@ TEST_P(CompletedDesignTest, WritesTheResultsInOrder)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Designs, CompletedDesignTest,
+    Designs,
+    CompletedDesignTest,
     ::testing::Values(
         // Ib1 0.48, Ii 0.55, Rb1 7.8181...
         DesignCase{"OneTransistorSample", Circuit::OneTransistor, {}, u"7.82", u"", u"0.55", false},
         // Ib1 0.48, Rb1 20, Ib2 0.0066, Ii 0.0766, Rb2 56.1357...
-        DesignCase{"TwoTransistorSample", Circuit::TwoTransistors, {},
-                   u"20.00", u"56.14", u"0.08", false},
+        DesignCase{
+            "TwoTransistorSample", Circuit::TwoTransistors, {}, u"20.00", u"56.14", u"0.08", false},
         // Ii 4.87 is beyond what a CMOS output delivers: warned, then computed all the same.
-        DesignCase{"OneTransistorHeavyLoad", Circuit::OneTransistor, {{Entry::Text2, u"400"}},
-                   u"0.88", u"", u"4.87", true},
+        DesignCase{"OneTransistorHeavyLoad",
+                   Circuit::OneTransistor,
+                   {{Entry::Text2, u"400"}},
+                   u"0.88",
+                   u"",
+                   u"4.87",
+                   true},
         // Ib1 = 400 / 100 = 4 exactly and 0.7 / 1E300 vanishes beside it: Ii is exactly 4.
-        DesignCase{"OneTransistorExactlyAtLimit", Circuit::OneTransistor,
-                   {{Entry::Text2, u"400"}, {Entry::Text6, u"0"}, {Entry::Text8, u"1E300"},
+        DesignCase{"OneTransistorExactlyAtLimit",
+                   Circuit::OneTransistor,
+                   {{Entry::Text2, u"400"},
+                    {Entry::Text6, u"0"},
+                    {Entry::Text8, u"1E300"},
                     {Entry::Text3, u"4.7"}},
-                   u"1.00", u"", u"4.00", true},
-        DesignCase{"TwoTransistorHeavyLoad", Circuit::TwoTransistors,
-                   {{Entry::Text9, u"0.1"}}, u"20.00", u"0.61", u"7.01", true},
+                   u"1.00",
+                   u"",
+                   u"4.00",
+                   true},
+        DesignCase{"TwoTransistorHeavyLoad",
+                   Circuit::TwoTransistors,
+                   {{Entry::Text9, u"0.1"}},
+                   u"20.00",
+                   u"0.61",
+                   u"7.01",
+                   true},
         // Ib1 = 1.2E-300 / 1E300 underflows to 0: not a fault.
-        DesignCase{"UnderflowIsNotAFault", Circuit::OneTransistor,
-                   {{Entry::Text2, u"1E-300"}, {Entry::Text4, u"1E300"}}, u"61.43", u"", u"0.07",
+        DesignCase{"UnderflowIsNotAFault",
+                   Circuit::OneTransistor,
+                   {{Entry::Text2, u"1E-300"}, {Entry::Text4, u"1E300"}},
+                   u"61.43",
+                   u"",
+                   u"0.07",
                    false},
-        DesignCase{"UnderflowingTextReadsZero", Circuit::OneTransistor,
-                   {{Entry::Text6, u"1E-999"}}, u"9.15", u"", u"0.47", false},
+        DesignCase{"UnderflowingTextReadsZero",
+                   Circuit::OneTransistor,
+                   {{Entry::Text6, u"1E-999"}},
+                   u"9.15",
+                   u"",
+                   u"0.47",
+                   false},
         // Nothing is checked for sign or size: Vi below 0.7 V gives a negative Rb1.
-        DesignCase{"OneTransistorLowInput", Circuit::OneTransistor, {{Entry::Text3, u"0.5"}},
-                   u"-0.36", u"", u"0.55", false},
-        DesignCase{"TwoTransistorLowSupply", Circuit::TwoTransistors, {{Entry::Text1, u"0.5"}},
-                   u"-0.91", u"56.14", u"0.08", false},
+        DesignCase{"OneTransistorLowInput",
+                   Circuit::OneTransistor,
+                   {{Entry::Text3, u"0.5"}},
+                   u"-0.36",
+                   u"",
+                   u"0.55",
+                   false},
+        DesignCase{"TwoTransistorLowSupply",
+                   Circuit::TwoTransistors,
+                   {{Entry::Text1, u"0.5"}},
+                   u"-0.91",
+                   u"56.14",
+                   u"0.08",
+                   false},
         // IL 40.5 from "40.5.3", hFE1min -5: Ib1 -9.72, Ii -9.65.
-        DesignCase{"LeadingNumberAndNegativeGain", Circuit::OneTransistor,
-                   {{Entry::Text2, u"40.5.3"}, {Entry::Text4, u"-5"}}, u"-0.45", u"", u"-9.65",
+        DesignCase{"LeadingNumberAndNegativeGain",
+                   Circuit::OneTransistor,
+                   {{Entry::Text2, u"40.5.3"}, {Entry::Text4, u"-5"}},
+                   u"-0.45",
+                   u"",
+                   u"-9.65",
                    false},
         // Vcc is not checked in this circuit: empty, or any text, reads as some number unused.
-        DesignCase{"OneTransistorEmptySupply", Circuit::OneTransistor, {{Entry::Text1, u""}},
-                   u"7.82", u"", u"0.55", false},
-        DesignCase{"OneTransistorMalformedSupply", Circuit::OneTransistor,
-                   {{Entry::Text1, u"dodici"}}, u"7.82", u"", u"0.55", false},
+        DesignCase{"OneTransistorEmptySupply",
+                   Circuit::OneTransistor,
+                   {{Entry::Text1, u""}},
+                   u"7.82",
+                   u"",
+                   u"0.55",
+                   false},
+        DesignCase{"OneTransistorMalformedSupply",
+                   Circuit::OneTransistor,
+                   {{Entry::Text1, u"dodici"}},
+                   u"7.82",
+                   u"",
+                   u"0.55",
+                   false},
         // The fields of Q2 are neither checked nor read in the one-transistor circuit.
-        DesignCase{"OneTransistorIgnoresSecondStage", Circuit::OneTransistor,
+        DesignCase{"OneTransistorIgnoresSecondStage",
+                   Circuit::OneTransistor,
                    {{Entry::Text5, u""}, {Entry::Text7, u"x"}, {Entry::Text9, u"1E999"}},
-                   u"7.82", u"", u"0.55", false}),
+                   u"7.82",
+                   u"",
+                   u"0.55",
+                   false}),
     CaseName());
 
 TEST(CompletedDesign, KeepsTheComputedVariables)
@@ -202,10 +262,10 @@ std::vector<RejectionCase> rejectionCases()
             const std::vector<Entry> later(order.begin() + static_cast<std::ptrdiff_t>(k) + 1,
                                            order.end());
             const std::string number = std::to_string(static_cast<int>(order[k]) + 1);
-            cases.push_back({prefix + std::string("EmptyText") + number, circuit, order[k],
-                             u"", later});
-            cases.push_back({prefix + std::string("MalformedText") + number, circuit, order[k],
-                             u"1,5", later});
+            cases.push_back(
+                {prefix + std::string("EmptyText") + number, circuit, order[k], u"", later});
+            cases.push_back(
+                {prefix + std::string("MalformedText") + number, circuit, order[k], u"1,5", later});
         }
     };
     add(Circuit::OneTransistor, oneTransistorChecks, "One");
@@ -214,8 +274,7 @@ std::vector<RejectionCase> rejectionCases()
 }
 
 class RejectedEntryTest : public ::testing::TestWithParam<RejectionCase>
-{
-};
+{};
 
 TEST_P(RejectedEntryTest, ShowsOnlyThatEntrysMessage)
 {
@@ -239,7 +298,9 @@ TEST_P(RejectedEntryTest, ShowsOnlyThatEntrysMessage)
     EXPECT_EQ(run.variables.Vcc, 0.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(FirstFailing, RejectedEntryTest, ::testing::ValuesIn(rejectionCases()),
+INSTANTIATE_TEST_SUITE_P(FirstFailing,
+                         RejectedEntryTest,
+                         ::testing::ValuesIn(rejectionCases()),
                          CaseName());
 
 // ---------------------------------------------------------------------------------------------
@@ -254,8 +315,7 @@ struct OutOfRangeCase
 };
 
 class OutOfRangeTest : public ::testing::TestWithParam<OutOfRangeCase>
-{
-};
+{};
 
 TEST_P(OutOfRangeTest, NamesTheEntryAndChangesNothing)
 {
@@ -269,25 +329,40 @@ TEST_P(OutOfRangeTest, NamesTheEntryAndChangesNothing)
     EXPECT_EQ(run.window.messages[0], Messages::forEntry(c.entry).fuoriIntervallo);
     EXPECT_TRUE(run.window.writes.empty());
     const FormVariables &v = run.variables;
-    for (const double value : {v.Vcc, v.IL, v.Vi, v.hFE1min, v.hFE2min, v.R1, v.R2, v.maggIb1,
-                               v.maggIb2, v.Ib1, v.Ib2, v.Ii, v.Rb1, v.Rb2})
+    for (const double value : {v.Vcc,
+                               v.IL,
+                               v.Vi,
+                               v.hFE1min,
+                               v.hFE2min,
+                               v.R1,
+                               v.R2,
+                               v.maggIb1,
+                               v.maggIb2,
+                               v.Ib1,
+                               v.Ib2,
+                               v.Ii,
+                               v.Rb1,
+                               v.Rb2})
         EXPECT_EQ(value, 0.0) << "a variable changed";
 }
 
 const std::u16string fourHundredDigits = u"1" + std::u16string(399, u'0');
 
 INSTANTIATE_TEST_SUITE_P(
-    Conversions, OutOfRangeTest,
+    Conversions,
+    OutOfRangeTest,
     ::testing::Values(
         // Text1 is hidden and unchecked in the one-transistor circuit, yet converted.
         OutOfRangeCase{"HiddenSupply", Circuit::OneTransistor, Entry::Text1, u"1E999"},
-        OutOfRangeCase{"HiddenSupplyMalformedAfter", Circuit::OneTransistor, Entry::Text1,
-                       u"-1e400 V"},
-        OutOfRangeCase{"FourHundredDigits", Circuit::OneTransistor, Entry::Text2,
-                       fourHundredDigits},
+        OutOfRangeCase{
+            "HiddenSupplyMalformedAfter", Circuit::OneTransistor, Entry::Text1, u"-1e400 V"},
+        OutOfRangeCase{
+            "FourHundredDigits", Circuit::OneTransistor, Entry::Text2, fourHundredDigits},
         OutOfRangeCase{"LastOfOneTransistor", Circuit::OneTransistor, Entry::Text6, u"1E309"},
         OutOfRangeCase{"LastOfTwoTransistors", Circuit::TwoTransistors, Entry::Text7, u"-1E999"},
-        OutOfRangeCase{"SecondStageResistor", Circuit::TwoTransistors, Entry::Text9,
+        OutOfRangeCase{"SecondStageResistor",
+                       Circuit::TwoTransistors,
+                       Entry::Text9,
                        fourHundredDigits + u".5"}),
     CaseName());
 
@@ -303,8 +378,7 @@ struct FaultCase
 };
 
 class ArithmeticFaultTest : public ::testing::TestWithParam<FaultCase>
-{
-};
+{};
 
 TEST_P(ArithmeticFaultTest, EndsThePressWithLabelsUnchanged)
 {
@@ -331,48 +405,73 @@ TEST_P(ArithmeticFaultTest, EndsThePressWithLabelsUnchanged)
 using namespace Messages;
 
 INSTANTIATE_TEST_SUITE_P(
-    Steps, ArithmeticFaultTest,
+    Steps,
+    ArithmeticFaultTest,
     ::testing::Values(
         // One-transistor circuit, step by step.
         FaultCase{"OneZeroGain", Circuit::OneTransistor, {{Entry::Text4, u"0"}}, divisionePerZero},
-        FaultCase{"OneZeroGainNoLoad", Circuit::OneTransistor,
-                  {{Entry::Text4, u"0"}, {Entry::Text2, u"0"}}, operazioneIndeterminata},
-        FaultCase{"OneBaseCurrentOverflows", Circuit::OneTransistor,
-                  {{Entry::Text2, u"1E300"}, {Entry::Text6, u"1E300"}}, risultatoTroppoGrande},
+        FaultCase{"OneZeroGainNoLoad",
+                  Circuit::OneTransistor,
+                  {{Entry::Text4, u"0"}, {Entry::Text2, u"0"}},
+                  operazioneIndeterminata},
+        FaultCase{"OneBaseCurrentOverflows",
+                  Circuit::OneTransistor,
+                  {{Entry::Text2, u"1E300"}, {Entry::Text6, u"1E300"}},
+                  risultatoTroppoGrande},
         FaultCase{"OneZeroR1", Circuit::OneTransistor, {{Entry::Text8, u"0"}}, divisionePerZero},
-        FaultCase{"OneTinyR1Overflows", Circuit::OneTransistor, {{Entry::Text8, u"1E-310"}},
+        FaultCase{"OneTinyR1Overflows",
+                  Circuit::OneTransistor,
+                  {{Entry::Text8, u"1E-310"}},
                   risultatoTroppoGrande},
         // 0.7 / 0.7 - 100 / 100 leaves Ii exactly 0.
-        FaultCase{"OneZeroInputCurrent", Circuit::OneTransistor,
+        FaultCase{"OneZeroInputCurrent",
+                  Circuit::OneTransistor,
                   {{Entry::Text8, u"0.7"}, {Entry::Text2, u"-100"}, {Entry::Text6, u"0"}},
                   divisionePerZero},
-        FaultCase{"OneZeroOverZero", Circuit::OneTransistor,
-                  {{Entry::Text8, u"0.7"}, {Entry::Text2, u"-100"}, {Entry::Text6, u"0"},
+        FaultCase{"OneZeroOverZero",
+                  Circuit::OneTransistor,
+                  {{Entry::Text8, u"0.7"},
+                   {Entry::Text2, u"-100"},
+                   {Entry::Text6, u"0"},
                    {Entry::Text3, u"0.7"}},
                   operazioneIndeterminata},
-        FaultCase{"OneBaseResistorOverflows", Circuit::OneTransistor, {{Entry::Text3, u"1E308"}},
+        FaultCase{"OneBaseResistorOverflows",
+                  Circuit::OneTransistor,
+                  {{Entry::Text3, u"1E308"}},
                   risultatoTroppoGrande},
         // Two-transistor circuit.
-        FaultCase{"TwoZeroGainQ1", Circuit::TwoTransistors, {{Entry::Text4, u"0"}},
-                  divisionePerZero},
+        FaultCase{
+            "TwoZeroGainQ1", Circuit::TwoTransistors, {{Entry::Text4, u"0"}}, divisionePerZero},
         FaultCase{"TwoZeroR1", Circuit::TwoTransistors, {{Entry::Text8, u"0"}}, divisionePerZero},
         // 0.7 / 1E-310 overflows although (Vcc - 1) / inf comes out 0.
-        FaultCase{"TwoTinyR1Overflows", Circuit::TwoTransistors, {{Entry::Text8, u"1E-310"}},
+        FaultCase{"TwoTinyR1Overflows",
+                  Circuit::TwoTransistors,
+                  {{Entry::Text8, u"1E-310"}},
                   risultatoTroppoGrande},
-        FaultCase{"TwoZeroGainQ2", Circuit::TwoTransistors, {{Entry::Text5, u"0"}},
-                  divisionePerZero},
-        FaultCase{"TwoSecondStageOverflows", Circuit::TwoTransistors,
-                  {{Entry::Text5, u"1E-300"}, {Entry::Text7, u"1E300"}}, risultatoTroppoGrande},
+        FaultCase{
+            "TwoZeroGainQ2", Circuit::TwoTransistors, {{Entry::Text5, u"0"}}, divisionePerZero},
+        FaultCase{"TwoSecondStageOverflows",
+                  Circuit::TwoTransistors,
+                  {{Entry::Text5, u"1E-300"}, {Entry::Text7, u"1E300"}},
+                  risultatoTroppoGrande},
         FaultCase{"TwoZeroR2", Circuit::TwoTransistors, {{Entry::Text9, u"0"}}, divisionePerZero},
-        FaultCase{"TwoTinyR2Overflows", Circuit::TwoTransistors, {{Entry::Text9, u"1E-309"}},
+        FaultCase{"TwoTinyR2Overflows",
+                  Circuit::TwoTransistors,
+                  {{Entry::Text9, u"1E-309"}},
                   risultatoTroppoGrande},
         // Ib1 0, Rb1 11, Ib2 = 1 x (-2 + 1) / 1 = -1, Ii = 0.7 / 0.7 - 1 = 0.
-        FaultCase{"TwoZeroInputCurrent", Circuit::TwoTransistors,
-                  {{Entry::Text8, u"0.7"}, {Entry::Text6, u"-100"}, {Entry::Text7, u"-200"},
-                   {Entry::Text5, u"1"}, {Entry::Text9, u"0.7"}},
+        FaultCase{"TwoZeroInputCurrent",
+                  Circuit::TwoTransistors,
+                  {{Entry::Text8, u"0.7"},
+                   {Entry::Text6, u"-100"},
+                   {Entry::Text7, u"-200"},
+                   {Entry::Text5, u"1"},
+                   {Entry::Text9, u"0.7"}},
                   divisionePerZero},
-        FaultCase{"TwoBaseResistorOverflows", Circuit::TwoTransistors,
-                  {{Entry::Text3, u"1E308"}}, risultatoTroppoGrande}),
+        FaultCase{"TwoBaseResistorOverflows",
+                  Circuit::TwoTransistors,
+                  {{Entry::Text3, u"1E308"}},
+                  risultatoTroppoGrande}),
     CaseName());
 
 TEST(ArithmeticFault, LeavesTheEarlierResultsOfAnotherPress)

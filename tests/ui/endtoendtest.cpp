@@ -22,9 +22,21 @@ QString fromView(std::u16string_view text)
 }
 
 // The controls that only the two-transistor layout shows.
-const QStringList twoTransistorOnly{"Picture2", "Text1",   "Label1",  "Label2",  "Text9",  "Label14",
-                                    "Label16",  "Text5",   "Label8",  "Text7",   "Label12", "Label11",
-                                    "Label20",  "Label21", "Label22"};
+const QStringList twoTransistorOnly{"Picture2",
+                                    "Text1",
+                                    "Label1",
+                                    "Label2",
+                                    "Text9",
+                                    "Label14",
+                                    "Label16",
+                                    "Text5",
+                                    "Label8",
+                                    "Text7",
+                                    "Label12",
+                                    "Label11",
+                                    "Label20",
+                                    "Label21",
+                                    "Label22"};
 
 } // namespace
 
@@ -143,9 +155,15 @@ private slots:
         QTest::addColumn<QString>("rb2");
         QTest::addColumn<QString>("ii");
         // Ib1 = 0.48 mA, Ii = 0.07 + 0.48 = 0.55 mA, Rb1 = 4.3 / 0.55 = 7.818 kohm
-        QTest::newRow("one transistor") << "Option1" << "7.82" << "" << "0.55";
+        QTest::newRow("one transistor") << "Option1"
+                                        << "7.82"
+                                        << ""
+                                        << "0.55";
         // Rb1 = 11 / 0.55 = 20 kohm, Ii = 0.07 + 0.0066 = 0.0766 mA, Rb2 = 4.3 / 0.0766 kohm
-        QTest::newRow("two transistors") << "Option2" << "20.00" << "56.14" << "0.08";
+        QTest::newRow("two transistors") << "Option2"
+                                         << "20.00"
+                                         << "56.14"
+                                         << "0.08";
     }
 
     void sampleDesignInBothLayouts()
@@ -219,15 +237,32 @@ private slots:
         QTest::addColumn<QString>("option");
         QTest::addColumn<QStringList>("chain");
         // Tab skips hidden controls and passes only through the selected option button.
-        QTest::newRow("one transistor")
-            << "Option1"
-            << QStringList{"Picture1", "Command1", "Text2", "Text3", "Text4", "Text6",
-                           "Text8",    "Command2", "Option1", "Picture1"};
-        QTest::newRow("two transistors")
-            << "Option2"
-            << QStringList{"Picture2", "Command1", "Text1", "Text2",   "Text3",   "Text4",
-                           "Text6",    "Text7",    "Text8", "Text9",   "Command2", "Option2",
-                           "Text5",    "Picture2"};
+        QTest::newRow("one transistor") << "Option1"
+                                        << QStringList{"Picture1",
+                                                       "Command1",
+                                                       "Text2",
+                                                       "Text3",
+                                                       "Text4",
+                                                       "Text6",
+                                                       "Text8",
+                                                       "Command2",
+                                                       "Option1",
+                                                       "Picture1"};
+        QTest::newRow("two transistors") << "Option2"
+                                         << QStringList{"Picture2",
+                                                        "Command1",
+                                                        "Text1",
+                                                        "Text2",
+                                                        "Text3",
+                                                        "Text4",
+                                                        "Text6",
+                                                        "Text7",
+                                                        "Text8",
+                                                        "Text9",
+                                                        "Command2",
+                                                        "Option2",
+                                                        "Text5",
+                                                        "Picture2"};
     }
 
     void tabOrder()
@@ -250,7 +285,8 @@ private slots:
         click("Option2");
         form->findChild<QWidget *>("Picture2")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // Command1
-        const char *texts[] = {"12", "40", "5", "100", "20", "20", "10", "10"}; // Text1..Text9 but 5
+        const char *texts[] = {
+            "12", "40", "5", "100", "20", "20", "10", "10"}; // Text1..Text9 but 5
         for (const char *text : texts) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QTest::keyClicks(QApplication::focusWidget(), text);

@@ -44,8 +44,12 @@ private:
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        seen_.push_back({box->windowTitle(), box->text(), box->standardButtons(), box->icon(),
-                         box->textFormat(), box->windowModality()});
+        seen_.push_back({box->windowTitle(),
+                         box->text(),
+                         box->standardButtons(),
+                         box->icon(),
+                         box->textFormat(),
+                         box->windowModality()});
         if (QAbstractButton *ok = box->button(QMessageBox::Ok))
             QTest::mouseClick(ok, Qt::LeftButton);
         else

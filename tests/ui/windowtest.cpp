@@ -64,12 +64,19 @@ private slots:
         QTest::addColumn<QRect>("twips");
         QTest::addColumn<QColor>("background"); // invalid: the toolkit's own colour
         // Row by row from the top of the window, positions and sizes in twips.
-        const auto row = [](const char *name, const char *kind, const char *text, int left, int top,
-                            int width, int height, QColor background) {
+        const auto row = [](const char *name,
+                            const char *kind,
+                            const char *text,
+                            int left,
+                            int top,
+                            int width,
+                            int height,
+                            QColor background) {
             QTest::newRow(name) << QString(kind) << QString::fromUtf8(text)
                                 << QRect(left, top, width, height) << background;
         };
         const QColor none;
+        // clang-format off
         row("Option1", "QRadioButton", "Carico con entrambi i pin fuori massa", 7770, 180, 3705, 285, orange);
         row("Command1", "QPushButton", "Calcola ", 11820, 600, 2415, 375, none);
         row("Option2", "QRadioButton", "Carico con un pin a massa", 7770, 690, 3135, 315, orange);
@@ -110,6 +117,7 @@ private slots:
         row("Label22", "QLabel", "[kohm]", 14760, 4950, 615, 255, orange);
         row("Picture1", "CircuitPicture", "", 210, 360, 5025, 5115, QColor(255, 192, 128));
         row("Picture2", "CircuitPicture", "", 210, 390, 7155, 5055, none);
+        // clang-format on
     }
 
     void control()
@@ -122,8 +130,8 @@ private slots:
         QWidget *widget = form->findChild<QWidget *>(QTest::currentDataTag());
         QVERIFY(widget);
         QCOMPARE(widget->metaObject()->className(), kind);
-        QCOMPARE(widget->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15,
-                                           twips.height() / 15));
+        QCOMPARE(widget->geometry(),
+                 QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
         if (auto *label = qobject_cast<QLabel *>(widget)) {
             QCOMPARE(label->text(), text);
             QCOMPARE(label->textFormat(), Qt::PlainText);
@@ -173,7 +181,8 @@ private slots:
                     option.initFrom(widget);
                     const QFontMetrics metrics(widget->font());
                     needed = widget->style()->sizeFromContents(
-                        QStyle::CT_PushButton, &option,
+                        QStyle::CT_PushButton,
+                        &option,
                         QSize(metrics.horizontalAdvance(static_cast<QPushButton *>(widget)->text()),
                               metrics.height()),
                         widget);
@@ -185,8 +194,10 @@ private slots:
             QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
                      qPrintable(QString("%1 needs %2 x %3, has %4 x %5")
                                     .arg(widget->objectName())
-                                    .arg(needed.width()).arg(needed.height())
-                                    .arg(room.width()).arg(room.height())));
+                                    .arg(needed.width())
+                                    .arg(needed.height())
+                                    .arg(room.width())
+                                    .arg(room.height())));
         }
         QCOMPARE(checked, 4 + 22); // option and push buttons, static labels
     }
@@ -215,8 +226,16 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(visited, QStringList({"Command1", "Text2", "Text3", "Text4", "Text6", "Text8",
-                                       "Command2", "Option1", "Picture1"}));
+        QCOMPARE(visited,
+                 QStringList({"Command1",
+                              "Text2",
+                              "Text3",
+                              "Text4",
+                              "Text6",
+                              "Text8",
+                              "Command2",
+                              "Option1",
+                              "Picture1"}));
     }
 
     // Enter and Escape reach a push button only when it has the focus.
@@ -232,7 +251,8 @@ private slots:
         auto *command1 = form->findChild<QPushButton *>("Command1");
         command1->setFocus();
         QCOMPARE(boxes.during([&] { QTest::keyClick(command1, Qt::Key_Escape); }).size(), 0U);
-        const std::vector<SeenBox> seen = boxes.during([&] { QTest::keyClick(command1, Qt::Key_Return); });
+        const std::vector<SeenBox> seen =
+            boxes.during([&] { QTest::keyClick(command1, Qt::Key_Return); });
         QCOMPARE(seen.size(), 1U); // the press ran and stopped at the empty IL
     }
 
@@ -259,9 +279,15 @@ private slots:
         QTest::addColumn<QString>("rb2");
         QTest::addColumn<QString>("ii");
         // Ib1 = 1.2 * 40 / 100 = 0.48 mA; Ii = 0.7 / 10 + 0.48 = 0.55 mA; Rb1 = 4.3 / 0.55 kohm
-        QTest::newRow("one transistor") << "Option1" << "7.82" << "" << "0.55";
+        QTest::newRow("one transistor") << "Option1"
+                                        << "7.82"
+                                        << ""
+                                        << "0.55";
         // Rb1 = 11 / 0.55 = 20 kohm; Ib2 = 0.55 * 1.2 / 100; Ii = 0.0766 mA; Rb2 = 4.3 / 0.0766
-        QTest::newRow("two transistors") << "Option2" << "20.00" << "56.14" << "0.08";
+        QTest::newRow("two transistors") << "Option2"
+                                         << "20.00"
+                                         << "56.14"
+                                         << "0.08";
     }
 
     void typedSampleDesign()
@@ -271,9 +297,15 @@ private slots:
         QFETCH(QString, rb2);
         QFETCH(QString, ii);
         form->findChild<QRadioButton *>(option)->setChecked(true);
-        const std::pair<const char *, const char *> typed[] = {
-            {"Text1", "12"}, {"Text2", "40"}, {"Text3", "5"}, {"Text4", "100"}, {"Text5", "100"},
-            {"Text6", "20"}, {"Text7", "20"}, {"Text8", "10"}, {"Text9", "10"}};
+        const std::pair<const char *, const char *> typed[] = {{"Text1", "12"},
+                                                               {"Text2", "40"},
+                                                               {"Text3", "5"},
+                                                               {"Text4", "100"},
+                                                               {"Text5", "100"},
+                                                               {"Text6", "20"},
+                                                               {"Text7", "20"},
+                                                               {"Text8", "10"},
+                                                               {"Text9", "10"}};
         for (const auto &[name, text] : typed)
             QTest::keyClicks(form->findChild<QLineEdit *>(name), text);
 
@@ -316,7 +348,8 @@ private slots:
 
     void resultDescriptions()
     {
-        QCOMPARE(form->findChild<QLabel *>("Label20")->accessibleDescription(), QString("Rb2 [kohm]"));
+        QCOMPARE(form->findChild<QLabel *>("Label20")->accessibleDescription(),
+                 QString("Rb2 [kohm]"));
         QCOMPARE(form->findChild<QLabel *>("Label23")->accessibleDescription(), QString("Ii [mA]"));
     }
 
@@ -358,7 +391,7 @@ private slots:
         QVERIFY(!icon.isNull());
         const QImage image = icon.pixmap(QSize(32, 32), 1.0).toImage();
         QCOMPARE(image.size(), QSize(32, 32));
-        QCOMPARE(image.pixelColor(0, 0), QColor(31, 2, 0));  // the ground
+        QCOMPARE(image.pixelColor(0, 0), QColor(31, 2, 0));     // the ground
         QCOMPARE(image.pixelColor(4, 16), QColor(255, 41, 31)); // the base lead
         QVERIFY(!image.hasAlphaChannel() || image.pixelColor(31, 31).alpha() == 255);
         QCOMPARE(form->windowIcon().cacheKey(), icon.cacheKey());

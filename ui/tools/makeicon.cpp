@@ -47,10 +47,11 @@ int main(int argc, char *argv[])
     }
     QDataStream out(&ico);
     out.setByteOrder(QDataStream::LittleEndian);
-    out << quint16(0) << quint16(1) << quint16(1);              // reserved, type icon, one image
-    out << quint8(size) << quint8(size) << quint8(0) << quint8(0); // width, height, colours, reserved
-    out << quint16(1) << quint16(32);                           // planes, bits per pixel
-    out << quint32(png.size()) << quint32(6 + 16);              // image size, offset
+    out << quint16(0) << quint16(1) << quint16(1); // reserved, type icon, one image
+    out << quint8(size) << quint8(size) << quint8(0)
+        << quint8(0);                              // width, height, colours, reserved
+    out << quint16(1) << quint16(32);              // planes, bits per pixel
+    out << quint32(png.size()) << quint32(6 + 16); // image size, offset
     out.writeRawData(png.constData(), static_cast<int>(png.size()));
     return out.status() == QDataStream::Ok ? 0 : 1;
 }
