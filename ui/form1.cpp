@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "application.h"
@@ -81,8 +82,12 @@ QWidget *createControl(const Control &row, QWidget *parent)
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }
-    case Kind::EntryField:
-        return new QLineEdit(parent);
+    case Kind::EntryField: {
+        auto *field = new QLineEdit(parent);
+        // No length limit: a long paste is checked whole, never cut short unseen.
+        field->setMaxLength(std::numeric_limits<int>::max());
+        return field;
+    }
     case Kind::ResultLabel: {
         auto *label = new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
