@@ -14,6 +14,10 @@ PACKAGES=(
     binutils-mingw-w64-x86-64            # checks the Windows version resource
     locales                              # the tests run under it_IT.UTF-8 and en_US.UTF-8
     xvfb xauth                           # a virtual display for machines without one
+    clang-14 libclang-rt-14-dev          # the libFuzzer target
+    clang-format clang-tidy              # layout and static checks
+    appstream desktop-file-utils         # validate the metainfo and the desktop entry
+    dpkg-dev file                        # CPack: the Debian package and its dependencies
 )
 LOCALES=(it_IT.UTF-8 en_US.UTF-8)
 
