@@ -28,7 +28,7 @@ void setUpApplication()
 {
     QCoreApplication::setApplicationName(QString::fromUtf8(Brenvola::applicationName));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(Brenvola::applicationVersion));
-    QGuiApplication::setDesktopFileName(QStringLiteral("brenvola"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.brenvola.Brenvola"));
     QFont::insertSubstitutions(
         windowFamily,
         {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial")});

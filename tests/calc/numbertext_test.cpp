@@ -151,11 +151,11 @@ TEST(ParseTest, AgreesWithTheStandardConversion)
         std::string number = (random() % 2) ? "-" : "";
         number += digitsOf(static_cast<int>(random() % 18));
         if (random() % 2)
-            number += "." + digitsOf(static_cast<int>(random() % 18));
+            number.append(".").append(digitsOf(static_cast<int>(random() % 18)));
         if (number.find_first_of("0123456789") == std::string::npos)
             number += "0";
         if (random() % 2)
-            number += "e" + std::to_string(static_cast<int>(random() % 61) - 30);
+            number.append("e").append(std::to_string(static_cast<int>(random() % 61) - 30));
         double expected = 0;
         std::from_chars(number.data(), number.data() + number.size(), expected);
         const std::optional<double> value =
