@@ -13,32 +13,7 @@
 #include "form1.h"
 #include "messages.h"
 #include "modalboxes.h"
-
-namespace {
-
-QString fromView(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// The controls that only the two-transistor layout shows.
-const QStringList twoTransistorOnly{"Picture2",
-                                    "Text1",
-                                    "Label1",
-                                    "Label2",
-                                    "Text9",
-                                    "Label14",
-                                    "Label16",
-                                    "Text5",
-                                    "Label8",
-                                    "Text7",
-                                    "Label12",
-                                    "Label11",
-                                    "Label20",
-                                    "Label21",
-                                    "Label22"};
-
-} // namespace
+#include "windowharness.h"
 
 // The whole window driven as a user drives it: clicks, typing, Tab, message boxes read and closed.
 class EndToEndTest : public QObject
@@ -56,11 +31,8 @@ private slots:
 
     void init()
     {
-        form = std::make_unique<Form1>();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        form = openForm1();
+        QVERIFY(form);
     }
     void cleanup() { form.reset(); }
 
@@ -359,12 +331,6 @@ private:
     QString separator;
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication application(argc, argv);
-    setUpApplication();
-    EndToEndTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+BRENVOLA_TEST_MAIN(EndToEndTest)
 
 #include "endtoendtest.moc"

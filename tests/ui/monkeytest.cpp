@@ -18,28 +18,13 @@
 #include "modalboxes.h"
 #include "numbertext.h"
 #include "switchcalculation.h"
+#include "windowharness.h"
 
 namespace {
 
 constexpr std::array<const char *, entryCount> entryNames{
     "Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9"};
 constexpr std::array<const char *, 3> resultNames{"Label17", "Label20", "Label23"};
-const QStringList twoTransistorOnly{"Picture2",
-                                    "Text1",
-                                    "Label1",
-                                    "Label2",
-                                    "Text9",
-                                    "Label14",
-                                    "Label16",
-                                    "Text5",
-                                    "Label8",
-                                    "Text7",
-                                    "Label12",
-                                    "Label11",
-                                    "Label20",
-                                    "Label21",
-                                    "Label22"};
-
 // What one press should write, worked out by the calculation on a copy of the window's state.
 class Oracle : public SwitchWindow
 {
@@ -75,11 +60,8 @@ class MonkeyTest : public QObject
 private slots:
     void init()
     {
-        form = std::make_unique<Form1>();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        form = openForm1();
+        QVERIFY(form);
     }
     void cleanup() { form.reset(); }
 
@@ -315,12 +297,6 @@ private:
     ModalBoxes boxes;
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication application(argc, argv);
-    setUpApplication();
-    MonkeyTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+BRENVOLA_TEST_MAIN(MonkeyTest)
 
 #include "monkeytest.moc"

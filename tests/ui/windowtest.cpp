@@ -18,16 +18,12 @@
 #include "form1.h"
 #include "messages.h"
 #include "modalboxes.h"
+#include "windowharness.h"
 
 namespace {
 
 const QColor orange(255, 128, 0);
 const QColor white(255, 255, 255);
-
-QString fromView(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -38,11 +34,8 @@ class WindowTest : public QObject
 private slots:
     void init()
     {
-        form = std::make_unique<Form1>();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        form = openForm1();
+        QVERIFY(form);
     }
     void cleanup() { form.reset(); }
 
@@ -416,12 +409,6 @@ private:
     std::unique_ptr<Form1> form;
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication application(argc, argv);
-    setUpApplication();
-    WindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+BRENVOLA_TEST_MAIN(WindowTest)
 
 #include "windowtest.moc"
