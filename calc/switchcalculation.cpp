@@ -51,6 +51,9 @@ private:
     std::optional<std::u16string_view> fault_;
 };
 
+// An entry and the variable its number goes into.
+using Conversion = std::pair<Entry, double FormVariables::*>;
+
 struct Press
 {
     Press(FormVariables &v, Module1 &module, SwitchWindow &window)
@@ -75,7 +78,7 @@ struct Press
 
     // Converts each entry in turn into its variable; false, with the entry's message shown, at
     // the first one beyond the range of a double. No variable changes then.
-    bool convertEntries(std::span<const std::pair<Entry, double FormVariables::*>> entries)
+    bool convertEntries(std::span<const Conversion> entries)
     {
         std::array<double, entryCount> values{};
         for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -117,6 +120,7 @@ struct Press
     // Ib1 = (maggIb1 / 100 + 1) * IL / hFE1min, left to right.
     double baseCurrentQ1()
     {
+        Arithmetic &a = arithmetic;
         return a.div(a.mul(a.add(a.div(v.maggIb1, percent), 1.0), v.IL), v.hFE1min);
     }
 
@@ -125,10 +129,7 @@ struct Press
     SwitchWindow &window;
     ShowMessage show;
     Arithmetic arithmetic;
-    Arithmetic &a = arithmetic;
 };
-
-using Conversion = std::pair<Entry, double FormVariables::*>;
 
 PressOutcome oneTransistor(Press &p)
 {
@@ -149,7 +150,7 @@ PressOutcome oneTransistor(Press &p)
         return PressOutcome::OutOfRange;
 
     FormVariables &v = p.v;
-    Arithmetic &a = p.a;
+    Arithmetic &a = p.arithmetic;
     v.Ib1 = p.baseCurrentQ1();
     if (!p.stepSucceeded())
         return PressOutcome::ArithmeticFault;
@@ -195,7 +196,7 @@ PressOutcome twoTransistors(Press &p)
         return PressOutcome::OutOfRange;
 
     FormVariables &v = p.v;
-    Arithmetic &a = p.a;
+    Arithmetic &a = p.arithmetic;
     v.Ib1 = p.baseCurrentQ1();
     if (!p.stepSucceeded())
         return PressOutcome::ArithmeticFault;
