@@ -4,7 +4,10 @@
 set -euo pipefail
 
 REPO_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-BUILD_DIR=${BRENVOLA_BUILD_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/brenvola/build}
+# One build directory per checkout: a CMake cache belongs to one source tree, so two clones
+# (or a clone moved elsewhere) must never share one.
+checkout_key=$(printf '%s' "$REPO_DIR" | cksum | cut -d' ' -f1)
+BUILD_DIR=${BRENVOLA_BUILD_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/brenvola/$checkout_key/build}
 
 PACKAGES=(
     cmake g++ make pkg-config
