@@ -65,6 +65,12 @@ fi
 configure_and_build() {
     local dir=$1
     shift
+    local cached
+    cached=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$dir/CMakeCache.txt" 2>/dev/null || true)
+    if [[ -n $cached && $cached != "$REPO_DIR" ]]; then
+        echo "$dir è configurata per i sorgenti in $cached, non in $REPO_DIR: scegli un'altra BRENVOLA_BUILD_DIR." >&2
+        exit 1
+    fi
     cmake -S "$REPO_DIR" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENVOLA_BUILD_UI=ON "$@" >/dev/null
     cmake --build "$dir" --parallel "$(nproc)"
 }
