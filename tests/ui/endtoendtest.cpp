@@ -120,23 +120,7 @@ private slots:
             QCOMPARE(entry(name)->text(), QString(text));
     }
 
-    void sampleDesignInBothLayouts_data()
-    {
-        QTest::addColumn<QString>("option");
-        QTest::addColumn<QString>("rb1");
-        QTest::addColumn<QString>("rb2");
-        QTest::addColumn<QString>("ii");
-        // Ib1 = 0.48 mA, Ii = 0.07 + 0.48 = 0.55 mA, Rb1 = 4.3 / 0.55 = 7.818 kohm
-        QTest::newRow("one transistor") << "Option1"
-                                        << "7.82"
-                                        << ""
-                                        << "0.55";
-        // Rb1 = 11 / 0.55 = 20 kohm, Ii = 0.07 + 0.0066 = 0.0766 mA, Rb2 = 4.3 / 0.0766 kohm
-        QTest::newRow("two transistors") << "Option2"
-                                         << "20.00"
-                                         << "56.14"
-                                         << "0.08";
-    }
+    void sampleDesignInBothLayouts_data() { addSampleDesignResultRows(); }
 
     void sampleDesignInBothLayouts()
     {

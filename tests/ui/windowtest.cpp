@@ -265,23 +265,7 @@ private slots:
         QCOMPARE(form->findChild<QLabel *>("Label17")->text(), QString());
     }
 
-    void typedSampleDesign_data()
-    {
-        QTest::addColumn<QString>("option");
-        QTest::addColumn<QString>("rb1");
-        QTest::addColumn<QString>("rb2");
-        QTest::addColumn<QString>("ii");
-        // Ib1 = 1.2 * 40 / 100 = 0.48 mA; Ii = 0.7 / 10 + 0.48 = 0.55 mA; Rb1 = 4.3 / 0.55 kohm
-        QTest::newRow("one transistor") << "Option1"
-                                        << "7.82"
-                                        << ""
-                                        << "0.55";
-        // Rb1 = 11 / 0.55 = 20 kohm; Ib2 = 0.55 * 1.2 / 100; Ii = 0.0766 mA; Rb2 = 4.3 / 0.0766
-        QTest::newRow("two transistors") << "Option2"
-                                         << "20.00"
-                                         << "56.14"
-                                         << "0.08";
-    }
+    void typedSampleDesign_data() { addSampleDesignResultRows(); }
 
     void typedSampleDesign()
     {
