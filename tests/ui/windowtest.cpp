@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -32,6 +33,9 @@ class WindowTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The expected captions are written with "." as the decimal separator, whatever the
+    // environment's locale.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void init()
     {
         form = openForm1();
