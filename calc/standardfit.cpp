@@ -67,7 +67,7 @@ Fit fitStage(Series series,
 
 } // namespace
 
-StandardFits fitOneTransistor(const PressValues &v)
+StandardFits fitOneTransistor(const FormVariables &v)
 {
     StandardFits fits{};
     for (std::size_t i = 0; i < bothSeries.size(); ++i)
@@ -77,7 +77,7 @@ StandardFits fitOneTransistor(const PressValues &v)
     return fits;
 }
 
-StandardFits fitTwoTransistors(const PressValues &v)
+StandardFits fitTwoTransistors(const FormVariables &v)
 {
     StandardFits fits{};
     for (std::size_t i = 0; i < bothSeries.size(); ++i) {

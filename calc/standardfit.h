@@ -6,26 +6,13 @@
 #include <string_view>
 #include <variant>
 
+#include "formvariables.h"
 #include "standardresistor.h"
 
 // The base resistors of a completed press replaced by standard values, each with the currents
 // recomputed for it. The standard value is the largest not above the computed resistor: it drives
 // at least the base current asked for, so the transistor stays saturated, and the CMOS output
 // delivers a little more.
-
-// The values of a completed press that the recomputation reads.
-struct PressValues
-{
-    double Vcc = 0;     // supply voltage [V] (two-transistor circuit)
-    double IL = 0;      // load current, collector current of Q1 [mA]
-    double Vi = 0;      // input voltage from the CMOS output [V]
-    double hFE1min = 0; // minimum current gain of Q1
-    double hFE2min = 0; // minimum current gain of Q2 (two-transistor circuit)
-    double R1 = 0;      // base-emitter resistor of Q1 [kohm]
-    double R2 = 0;      // base-emitter resistor of Q2 [kohm] (two-transistor circuit)
-    double maggIb2 = 0; // margin on the base current of Q2 [%] (two-transistor circuit)
-    double Rb1 = 0;     // computed base resistor of the first stage [kohm]
-};
 
 // A standard base resistor and what it gives.
 struct StageFit
@@ -62,12 +49,13 @@ struct StandardFits
     std::array<SeriesFit, 2> series; // E12, then E24
 };
 
+// From the inputs and Rb1 of a completed press.
 // The one-transistor circuit: Ii = (Vi - 0.7) / Rs, Ib1 = Ii - 0.7 / R1.
-StandardFits fitOneTransistor(const PressValues &v);
+StandardFits fitOneTransistor(const FormVariables &v);
 
 // The two-transistor circuit: Ic2 = (Vcc - 1) / Rs1, Ib1 = Ic2 - 0.7 / R1; then Q2's base current
 // for that Ic2, Rb2 for it and its standard value Rs2, Ii = (Vi - 0.7) / Rs2, Ib2 = Ii - 0.7 / R2.
-StandardFits fitTwoTransistors(const PressValues &v);
+StandardFits fitTwoTransistors(const FormVariables &v);
 
 // The texts for the result labels of Rb1 and Rb2: one line for each series, numbers with the
 // given decimal point. rb2Tooltip is empty after a one-transistor press.

@@ -93,7 +93,14 @@ public:
         }
     }
 
-    void complete(std::optional<double> Rb2) { outcome_.results = PressResults{v.Rb1, Rb2, v.Ii}; }
+    void completeOneTransistor()
+    {
+        outcome_.results = PressResults{v.Rb1, std::nullopt, v.Ii, fitOneTransistor(v)};
+    }
+    void completeTwoTransistors()
+    {
+        outcome_.results = PressResults{v.Rb1, v.Rb2, v.Ii, fitTwoTransistors(v)};
+    }
 
     bool completed() const { return outcome_.results.has_value(); }
     PressOutcome take() { return std::move(outcome_); }
@@ -144,7 +151,7 @@ void oneTransistor(Press &p)
     const Checked Ii = v.Ii;
     if (!p.keep(v.Rb1, (Vi - Vbe) / Ii))
         return;
-    p.complete(std::nullopt);
+    p.completeOneTransistor();
 }
 
 void twoTransistors(Press &p)
@@ -192,7 +199,7 @@ void twoTransistors(Press &p)
     const Checked Ii = v.Ii;
     if (!p.keep(v.Rb2, (Vi - Vbe) / Ii))
         return;
-    p.complete(v.Rb2);
+    p.completeTwoTransistors();
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include "messagebox.h"
 #include "numbertext.h"
 #include "sampledesign.h"
+#include "standardfit.h"
 
 namespace {
 
@@ -251,9 +252,22 @@ void Form1::calcola()
         return fromView(formatHundredths(value, viewOf(decimalPoint)));
     };
     label17_->setText(caption(results.Rb1));
-    if (results.Rb2)
+    setStandardValues(label17_, rb1Tooltip(results.fits, viewOf(decimalPoint)));
+    if (results.Rb2) {
         label20_->setText(caption(*results.Rb2));
+        setStandardValues(label20_, rb2Tooltip(results.fits, viewOf(decimalPoint)));
+    }
     label23_->setText(caption(results.Ii));
+}
+
+// The standard resistors to fit, in the tooltip and after what the label is, for assistive tools.
+void Form1::setStandardValues(QLabel *label, std::u16string_view text)
+{
+    const QString standardValues = fromView(text);
+    label->setToolTip(standardValues);
+    const ControlTable::Control &row =
+        ControlTable::control(label->objectName().toLatin1().constData());
+    label->setAccessibleDescription(captionAndUnit(row) + u'\n' + standardValues);
 }
 
 void Form1::fillSampleValues()

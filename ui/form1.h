@@ -35,6 +35,7 @@ private:
     void calcola();
     void fillSampleValues();
 
+    void setStandardValues(QLabel *label, std::u16string_view text);
     void setVisibleInOrder(bool visible);
     QLineEdit *entry(Entry entry) const;
 

@@ -42,18 +42,26 @@ struct DesignCase
 {
     const char *name;
     bool twoTransistors;
-    PressValues values;
+    FormVariables values;
     std::array<Expected, 2> rb1; // E12, E24
     std::array<Expected, 2> rb2; // two-transistor circuit only
 };
 
 // The sample design: Vcc 12, IL 40, Vi 5, hFE 100 and 100, R1 = R2 = 10, both margins 20 %.
-PressValues sample(double Rb1)
+FormVariables sample(double Rb1)
 {
-    return {12.0, 40.0, 5.0, 100.0, 100.0, 10.0, 10.0, 20.0, Rb1};
+    FormVariables v;
+    v.Vcc = 12.0;
+    v.IL = 40.0;
+    v.Vi = 5.0;
+    v.hFE1min = v.hFE2min = 100.0;
+    v.R1 = v.R2 = 10.0;
+    v.maggIb1 = v.maggIb2 = 20.0;
+    v.Rb1 = Rb1;
+    return v;
 }
 
-PressValues with(PressValues v, double PressValues::*field, double value)
+FormVariables with(FormVariables v, double FormVariables::*field, double value)
 {
     v.*field = value;
     return v;
@@ -194,75 +202,76 @@ INSTANTIATE_TEST_SUITE_P(
         // Vi 0.5: Rb1 = -0.2 / 0.55 = -0.3636.
         DesignCase{"InputBelowVbe",
                    false,
-                   with(sample(-0.2 / 0.55), &PressValues::Vi, 0.5),
+                   with(sample(-0.2 / 0.55), &FormVariables::Vi, 0.5),
                    {noFit(NoFit::NotPositive), noFit(NoFit::NotPositive)},
                    {}},
         // Vi 10000: Rb1 = 9999.3 / 0.55 = 18180 kohm, above 10 Mohm.
         DesignCase{"AboveTenMegohm",
                    false,
-                   with(sample(9999.3 / 0.55), &PressValues::Vi, 10000.0),
+                   with(sample(9999.3 / 0.55), &FormVariables::Vi, 10000.0),
                    {noFit(NoFit::AboveRange), noFit(NoFit::AboveRange)},
                    {}},
         // R2 0.0001: Rb1 as in the sample; Ii = 7000 + Ib2, Rb2 = 4.3 / 7000 = 0.61 ohm.
         DesignCase{"TwoRb2BelowOneOhm",
                    true,
-                   with(sample(sampleRb1Two), &PressValues::R2, 0.0001),
+                   with(sample(sampleRb1Two), &FormVariables::R2, 0.0001),
                    {fit(18.0, 0.6111, 0.5411, 35.28), fit(20.0, 0.55, 0.48, 20.0)},
                    {noFit(NoFit::BelowRange), noFit(NoFit::BelowRange)}},
         // Vcc 0.5: Rb1 = -0.5 / 0.55 = -0.9091, so no Rb2 either.
         DesignCase{"TwoNegativeRb1",
                    true,
-                   with(sample(-0.5 / 0.55), &PressValues::Vcc, 0.5),
+                   with(sample(-0.5 / 0.55), &FormVariables::Vcc, 0.5),
                    {noFit(NoFit::NotPositive), noFit(NoFit::NotPositive)},
                    {noFit(NoFit::NoFirstStage), noFit(NoFit::NoFirstStage)}},
         // Vi 0.5: Rb1 as in the sample, Rb2 = -0.2 / Ii is negative.
         DesignCase{"TwoInputBelowVbe",
                    true,
-                   with(sample(sampleRb1Two), &PressValues::Vi, 0.5),
+                   with(sample(sampleRb1Two), &FormVariables::Vi, 0.5),
                    {fit(18.0, 0.6111, 0.5411, 35.28), fit(20.0, 0.55, 0.48, 20.0)},
                    {noFit(NoFit::NotPositive), noFit(NoFit::NotPositive)}},
         // IL 300: Ib1 = 3.6, Ii = 3.67 < 4, Rb1 = 4.3 / 3.67 = 1.1717.
         DesignCase{"StandardValueCrossesFourMilliamps",
                    false,
-                   with(sample(4.3 / 3.67), &PressValues::IL, 300.0),
+                   with(sample(4.3 / 3.67), &FormVariables::IL, 300.0),
                    // E12 1.0: Ii = 4.3 >= 4, Ib1 = 4.23, 4.23 x 100 / 300 - 1 = 41.00 %
                    {fit(1.0, 4.3, 4.23, 41.0, true),
                     // E24 1.1: Ii = 3.909 < 4, Ib1 = 3.839, 3.839 x 100 / 300 - 1 = 27.97 %
                     fit(1.1, 3.909, 3.839, 27.97)},
                    {}},
         // Vi 4.7, IL 300: Rb1 = 4.0 / 3.67 = 1.0899, both series 1.0: Ii = 4.0 exactly, warned.
-        DesignCase{"StandardValueGivesExactlyFourMilliamps",
-                   false,
-                   with(with(sample(4.0 / 3.67), &PressValues::IL, 300.0), &PressValues::Vi, 4.7),
-                   // Ib1 = 3.93, 3.93 x 100 / 300 - 1 = 31.00 %
-                   {fit(1.0, 4.0, 3.93, 31.0, true), fit(1.0, 4.0, 3.93, 31.0, true)},
-                   {}},
+        DesignCase{
+            "StandardValueGivesExactlyFourMilliamps",
+            false,
+            with(with(sample(4.0 / 3.67), &FormVariables::IL, 300.0), &FormVariables::Vi, 4.7),
+            // Ib1 = 3.93, 3.93 x 100 / 300 - 1 = 31.00 %
+            {fit(1.0, 4.0, 3.93, 31.0, true), fit(1.0, 4.0, 3.93, 31.0, true)},
+            {}},
         // IL 400: Rb1 = 11 / 4.87 = 2.2587 -> 2.2 in both; Ic2 = 5 mA is Q2's, not the CMOS
         // output's: no warning. Ib1 = 4.93, 4.93 x 100 / 400 - 1 = 23.25 %. Ib2 = 0.06,
         // Rb2 = 4.3 / 0.13 = 33.08 -> 33: Ii = 0.1303, Ib2 = 0.0603, 0.0603 x 100 / 5 - 1 = 20.6 %
         DesignCase{"TwoHeavyLoadWarnsOnlyForIi",
                    true,
-                   with(sample(11.0 / 4.87), &PressValues::IL, 400.0),
+                   with(sample(11.0 / 4.87), &FormVariables::IL, 400.0),
                    {fit(2.2, 5.0, 4.93, 23.25), fit(2.2, 5.0, 4.93, 23.25)},
                    {fit(33.0, 0.1303, 0.06030, 20.61), fit(33.0, 0.1303, 0.06030, 20.61)}},
         // IL 0: Rb1 = 4.3 / 0.07 = 61.43 -> 56 in both; Ii = 0.07679, Ib1 = 0.006786, and the
         // margin divides by IL = 0.
         DesignCase{"NoLoadHasNoMargin",
                    false,
-                   with(sample(4.3 / 0.07), &PressValues::IL, 0.0),
+                   with(sample(4.3 / 0.07), &FormVariables::IL, 0.0),
                    {fit(56.0, 0.07679, 0.006786, std::nullopt),
                     fit(56.0, 0.07679, 0.006786, std::nullopt)},
                    {}},
         // R1 0: Ib1 = Ii - 0.7 / 0 cannot be computed.
         DesignCase{"ZeroR1",
                    false,
-                   with(sample(sampleRb1One), &PressValues::R1, 0.0),
+                   with(sample(sampleRb1One), &FormVariables::R1, 0.0),
                    {noFit(NoFit::NotComputable), noFit(NoFit::NotComputable)},
                    {}},
         // hFE2min 0: Ib2 = Ic2 x 1.2 / 0 cannot be computed.
         DesignCase{"TwoZeroGainQ2",
                    true,
-                   with(sample(sampleRb1Two), &PressValues::hFE2min, 0.0),
+                   with(sample(sampleRb1Two), &FormVariables::hFE2min, 0.0),
                    {fit(18.0, 0.6111, 0.5411, 35.28), fit(20.0, 0.55, 0.48, 20.0)},
                    {noFit(NoFit::NotComputable), noFit(NoFit::NotComputable)}}),
     CaseName());

@@ -299,11 +299,12 @@ private slots:
         QCOMPARE(form->findChild<QLabel *>("Label20")->text(), rb2);
         QCOMPARE(form->findChild<QLabel *>("Label23")->text(), ii);
 
-        // A screen reader hears the value and what it is.
+        // A screen reader hears the value, what it is and the standard resistors to fit.
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(label17);
         QVERIFY(accessible);
         QCOMPARE(accessible->text(QAccessible::Name), rb1);
-        QCOMPARE(accessible->text(QAccessible::Description), QString("Rb1 [kohm]"));
+        QVERIFY(!label17->toolTip().isEmpty());
+        QCOMPARE(accessible->text(QAccessible::Description), "Rb1 [kohm]\n" + label17->toolTip());
     }
 
     void accessibleNamesOfEntries_data()
