@@ -1,5 +1,6 @@
 #include "standardresistor.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 
@@ -9,13 +10,28 @@ constexpr std::array<int, 12> e12{10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82
 constexpr std::array<int, 24> e24{10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30,
                                   33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91};
 
-constexpr int lowestDecade = 0;        // 1 ohm to 9.1 ohm
-constexpr int highestDecade = 6;       // 1 Mohm to 9.1 Mohm
+constexpr int decades = 7;             // 1 ohm to 9.1 Mohm
 constexpr StandardResistor top{10, 7}; // 10 Mohm closes the range
 
-std::span<const int> digitsOf(Series series)
+// Every value of a series from 1 ohm to 10 Mohm, rising.
+template <std::size_t N> constexpr auto valuesOf(const std::array<int, N> &series)
 {
-    return series == Series::E12 ? std::span<const int>(e12) : std::span<const int>(e24);
+    std::array<StandardResistor, N * decades + 1> values{};
+    std::size_t k = 0;
+    for (int decade = 0; decade < decades; ++decade)
+        for (const int digits : series)
+            values[k++] = {digits, decade};
+    values[k] = top;
+    return values;
+}
+
+constexpr auto e12Values = valuesOf(e12);
+constexpr auto e24Values = valuesOf(e24);
+
+std::span<const StandardResistor> valuesOf(Series series)
+{
+    return series == Series::E12 ? std::span<const StandardResistor>(e12Values)
+                                 : std::span<const StandardResistor>(e24Values);
 }
 
 // The standard value s is not above r, within the tolerance.
@@ -49,25 +65,13 @@ std::variant<StandardResistor, NoStandardValue> largestNotAbove(Series series, d
         return NoStandardValue::NotPositive;
     if (exceeds(kiloohms, top.kiloohms()))
         return NoStandardValue::AboveRange;
-    if (notAbove(top.kiloohms(), kiloohms))
-        return top;
-    // The values rise through the decades; keep the last one not above. The loop ends between
-    // 9.1 Mohm and 10 Mohm.
-    StandardResistor best{};
-    bool found = false;
-    for (int decade = lowestDecade; decade <= highestDecade; ++decade) {
-        for (const int digits : digitsOf(series)) {
-            const StandardResistor candidate{digits, decade};
-            if (!notAbove(candidate.kiloohms(), kiloohms)) {
-                if (!found)
-                    return NoStandardValue::BelowRange;
-                return best;
-            }
-            best = candidate;
-            found = true;
-        }
-    }
-    return best;
+    const std::span<const StandardResistor> values = valuesOf(series);
+    const auto above = std::partition_point(values.begin(), values.end(), [&](StandardResistor s) {
+        return notAbove(s.kiloohms(), kiloohms);
+    });
+    if (above == values.begin())
+        return NoStandardValue::BelowRange;
+    return *(above - 1);
 }
 
 std::u16string resistorText(StandardResistor resistor, std::u16string_view decimalPoint)
