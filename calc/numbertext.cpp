@@ -107,14 +107,12 @@ std::optional<double> parseLeadingNumber(std::u16string_view text)
     return value;
 }
 
-std::u16string formatHundredths(double value, std::u16string_view decimalPoint)
+std::u16string formatFixed(double value, int decimals, std::u16string_view decimalPoint)
 {
-    if (value == 0.0)
-        value = 0.0; // a zero of either sign shows without a minus
-    // 309 integer digits at most for a finite double, sign, point and two decimals.
-    std::array<char, 320> buffer{};
+    // 309 integer digits at most for a finite double, sign, point and the decimals.
+    std::array<char, 650> buffer{};
     const auto [end, ec] = std::to_chars(
-        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 2);
+        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
     std::u16string text;
     if (ec != std::errc())
         return text;
@@ -126,4 +124,11 @@ std::u16string formatHundredths(double value, std::u16string_view decimalPoint)
             text.push_back(static_cast<char16_t>(*p));
     }
     return text;
+}
+
+std::u16string formatHundredths(double value, std::u16string_view decimalPoint)
+{
+    if (value == 0.0)
+        value = 0.0; // a zero of either sign shows without a minus
+    return formatFixed(value, 2, decimalPoint);
 }

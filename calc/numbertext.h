@@ -17,3 +17,8 @@ std::optional<double> parseLeadingNumber(std::u16string_view text);
 // never a group separator. The decimal point is the locale's whole text, of one or more code
 // units. The value must be finite.
 std::u16string formatHundredths(double value, std::u16string_view decimalPoint);
+
+// Formats with the given number of decimals, rounded to nearest (a tie to the even neighbour), "-"
+// before a negative value, never a group separator, the decimal point being the locale's whole
+// text. The value must be finite and below 1E308 in magnitude, with at most 330 decimals.
+std::u16string formatFixed(double value, int decimals, std::u16string_view decimalPoint);

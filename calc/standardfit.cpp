@@ -3,10 +3,12 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "circuitconstants.h"
+
 namespace {
 
-constexpr double Vbe = 0.7;          // base-emitter voltage of a conducting junction [V]
-constexpr double dropTwoStage = 1.0; // Vbe of Q1 plus Vce(sat) of Q2 [V]
+using namespace SwitchConstants;
+
 constexpr double percent = 100.0;
 
 constexpr std::array<Series, 2> bothSeries{Series::E12, Series::E24};
@@ -82,7 +84,7 @@ StandardFits fitTwoTransistors(const FormVariables &v)
     StandardFits fits{};
     for (std::size_t i = 0; i < bothSeries.size(); ++i) {
         const Series series = bothSeries[i];
-        const Fit rb1 = fitStage(series, v.Rb1, v.Vcc - dropTwoStage, Vbe / v.R1, v.hFE1min, v.IL);
+        const Fit rb1 = fitStage(series, v.Rb1, v.Vcc - VdropTwoStage, Vbe / v.R1, v.hFE1min, v.IL);
         Fit rb2 = NoFit::NoFirstStage;
         if (const auto *first = std::get_if<StageFit>(&rb1)) {
             // The second stage as the press computes it, from the collector current Rs1 asks of Q2.

@@ -6,33 +6,29 @@
 #include <string>
 #include <system_error>
 
+#include "circuitconstants.h"
 #include "messages.h"
+#include "numbertext.h"
 #include "standardfit.h"
 
 namespace {
 
+using namespace SwitchConstants;
+
 namespace Text = Messages::Normalizzati;
 
-constexpr double cmosOutputLimit = 4.0; // current a CMOS output can deliver [mA]
-
-// A finite double by std::to_chars, "." replaced with the decimal point: no C library locale.
-// 309 integer digits, or 326 decimals below one, fit the buffer.
-std::u16string
-toText(double value, std::chars_format format, int precision, std::u16string_view decimalPoint)
+// The decimal exponent of the leading digit once rounded to three digits: 0.999 gives -1, 0.9996
+// gives 0.
+int exponentOfThreeDigits(double value)
 {
-    std::array<char, 400> buffer{};
-    const auto [end, ec] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format, precision);
-    std::u16string text;
-    if (ec != std::errc())
-        return text;
-    for (const char *p = buffer.data(); p != end; ++p) {
-        if (*p == '.')
-            text.append(decimalPoint);
-        else
-            text.push_back(static_cast<char16_t>(*p));
-    }
-    return text;
+    std::array<char, 32> buffer{};
+    const auto [end, ec] = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, 2);
+    int exponent = 0;
+    const char *e = std::find(buffer.data(), end, 'e');
+    if (ec == std::errc() && e != end)
+        std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+    return exponent;
 }
 
 // A current [mA] to three significant digits, never fewer than two decimals: 0,573; 0,0768; 4,87.
@@ -40,16 +36,7 @@ std::u16string currentText(double mA, std::u16string_view decimalPoint)
 {
     if (mA == 0.0)
         mA = 0.0; // no minus before a zero
-    // The exponent of the leading digit once rounded to three digits ("9.99e-01", "1.00e+00").
-    const std::u16string scientific = toText(mA, std::chars_format::scientific, 2, u".");
-    int exponent = 0;
-    const std::size_t e = scientific.find(u'e');
-    const bool negativeExponent = scientific[e + 1] == u'-';
-    for (std::size_t i = e + 2; i < scientific.size(); ++i)
-        exponent = exponent * 10 + (scientific[i] - u'0');
-    if (negativeExponent)
-        exponent = -exponent;
-    return toText(mA, std::chars_format::fixed, std::max(2, 2 - exponent), decimalPoint);
+    return formatFixed(mA, std::max(2, 2 - exponentOfThreeDigits(mA)), decimalPoint);
 }
 
 // A margin [%] in whole percent, without "-0".
@@ -57,7 +44,7 @@ std::u16string percentText(double margin)
 {
     if (std::fabs(margin) <= 0.5)
         margin = 0.0;
-    return toText(margin, std::chars_format::fixed, 0, u".");
+    return formatFixed(margin, 0, u".");
 }
 
 // The pattern with %1, %2... replaced by the arguments, in one pass.
@@ -165,7 +152,7 @@ std::u16string rb2Tooltip(const StandardFits &fits, std::u16string_view decimalP
                    fill(Text::valoreRb2,
                         {seriesName(s.series),
                          resistorText(first->resistor, decimalPoint),
-                         toText(fit->computed, std::chars_format::fixed, 2, decimalPoint),
+                         formatHundredths(fit->computed, decimalPoint),
                          resistorText(fit->resistor, decimalPoint)})
                        + u' ' + currentsText(Text::correntiRb2, *fit, u"Q2", true, decimalPoint));
     }

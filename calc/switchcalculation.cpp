@@ -4,14 +4,13 @@
 #include <utility>
 
 #include "checked.h"
+#include "circuitconstants.h"
 #include "messages.h"
 #include "numbertext.h"
 
 namespace {
 
-constexpr double Vbe = 0.7;             // base-emitter voltage of a conducting junction [V]
-constexpr double VdropTwoStage = 1.0;   // Vbe of Q1 plus Vce(sat) of Q2 [V]
-constexpr double cmosOutputLimit = 4.0; // current a CMOS output can deliver [mA]
+using namespace SwitchConstants;
 
 // An entry and the variable its number goes into.
 using Conversion = std::pair<Entry, double FormVariables::*>;
