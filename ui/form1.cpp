@@ -57,11 +57,19 @@ QRect pixels(const Control &row)
     return {row.left / k, row.top / k, row.width / k, row.height / k};
 }
 
-void fillBackground(QWidget *widget, const QColor &colour)
+// A fixed background takes a fixed text colour with it: black, whatever the desktop's palette.
+// The frame of a result field is drawn in the text colour too.
+void setColours(QWidget *widget, const QColor &background)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, Qt::black);
     widget->setPalette(palette);
+}
+
+void fillBackground(QWidget *widget, const QColor &colour)
+{
+    setColours(widget, colour);
     widget->setAutoFillBackground(true);
 }
 
@@ -124,10 +132,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("transistor interruttore"));
     setFont(controlFont());
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, orange);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    fillBackground(this, orange); // the captions, units and option buttons take it from here
     resize(ControlTable::clientWidth / ControlTable::twipsPerPixel,
            ControlTable::clientHeight / ControlTable::twipsPerPixel);
 
