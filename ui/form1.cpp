@@ -14,6 +14,7 @@
 #include "circuitpicture.h"
 #include "controltable.h"
 #include "messagebox.h"
+#include "resultfield.h"
 #include "sampledesign.h"
 
 namespace {
@@ -96,15 +97,8 @@ QWidget *createControl(const Control &row, QWidget *parent)
         field->setMaxLength(std::numeric_limits<int>::max());
         return field;
     }
-    case Kind::ResultLabel: {
-        auto *label = new QLabel(parent);
-        label->setTextFormat(Qt::PlainText);
-        label->setFrameStyle(QFrame::Box | QFrame::Plain);
-        label->setLineWidth(1);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setMargin(1);
-        return label;
-    }
+    case Kind::ResultLabel:
+        return new ResultField(parent);
     case Kind::PictureBox: {
         const QString drawing =
             QStringLiteral(":/pictures/%1.svg").arg(QString::fromLatin1(row.name).toLower());
