@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -186,11 +187,24 @@ void Form1::connectControls()
     connect(option2_, &QRadioButton::toggled, this, &Form1::selectTwoTransistors);
     connect(command1_, &QPushButton::clicked, this, &Form1::calcola);
     connect(command2_, &QPushButton::clicked, this, &Form1::fillSampleValues);
+    // Qt moves the option group's Tab stop with the focus; the window keeps it on the selection.
+    connect(option1_, &QRadioButton::toggled, this, &Form1::keepTabStopOnSelection);
+    connect(option2_, &QRadioButton::toggled, this, &Form1::keepTabStopOnSelection);
+    connect(qApp, &QApplication::focusChanged, this, &Form1::keepTabStopOnSelection);
 }
 
 void Form1::load()
 {
     selectOneTransistor();
+    keepTabStopOnSelection();
+}
+
+// Tab reaches the selected option button, whether it was selected by mouse, keyboard, an
+// assistive tool or the program; the other one still takes the focus from a click.
+void Form1::keepTabStopOnSelection()
+{
+    for (QRadioButton *option : {option1_, option2_})
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void Form1::selectOneTransistor()

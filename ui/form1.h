@@ -34,6 +34,7 @@ private:
     void selectTwoTransistors();
     void calcola();
     void fillSampleValues();
+    void keepTabStopOnSelection();
 
     // What the calculation sees of the window.
     bool option1() const override;
