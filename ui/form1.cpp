@@ -238,10 +238,13 @@ void Form1::calcola()
 
 void Form1::fillSampleValues()
 {
-    for (const SampleText &sample : sampleDesign)
-        entry(sample.entry)
-            ->setText(
-                QString::fromUtf16(sample.text.data(), static_cast<qsizetype>(sample.text.size())));
+    for (const SampleText &sample : sampleDesign) {
+        // Replaced as one edit, so that Ctrl+Z in the field brings back what the user typed.
+        QLineEdit *field = entry(sample.entry);
+        field->selectAll();
+        field->insert(
+            QString::fromUtf16(sample.text.data(), static_cast<qsizetype>(sample.text.size())));
+    }
 }
 
 bool Form1::option1() const

@@ -110,6 +110,9 @@ private slots:
         click("Command2");
         QCOMPARE(entry("Text2")->text(), QString("40"));
         QCOMPARE(entry("Text6")->text(), QString("20"));
+        // Each field is replaced in one edit: Ctrl+Z brings back what the user had typed.
+        QTest::keyClick(entry("Text6"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(entry("Text6")->text(), QString("20abc"));
         QCOMPARE(label("Label17")->text(), number("7.82"));
         QVERIFY(radio("Option1")->isChecked());
         expectLayout(oneTransistor);
