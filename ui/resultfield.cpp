@@ -73,8 +73,8 @@ void ResultField::paintEvent(QPaintEvent *event)
         QLabel::paintEvent(event);
         return;
     }
-    QFrame::paintEvent(event);
     QPainter painter(this);
+    drawFrame(&painter);
     const QRect room = textRect();
     const QString shown = fontMetrics().elidedText(text(), Qt::ElideLeft, room.width());
     QStyleOption option;
