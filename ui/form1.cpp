@@ -137,6 +137,12 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     load();
 }
 
+// Closing moves the focus once more; by then the window follows it no longer.
+Form1::~Form1()
+{
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
+
 void Form1::createControls()
 {
     for (const Control &row : ControlTable::controls()) {

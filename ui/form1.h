@@ -21,6 +21,7 @@ class Form1 : public QWidget, private SwitchWindow
 
 public:
     explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
 
 private:
     // Building steps.
