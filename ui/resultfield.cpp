@@ -67,18 +67,27 @@ void ResultField::contextMenuEvent(QContextMenuEvent *event)
     menu->popup(event->globalPos());
 }
 
+// Painted as a plain label paints, so that a result that fits looks as it always has; a
+// selection shows through QLabel's own painting, where the text fits.
 void ResultField::paintEvent(QPaintEvent *event)
 {
-    if (!isElided()) {
+    const bool elided = isElided();
+    if (hasSelectedText() && !elided) {
         QLabel::paintEvent(event);
         return;
     }
     QPainter painter(this);
     drawFrame(&painter);
     const QRect room = textRect();
-    const QString shown = fontMetrics().elidedText(text(), Qt::ElideLeft, room.width());
+    const QString shown =
+        elided ? fontMetrics().elidedText(text(), Qt::ElideLeft, room.width()) : text();
     QStyleOption option;
     option.initFrom(this);
-    style()->drawItemText(
-        &painter, room, int(alignment()), option.palette, isEnabled(), shown, foregroundRole());
+    style()->drawItemText(&painter,
+                          room,
+                          int(alignment()) | Qt::TextForceLeftToRight,
+                          option.palette,
+                          isEnabled(),
+                          shown,
+                          foregroundRole());
 }

@@ -534,6 +534,24 @@ private slots:
         QToolTip::hideText();
     }
 
+    // A result that fits looks exactly as a plain framed label shows it, at any scale.
+    void fittingResultsAsPlainLabels()
+    {
+        pressSampleValuesAndCalcola();
+        for (const char *name : {"Label17", "Label23"}) {
+            auto *field = form->findChild<QLabel *>(name);
+            QLabel plain(field->text());
+            plain.setFont(field->font());
+            plain.setPalette(field->palette());
+            plain.setAutoFillBackground(true);
+            plain.setFrameStyle(QFrame::Box | QFrame::Plain);
+            plain.setAlignment(field->alignment());
+            plain.setMargin(1);
+            plain.resize(field->size());
+            QCOMPARE(field->grab().toImage(), plain.grab().toImage());
+        }
+    }
+
     // The toolkit's own menus speak Italian under any locale; a result or an entry is copied as
     // a user copies it: selected with the mouse, then "Copia" from the context menu.
     void contextMenus_data()
