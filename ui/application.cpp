@@ -1,9 +1,11 @@
 #include "application.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
+#include <QTranslator>
 
 #include "brenvolaversion.h"
 
@@ -33,6 +35,13 @@ void setUpApplication()
         windowFamily,
         {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial")});
     QApplication::setWindowIcon(applicationIcon());
+
+    // The toolkit's own texts (context menus, buttons of its dialogs) in Italian, like the rest
+    // of the window, whatever the user's locale; without the translation they stay English.
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("qtbase_it"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
 }
 
 QFont controlFont()

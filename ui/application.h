@@ -4,7 +4,7 @@
 #include <QIcon>
 
 // What every process that opens the window sets up first: the application's name and version,
-// its icon, and the fonts of the window.
+// its icon, the fonts of the window and the toolkit's Italian texts.
 void setUpApplication();
 
 // "MS Sans Serif" 8.25 pt, bold for the controls, regular for the picture boxes. Where that family

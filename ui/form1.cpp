@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -15,6 +16,7 @@
 #include "controltable.h"
 #include "messagebox.h"
 #include "numbertext.h"
+#include "resultfield.h"
 #include "sampledesign.h"
 #include "standardfit.h"
 
@@ -70,11 +72,19 @@ QRect pixels(const Control &row)
     return {row.left / k, row.top / k, row.width / k, row.height / k};
 }
 
-void fillBackground(QWidget *widget, const QColor &colour)
+// A fixed background takes a fixed text colour with it: black, whatever the desktop's palette.
+// The frame of a result field is drawn in the text colour too.
+void setColours(QWidget *widget, const QColor &background)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, Qt::black);
     widget->setPalette(palette);
+}
+
+void fillBackground(QWidget *widget, const QColor &colour)
+{
+    setColours(widget, colour);
     widget->setAutoFillBackground(true);
 }
 
@@ -101,15 +111,8 @@ QWidget *createControl(const Control &row, QWidget *parent)
         field->setMaxLength(std::numeric_limits<int>::max());
         return field;
     }
-    case Kind::ResultLabel: {
-        auto *label = new QLabel(parent);
-        label->setTextFormat(Qt::PlainText);
-        label->setFrameStyle(QFrame::Box | QFrame::Plain);
-        label->setLineWidth(1);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setMargin(1);
-        return label;
-    }
+    case Kind::ResultLabel:
+        return new ResultField(parent);
     case Kind::PictureBox: {
         const QString drawing =
             QStringLiteral(":/pictures/%1.svg").arg(QString::fromLatin1(row.name).toLower());
@@ -137,10 +140,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("transistor interruttore"));
     setFont(controlFont());
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, orange);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    fillBackground(this, orange); // the captions, units and option buttons take it from here
     resize(ControlTable::clientWidth / ControlTable::twipsPerPixel,
            ControlTable::clientHeight / ControlTable::twipsPerPixel);
 
@@ -148,6 +148,12 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     setKeyboardOrder();
     connectControls();
     load();
+}
+
+// Closing moves the focus once more; by then the window follows it no longer.
+Form1::~Form1()
+{
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
 }
 
 void Form1::createControls()
@@ -201,11 +207,24 @@ void Form1::connectControls()
     connect(option2_, &QRadioButton::toggled, this, &Form1::selectTwoTransistors);
     connect(command1_, &QPushButton::clicked, this, &Form1::calcola);
     connect(command2_, &QPushButton::clicked, this, &Form1::fillSampleValues);
+    // Qt moves the option group's Tab stop with the focus; the window keeps it on the selection.
+    connect(option1_, &QRadioButton::toggled, this, &Form1::keepTabStopOnSelection);
+    connect(option2_, &QRadioButton::toggled, this, &Form1::keepTabStopOnSelection);
+    connect(qApp, &QApplication::focusChanged, this, &Form1::keepTabStopOnSelection);
 }
 
 void Form1::load()
 {
     selectOneTransistor();
+    keepTabStopOnSelection();
+}
+
+// Tab reaches the selected option button, whether it was selected by mouse, keyboard, an
+// assistive tool or the program; the other one still takes the focus from a click.
+void Form1::keepTabStopOnSelection()
+{
+    for (QRadioButton *option : {option1_, option2_})
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void Form1::selectOneTransistor()
@@ -272,8 +291,12 @@ void Form1::setStandardValues(QLabel *label, std::u16string_view text)
 
 void Form1::fillSampleValues()
 {
-    for (const SampleText &sample : sampleDesign)
-        entry(sample.entry)->setText(fromView(sample.text));
+    for (const SampleText &sample : sampleDesign) {
+        // Replaced as one edit, so that Ctrl+Z in the field brings back what the user typed.
+        QLineEdit *field = entry(sample.entry);
+        field->selectAll();
+        field->insert(fromView(sample.text));
+    }
 }
 
 QLineEdit *Form1::entry(Entry entry) const

@@ -21,6 +21,7 @@ class Form1 : public QWidget
 
 public:
     explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
 
 private:
     // Building steps.
@@ -34,6 +35,7 @@ private:
     void selectTwoTransistors();
     void calcola();
     void fillSampleValues();
+    void keepTabStopOnSelection();
 
     void setStandardValues(QLabel *label, std::u16string_view text);
     void setVisibleInOrder(bool visible);

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,6 +110,9 @@ private slots:
         click("Command2");
         QCOMPARE(entry("Text2")->text(), QString("40"));
         QCOMPARE(entry("Text6")->text(), QString("20"));
+        // Each field is replaced in one edit: Ctrl+Z brings back what the user had typed.
+        QTest::keyClick(entry("Text6"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(entry("Text6")->text(), QString("20abc"));
         QCOMPARE(label("Label17")->text(), number("7.82"));
         QVERIFY(radio("Option1")->isChecked());
         expectLayout(oneTransistor);
@@ -191,41 +195,68 @@ private slots:
     void tabOrder_data()
     {
         QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("selection"); // how the option is selected
         QTest::addColumn<QStringList>("chain");
-        // Tab skips hidden controls and passes only through the selected option button.
+        // Tab skips hidden controls and passes only through the selected option button, however
+        // it was selected; the other option was clicked, and had the focus, just before.
+        const QStringList one{"Picture1",
+                              "Command1",
+                              "Text2",
+                              "Text3",
+                              "Text4",
+                              "Text6",
+                              "Text8",
+                              "Command2",
+                              "Option1",
+                              "Picture1"};
+        const QStringList two{"Picture2",
+                              "Command1",
+                              "Text1",
+                              "Text2",
+                              "Text3",
+                              "Text4",
+                              "Text6",
+                              "Text7",
+                              "Text8",
+                              "Text9",
+                              "Command2",
+                              "Option2",
+                              "Text5",
+                              "Picture2"};
         QTest::newRow("one transistor") << "Option1"
-                                        << QStringList{"Picture1",
-                                                       "Command1",
-                                                       "Text2",
-                                                       "Text3",
-                                                       "Text4",
-                                                       "Text6",
-                                                       "Text8",
-                                                       "Command2",
-                                                       "Option1",
-                                                       "Picture1"};
+                                        << "click" << one;
         QTest::newRow("two transistors") << "Option2"
-                                         << QStringList{"Picture2",
-                                                        "Command1",
-                                                        "Text1",
-                                                        "Text2",
-                                                        "Text3",
-                                                        "Text4",
-                                                        "Text6",
-                                                        "Text7",
-                                                        "Text8",
-                                                        "Text9",
-                                                        "Command2",
-                                                        "Option2",
-                                                        "Text5",
-                                                        "Picture2"};
+                                         << "click" << two;
+        QTest::newRow("one transistor, assistive tool") << "Option1"
+                                                        << "accessible action" << one;
+        QTest::newRow("two transistors, assistive tool") << "Option2"
+                                                         << "accessible action" << two;
+        QTest::newRow("two transistors, by the program") << "Option2"
+                                                         << "setChecked" << two;
+        QTest::newRow("one transistor, Option2 focused") << "Option1"
+                                                         << "click, then focus the other" << one;
     }
 
     void tabOrder()
     {
         QFETCH(QString, option);
+        QFETCH(QString, selection);
         QFETCH(QStringList, chain);
-        click(option);
+        const QString other = option == "Option1" ? "Option2" : "Option1";
+        click(other);
+        if (selection.startsWith("click")) {
+            click(option);
+        } else if (selection == "setChecked") {
+            radio(option)->setChecked(true);
+        } else {
+            QAccessibleActionInterface *actions =
+                QAccessible::queryAccessibleInterface(radio(option))->actionInterface();
+            QVERIFY(actions);
+            actions->doAction(QAccessibleActionInterface::toggleAction());
+        }
+        QTRY_VERIFY(radio(option)->isChecked());
+        if (selection.endsWith("focus the other"))
+            radio(other)->setFocus();
         form->findChild<QWidget *>(chain.front())->setFocus();
         QStringList visited{QApplication::focusWidget()->objectName()};
         for (qsizetype i = 1; i < chain.size(); ++i) {

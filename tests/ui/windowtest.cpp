@@ -1,17 +1,24 @@
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QToolTip>
 
+#include <cmath>
 #include <memory>
 
 #include "application.h"
@@ -19,12 +26,109 @@
 #include "form1.h"
 #include "messages.h"
 #include "modalboxes.h"
+#include "resultfield.h"
 #include "windowharness.h"
 
 namespace {
 
 const QColor orange(255, 128, 0);
 const QColor white(255, 255, 255);
+
+// WCAG 2 contrast ratio of two colours, from 1 (the same) to 21 (black on white).
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The colour that covers most of a patch of screen: the background a text stands on.
+QColor background(const QImage &patch)
+{
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < patch.height(); ++y)
+        for (int x = 0; x < patch.width(); ++x)
+            ++counts[patch.pixel(x, y)];
+    QRgb most = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > counts.value(most))
+            most = it.key();
+    return QColor::fromRgb(most);
+}
+
+// The contrast of the text in a patch: its background against the pixel that stands out most.
+double textContrast(const QImage &patch)
+{
+    const QColor paper = background(patch);
+    double best = 1;
+    for (int y = 0; y < patch.height(); ++y)
+        for (int x = 0; x < patch.width(); ++x)
+            best = std::max(best, contrast(paper, patch.pixelColor(x, y)));
+    return best;
+}
+
+// Where a control shows its text, in the window's coordinates: the label beside an option
+// button's indicator, inside a push button's bevel, inside the frame of a field.
+QRect textArea(QWidget *widget)
+{
+    QRect area = widget->rect();
+    if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const bool radio = qobject_cast<QRadioButton *>(widget) != nullptr;
+        area = button->style()->subElementRect(radio ? QStyle::SE_RadioButtonContents
+                                                     : QStyle::SE_PushButtonContents,
+                                               &option,
+                                               button);
+    } else if (qobject_cast<QLineEdit *>(widget) || qobject_cast<ResultField *>(widget)) {
+        area.adjust(3, 3, -3, -3);
+    }
+    return area.translated(widget->pos());
+}
+
+// A dark desktop's palette: white texts on the given window, field and button colours, the
+// shades derived from the button's as Qt derives them.
+QPalette darkDesktop(const QColor &window, const QColor &base, const QColor &button)
+{
+    QPalette palette(button, window);
+    for (const auto role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText})
+        palette.setColor(role, Qt::white);
+    palette.setColor(QPalette::Base, base);
+    return palette;
+}
+
+// The texts of the popup menu a right click on the widget opens, "&" and shortcuts removed; the
+// action named clicked is triggered, and the menu closed.
+QStringList contextMenu(QWidget *widget, const QString &clicked)
+{
+    const QPoint inside(widget->width() / 2, widget->height() / 2);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, inside, widget->mapToGlobal(inside));
+    QApplication::sendEvent(widget, &event);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    if (!menu)
+        return {};
+    QStringList texts;
+    QAction *chosen = nullptr;
+    for (QAction *action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        texts << action->text().remove(u'&').section(u'\t', 0, 0);
+        if (texts.back() == clicked)
+            chosen = action;
+    }
+    if (chosen)
+        chosen->trigger();
+    menu->close();
+    return texts;
+}
 
 } // namespace
 
@@ -33,15 +137,27 @@ class WindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    // The expected captions are written with "." as the decimal separator, whatever the
-    // environment's locale.
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void initTestCase()
+    {
+        // The expected captions are written with "." as the decimal separator, whatever the
+        // environment's locale.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        styleName = QApplication::style()->name();
+        palette = QApplication::palette();
+    }
+
     void init()
     {
         form = openForm1();
         QVERIFY(form);
     }
-    void cleanup() { form.reset(); }
+    void cleanup()
+    {
+        form.reset();
+        if (QApplication::style()->name() != styleName)
+            QApplication::setStyle(styleName);
+        QApplication::setPalette(palette);
+    }
 
     void window()
     {
@@ -104,13 +220,13 @@ private slots:
         row("Label11", "QLabel", "[%]", 14700, 3780, 315, 255, orange);
         row("Command2", "QPushButton", "Valori esempio", 8220, 4260, 2115, 375, none);
         row("Label25", "QLabel", "Ii", 12210, 4380, 195, 225, orange);
-        row("Label23", "QLabel", "", 12540, 4320, 2145, 345, white);
+        row("Label23", "ResultField", "", 12540, 4320, 2145, 345, white);
         row("Label24", "QLabel", "[mA]", 14760, 4350, 465, 255, orange);
         row("Label18", "QLabel", "Rb1", 7680, 5010, 405, 225, orange);
-        row("Label17", "QLabel", "", 8160, 4950, 2175, 375, white);
+        row("Label17", "ResultField", "", 8160, 4950, 2175, 375, white);
         row("Label19", "QLabel", "[kohm]", 10500, 5010, 615, 255, orange);
         row("Label21", "QLabel", "Rb2", 12090, 4980, 405, 225, orange);
-        row("Label20", "QLabel", "", 12540, 4890, 2175, 375, white);
+        row("Label20", "ResultField", "", 12540, 4890, 2175, 375, white);
         row("Label22", "QLabel", "[kohm]", 14760, 4950, 615, 255, orange);
         row("Picture1", "CircuitPicture", "", 210, 360, 5025, 5115, QColor(255, 192, 128));
         row("Picture2", "CircuitPicture", "", 210, 390, 7155, 5055, none);
@@ -344,6 +460,167 @@ private slots:
         QCOMPARE(label20->toolTip(), rb2Before);
     }
 
+    // Every text in view, sample design computed, against its own background: WCAG AA (4.5),
+    // whatever palette the desktop hands over before the window is built, in either style.
+    void textsReadable_data()
+    {
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<QPalette>("desktop"); // an empty palette: the platform's own
+        QTest::addColumn<QString>("option");
+        // qt6ct's "darker" colour scheme; white on black, as high-contrast themes have it.
+        const std::pair<const char *, QPalette> desktops[] = {
+            {"default", QPalette()},
+            {"dark",
+             darkDesktop(
+                 QColor(0x22, 0x20, 0x20), QColor(0x3d, 0x3d, 0x3d), QColor(0x42, 0x42, 0x45))},
+            {"high contrast", darkDesktop(Qt::black, Qt::black, Qt::black)}};
+        for (const char *style : {"Fusion", "Windows"})
+            for (const auto &[name, desktop] : desktops)
+                for (const char *option : {"Option1", "Option2"})
+                    QTest::addRow("%s, %s, %s", style, name, option)
+                        << QString(style) << desktop << QString(option);
+    }
+
+    void textsReadable()
+    {
+        QFETCH(QString, style);
+        QFETCH(QPalette, desktop);
+        QFETCH(QString, option);
+        form.reset();
+        QApplication::setStyle(style);
+        if (desktop.resolveMask() != 0)
+            QApplication::setPalette(desktop);
+        form = openForm1();
+        QVERIFY(form);
+        form->findChild<QRadioButton *>(option)->setChecked(true);
+        QCOMPARE(pressSampleValuesAndCalcola().size(), 0U);
+
+        const QImage shot = form->grab().toImage();
+        const qreal scale = shot.devicePixelRatio();
+        int checked = 0;
+        for (QWidget *widget :
+             form->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (!widget->isVisible() || qobject_cast<CircuitPicture *>(widget))
+                continue;
+            const QRect area = textArea(widget);
+            const QImage patch = shot.copy(QRect(area.topLeft() * scale, area.size() * scale));
+            const double seen = textContrast(patch);
+            QVERIFY2(seen >= 4.5,
+                     qPrintable(QString("%1: %2").arg(widget->objectName()).arg(seen, 0, 'f', 2)));
+            if (qobject_cast<ResultField *>(widget)) {
+                // The field's border stays in view: 3 to 1 against the field, as for any edge.
+                const QPoint edge(widget->x(), widget->y() + widget->height() / 2);
+                const double border = contrast(shot.pixelColor(edge * scale), background(patch));
+                QVERIFY2(
+                    border >= 3,
+                    qPrintable(QString("%1 border: %2").arg(widget->objectName()).arg(border)));
+            }
+            ++checked;
+        }
+        QCOMPARE(checked, option == "Option1" ? 24 : 38);
+    }
+
+    // A result wider than its field shows an ellipsis in front, never a shorter number; text(),
+    // the accessible name and the tooltip keep it whole.
+    void longResultShownShortened_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("whole"); // "." for the locale's separator
+        // Ii = 0.7 / 10 + 1.2 * 1E22 / 100 = 1.2E20 mA
+        QTest::newRow("IL 1E22") << "Text2"
+                                 << "Label23"
+                                 << "120000000000000000000.00";
+        // Rb1 = (1E22 - 0.7) / 0.55 = 1.8E22 kohm
+        QTest::newRow("Vi 1E22") << "Text3"
+                                 << "Label17"
+                                 << "18181818181818184105984.00";
+    }
+
+    void longResultShownShortened()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, result);
+        QFETCH(QString, whole);
+        whole.replace(u'.', QLocale().decimalPoint());
+        pressSampleValuesAndCalcola(entry, "1E22");
+        auto *label = form->findChild<QLabel *>(result);
+        QCOMPARE(label->text(), whole);
+        QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), whole);
+
+        // Three dots low on the line come first, then the first glyph that reaches up the line.
+        const QRect area = textArea(label).translated(-label->pos());
+        const QImage patch = label->grab(area).toImage();
+        const QColor paper = background(patch);
+        int dots = 0;
+        bool inMark = false;
+        for (int x = 0; x < patch.width(); ++x) {
+            bool any = false;
+            bool high = false; // above the middle of the line, where the dots never reach
+            for (int y = 0; y < patch.height(); ++y) {
+                const bool ink = contrast(paper, patch.pixelColor(x, y)) > 2;
+                any = any || ink;
+                high = high || (ink && y < patch.height() / 2);
+            }
+            if (high)
+                break;
+            dots += inMark && !any;
+            inMark = any;
+        }
+        QCOMPARE(dots, 3);
+
+        const QPoint inside(label->width() / 2, label->height() / 2);
+        QHelpEvent help(QEvent::ToolTip, inside, label->mapToGlobal(inside));
+        QApplication::sendEvent(label, &help);
+        // The whole result first; the standard resistors, for a base resistor, below it.
+        QTRY_COMPARE(QToolTip::text().section(u'\n', 0, 0), whole);
+        QToolTip::hideText();
+    }
+
+    // A result that fits looks exactly as a plain framed label shows it, at any scale.
+    void fittingResultsAsPlainLabels()
+    {
+        pressSampleValuesAndCalcola();
+        for (const char *name : {"Label17", "Label23"}) {
+            auto *field = form->findChild<QLabel *>(name);
+            QLabel plain(field->text());
+            plain.setFont(field->font());
+            plain.setPalette(field->palette());
+            plain.setAutoFillBackground(true);
+            plain.setFrameStyle(QFrame::Box | QFrame::Plain);
+            plain.setAlignment(field->alignment());
+            plain.setMargin(1);
+            plain.resize(field->size());
+            QCOMPARE(field->grab().toImage(), plain.grab().toImage());
+        }
+    }
+
+    // The toolkit's own menus speak Italian under any locale; a result or an entry is copied as
+    // a user copies it: selected with the mouse, then "Copia" from the context menu.
+    void contextMenus_data()
+    {
+        QTest::addColumn<QStringList>("actions");
+        QTest::newRow("Text2") << QStringList{
+            "Annulla", "Rifai", "Taglia", "Copia", "Incolla", "Elimina", "Seleziona tutto"};
+        QTest::newRow("Label17") << QStringList{"Copia", "Seleziona tutto"};
+    }
+
+    void contextMenus()
+    {
+        QFETCH(QStringList, actions);
+        pressSampleValuesAndCalcola();
+        QWidget *widget = form->findChild<QWidget *>(QTest::currentDataTag());
+        const int middle = widget->height() / 2;
+        QTest::mousePress(widget, Qt::LeftButton, {}, QPoint(widget->width() - 2, middle));
+        QTest::mouseMove(widget, QPoint(1, middle));
+        QTest::mouseRelease(widget, Qt::LeftButton, {}, QPoint(1, middle));
+        QApplication::clipboard()->clear();
+        QCOMPARE(contextMenu(widget, "Copia"), actions);
+        const auto *label = qobject_cast<QLabel *>(widget);
+        QCOMPARE(QApplication::clipboard()->text(),
+                 label ? label->text() : qobject_cast<QLineEdit *>(widget)->text());
+    }
+
     void accessibleNamesOfEntries_data()
     {
         QTest::addColumn<QString>("name");
@@ -432,7 +709,24 @@ private slots:
     }
 
 private:
+    // "Valori esempio", then, if given, one entry typed anew, then "Calcola ": the boxes seen.
+    std::vector<SeenBox> pressSampleValuesAndCalcola(const QString &entry = {},
+                                                     const QString &text = {})
+    {
+        QTest::mouseClick(form->findChild<QPushButton *>("Command2"), Qt::LeftButton);
+        if (!entry.isEmpty()) {
+            auto *field = form->findChild<QLineEdit *>(entry);
+            field->selectAll();
+            QTest::keyClicks(field, text);
+        }
+        ModalBoxes boxes;
+        return boxes.during(
+            [&] { QTest::mouseClick(form->findChild<QPushButton *>("Command1"), Qt::LeftButton); });
+    }
+
     std::unique_ptr<Form1> form;
+    QString styleName;
+    QPalette palette;
 };
 
 BRENVOLA_TEST_MAIN(WindowTest)
