@@ -1,11 +1,10 @@
 #include "application.h"
 
 #include <QApplication>
-#include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
 
 #include "brenvolaversion.h"
+#include "embeddedpixels.h"
 
 namespace {
 
@@ -47,15 +46,10 @@ QFont pictureFont()
 
 QIcon applicationIcon()
 {
-    // Drawn for 32 x 32; the other sizes serve panels and high-density screens.
-    QSvgRenderer renderer(QStringLiteral(":/icon/brenvola.svg"));
+    // Drawn for 32 x 32; the other sizes serve panels and high-density screens. Rendered at build
+    // time (ui/tools/embedpixels.cpp), opaque.
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128}) {
-        QPixmap pixmap(size, size);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
+    for (const EmbeddedImage &image : embeddedPixels(u"icon/brenvola.svg"))
+        icon.addPixmap(QPixmap::fromImage(imageOf(image)));
     return icon;
 }

@@ -2,20 +2,34 @@
 
 #include <QPainter>
 
+#include "embeddedpixels.h"
+
 CircuitPicture::CircuitPicture(const QString &drawing, QWidget *parent)
-    : QWidget(parent), renderer_(drawing)
+    : QWidget(parent), drawing_(drawing)
 {
+    const std::span<const EmbeddedImage> images =
+        embeddedPixels({reinterpret_cast<const char16_t *>(drawing.utf16()),
+                        static_cast<std::size_t>(drawing.size())});
+    if (!images.empty())
+        pixels_ = imageOf(images.front());
     setFocusPolicy(Qt::StrongFocus);
 }
 
 QSize CircuitPicture::drawingSize() const
 {
-    return renderer_.defaultSize();
+    return pixels_.size();
 }
 
 void CircuitPicture::paintEvent(QPaintEvent *)
 {
-    // Vector drawing onto the backing store: sharp at any device pixel ratio.
     QPainter painter(this);
-    renderer_.render(&painter, QRectF(QPointF(0, 0), QSizeF(drawingSize())));
+    const qreal scale = devicePixelRatio();
+    if (scale == 1.0) {
+        painter.drawImage(0, 0, pixels_);
+        return;
+    }
+    // The drawing's vectors through Qt's SVG icon engine, loaded only here: sharp at any scale.
+    if (vectors_.isNull())
+        vectors_ = QIcon(drawing_);
+    painter.drawPixmap(0, 0, vectors_.pixmap(drawingSize(), scale));
 }
