@@ -11,8 +11,7 @@ struct EmbeddedImage
 {
     int width;
     int height;
-    bool grey;                  // one byte a pixel; otherwise 0xffRRGGBB, four bytes a pixel
-    const unsigned char *bytes; // rows without padding
+    const unsigned char *bytes; // 0xffRRGGBB in the machine's byte order, rows without padding
 };
 
 struct EmbeddedDrawing
@@ -30,9 +29,5 @@ std::span<const EmbeddedImage> embeddedPixels(std::u16string_view name);
 // The pixels as an image, without a copy.
 inline QImage imageOf(const EmbeddedImage &image)
 {
-    return QImage(image.bytes,
-                  image.width,
-                  image.height,
-                  image.width * (image.grey ? 1 : 4),
-                  image.grey ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
+    return QImage(image.bytes, image.width, image.height, image.width * 4, QImage::Format_RGB32);
 }
