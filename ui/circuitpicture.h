@@ -22,6 +22,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void paintPixels(QPainter &painter, const QRect &area) const;
+
     QString drawing_;
     QImage pixels_; // at 100 %
     QIcon vectors_; // any other scale

@@ -11,7 +11,8 @@ struct EmbeddedImage
 {
     int width;
     int height;
-    const unsigned char *bytes; // 0xffRRGGBB in the machine's byte order, rows without padding
+    bool grey;                  // one byte a pixel; otherwise 0xffRRGGBB in the machine's order
+    const unsigned char *bytes; // rows without padding
 };
 
 struct EmbeddedDrawing
@@ -29,5 +30,9 @@ std::span<const EmbeddedImage> embeddedPixels(std::u16string_view name);
 // The pixels as an image, without a copy.
 inline QImage imageOf(const EmbeddedImage &image)
 {
-    return QImage(image.bytes, image.width, image.height, image.width * 4, QImage::Format_RGB32);
+    return QImage(image.bytes,
+                  image.width,
+                  image.height,
+                  image.width * (image.grey ? 1 : 4),
+                  image.grey ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
 }

@@ -3,9 +3,8 @@
 //   embedpixels <out.cpp> (<name> <drawing.svg> <sizes>)...
 // <sizes> is "own" for the drawing's own size, or square sizes such as "16,32,48".
 // Every drawing must cover its whole box with opaque paint: the pixels then equal what a painter
-// draws over any background. They are stored as the window's backing store holds them, 0xffRRGGBB,
-// so that showing them is a copy: one byte a pixel for a greyscale drawing would need a conversion
-// of every pixel at each paint, about 1 M instructions for a picture box.
+// draws over any background. Greyscale drawings are stored one byte a pixel, others four as
+// 0xffRRGGBB.
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -26,12 +25,24 @@ QImage render(QSvgRenderer &renderer, QSize size, QColor background)
     return image;
 }
 
+bool isGrey(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qRed(line[x]) != qGreen(line[x]) || qGreen(line[x]) != qBlue(line[x]))
+                return false;
+    }
+    return true;
+}
+
 void writeBytes(QByteArray &out, const QImage &image)
 {
     int column = 0;
     for (int y = 0; y < image.height(); ++y) {
         const auto *line = image.constScanLine(y);
-        const qsizetype bytes = image.width() * 4;
+        const qsizetype bytes =
+            image.width() * (image.format() == QImage::Format_Grayscale8 ? 1 : 4);
         for (qsizetype i = 0; i < bytes; ++i) {
             out += QByteArray::number(line[i]);
             out += ++column % 24 ? "," : ",\n";
@@ -81,13 +92,18 @@ int main(int argc, char *argv[])
                              size.height());
                 return 1;
             }
-            image = image.convertToFormat(QImage::Format_RGB32);
+            const bool grey = isGrey(image);
+            image = grey ? image.convertToFormat(QImage::Format_Grayscale8)
+                         : image.convertToFormat(QImage::Format_RGB32);
             const QByteArray name = "pixels" + QByteArray::number(imageCount++);
             out += "alignas(4) const unsigned char " + name + "[] = {\n";
             writeBytes(out, image);
             out += "};\n";
-            images += QString::asprintf(
-                          "    {%d, %d, %s},\n", size.width(), size.height(), name.constData())
+            images += QString::asprintf("    {%d, %d, %s, %s},\n",
+                                        size.width(),
+                                        size.height(),
+                                        grey ? "true" : "false",
+                                        name.constData())
                           .toLatin1();
         }
         out +=
