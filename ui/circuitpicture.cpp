@@ -34,7 +34,13 @@ void CircuitPicture::paintEvent(QPaintEvent *event)
     // The drawing's vectors through Qt's SVG icon engine, loaded only here: sharp at any scale.
     if (vectors_.isNull())
         vectors_ = QIcon(drawing_);
-    painter.drawPixmap(0, 0, vectors_.pixmap(drawingSize(), scale));
+    const QPixmap vectors = vectors_.pixmap(drawingSize(), scale);
+    if (vectors.isNull()) { // no SVG icon engine installed: the pixels, enlarged
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRect(QPoint(0, 0), drawingSize()), pixels_);
+        return;
+    }
+    painter.drawPixmap(0, 0, vectors);
 }
 
 void CircuitPicture::paintPixels(QPainter &painter, const QRect &area) const
