@@ -1,13 +1,13 @@
 #include "application.h"
 
 #include <QApplication>
+#include <QIconEngine>
 #include <QLibraryInfo>
-#include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
 #include <QTranslator>
 
 #include "brenvolaversion.h"
+#include "embeddedpixels.h"
 
 namespace {
 
@@ -54,17 +54,48 @@ QFont pictureFont()
     return windowFont(QFont::Normal);
 }
 
+namespace {
+
+// The icon's pixels become pixmaps when a window system first asks for them; the offscreen
+// platform never does.
+class FirstUseIconEngine : public QIconEngine
+{
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, 1.0, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    QIconEngine *clone() const override { return new FirstUseIconEngine(*this); }
+
+private:
+    const QIcon &icon()
+    {
+        // Drawn for 32 x 32; the other sizes serve panels and high-density screens. Rendered at
+        // build time (ui/tools/embedpixels.cpp), opaque.
+        if (icon_.isNull())
+            for (const EmbeddedImage &image : embeddedPixels(u"icon/brenvola.svg"))
+                icon_.addPixmap(QPixmap::fromImage(imageOf(image)));
+        return icon_;
+    }
+
+    QIcon icon_;
+};
+
+} // namespace
+
 QIcon applicationIcon()
 {
-    // Drawn for 32 x 32; the other sizes serve panels and high-density screens.
-    QSvgRenderer renderer(QStringLiteral(":/icon/brenvola.svg"));
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128}) {
-        QPixmap pixmap(size, size);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return QIcon(new FirstUseIconEngine);
 }
