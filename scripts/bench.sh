@@ -3,6 +3,8 @@
 # a bare Qt window, a click of "Calcola ", and one calculation press without the window.
 # Runs on the offscreen platform unless a display is set. BENCH_RUNS: start-up runs (15 at least).
 source "$(dirname "$0")/setup.sh"
+# Google Benchmark; Xvfb and a D-Bus session bus for the window's timings.
+need "${PROGRAM_PACKAGES[@]}" libbenchmark-dev xvfb xauth dbus
 
 dir="$BUILD_DIR-bench"
 configure_and_build "$dir" -DCMAKE_BUILD_TYPE=Release -DBRENVOLA_BUILD_TESTS=OFF >/dev/null
