@@ -1,15 +1,27 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer target with clang and runs it for a bounded time (FUZZ_SECONDS, 60 by
-# default) from the seed inputs in fuzz/seeds. Any finding fails the run and leaves its input in
-# the build directory.
+# Builds the libFuzzer target with the distribution's clang and runs it for a bounded time
+# (FUZZ_SECONDS, 60 by default) from the seed inputs in fuzz/seeds. Any finding fails the run and
+# leaves its input in the build directory.
 source "$(dirname "$0")/setup.sh"
+
+# libFuzzer comes with clang's runtime, libclang-rt-<major>-dev, where <major> is the version the
+# `clang` package stands for (14 on Debian 12, 19 on Debian 13), as installed or as apt knows it.
+clang_runtime() {
+    local major
+    major=$({ dpkg-query -W -f='${Depends}' clang 2>/dev/null || apt-cache depends clang 2>/dev/null; } \
+            | grep -o -E '\bclang-[0-9]+' | head -n 1 | cut -d- -f2) || true
+    [[ -z $major ]] || echo "libclang-rt-$major-dev"
+}
+runtime=$(clang_runtime)
+need cmake make clang $runtime
+# Where apt had no package lists yet, the runtime is known once clang is installed.
+[[ -n $runtime ]] || need "$(clang_runtime)"
 
 dir="$BUILD_DIR-fuzz"
 flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all"
-CC=clang-14 CXX=clang++-14 cmake -S "$REPO_DIR" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DBRENVOLA_BUILD_UI=OFF -DBRENVOLA_BUILD_BENCHMARKS=OFF -DBRENVOLA_BUILD_FUZZERS=ON \
-    -DBRENVOLA_WERROR=ON -DCMAKE_CXX_FLAGS="$flags" >/dev/null
-cmake --build "$dir" --parallel "$(nproc)" --target calc_fuzz
+configure_and_build "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DBRENVOLA_BUILD_UI=OFF -DBRENVOLA_BUILD_TESTS=OFF -DBRENVOLA_BUILD_BENCHMARKS=OFF \
+    -DBRENVOLA_BUILD_FUZZERS=ON -DBRENVOLA_WERROR=ON -DCMAKE_CXX_FLAGS="$flags"
 
 mkdir -p "$dir/corpus" "$dir/findings"
 "$dir/fuzz/calc_fuzz" -max_total_time="${FUZZ_SECONDS:-60}" -max_len=20000 -print_final_stats=1 \
