@@ -5,10 +5,10 @@
 source "$(dirname "$0")/setup.sh"
 
 # libFuzzer comes with clang's runtime, libclang-rt-<major>-dev, where <major> is the version the
-# `clang` package stands for (14 on Debian 12, 19 on Debian 13), as installed or as apt knows it.
+# `clang` package stands for (14 on Debian 12, 19 on Debian 13), as apt or dpkg knows it.
 clang_runtime() {
     local major
-    major=$({ dpkg-query -W -f='${Depends}' clang 2>/dev/null || apt-cache depends clang 2>/dev/null; } \
+    major=$({ apt-cache depends clang 2>/dev/null; dpkg-query -W -f='${Depends}\n' clang 2>/dev/null; } \
             | grep -o -E '\bclang-[0-9]+' | head -n 1 | cut -d- -f2) || true
     [[ -z $major ]] || echo "libclang-rt-$major-dev"
 }
