@@ -16,10 +16,3 @@ enum class Entry : std::size_t {
 };
 
 inline constexpr std::size_t entryCount = 9;
-
-// The three result labels.
-enum class ResultLabel : std::size_t {
-    Label17, // Rb1 [kohm]
-    Label20, // Rb2 [kohm]
-    Label23, // Ii [mA]
-};

@@ -69,4 +69,35 @@ const std::u16string_view risultatoTroppoGrande =
     u"rappresentato. "
     u"Controlla l'ordine di grandezza dei dati inseriti.";
 
+namespace Normalizzati {
+
+const std::u16string_view valoreRb1 = u"Valore normalizzato %1 non superiore a Rb1: %2.";
+const std::u16string_view valoreRb2 =
+    u"Con Rb1 = %2 (%1) Rb2 diventa %3 kohm; valore normalizzato %1 non superiore: %4.";
+const std::u16string_view correntiIi = u"Con questo valore Ii = %1 mA e Ib1 = %2 mA.";
+const std::u16string_view correntiIc2 = u"Con questo valore Ic2 = %1 mA e Ib1 = %2 mA.";
+const std::u16string_view correntiRb2 = u"Con questi valori Ii = %1 mA e Ib2 = %2 mA.";
+const std::u16string_view margine = u"Margine ottenuto su %1: %2 %.";
+const std::u16string_view margineNonCalcolabile =
+    u"Il margine ottenuto su %1 non si può calcolare: la corrente di collettore è zero o il "
+    u"risultato è troppo grande.";
+const std::u16string_view correnteIngresso =
+    u"Attenzione: Ii raggiunge o supera i 4 mA, corrente limite di uscita per i CMOS.";
+
+const std::u16string_view nonPositivo =
+    u"Nessun valore normalizzato %1 per %2: il valore calcolato non è positivo.";
+const std::u16string_view sottoIntervallo =
+    u"Nessun valore normalizzato %1 per %2: il valore calcolato è inferiore a 1 ohm, il più "
+    u"piccolo considerato.";
+const std::u16string_view sopraIntervallo =
+    u"Nessun valore normalizzato %1 per %2: il valore calcolato supera 10 Mohm, il più grande "
+    u"considerato.";
+const std::u16string_view nonCalcolabile =
+    u"Nessun valore normalizzato %1 per %2: il ricalcolo delle correnti richiede una divisione "
+    u"per zero o dà un risultato troppo grande.";
+const std::u16string_view senzaRb1 =
+    u"Nessun valore normalizzato %1 per Rb2, perché non ce n'è uno per Rb1.";
+
+} // namespace Normalizzati
+
 } // namespace Messages

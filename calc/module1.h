@@ -5,7 +5,8 @@
 #include <string>
 #include <string_view>
 
-// Shows one message in the application's modal box and returns when the user has closed it.
+// Takes the message of a rejected entry: the caller shows it in the application's modal box, at
+// once or when the press ends.
 using ShowMessage = std::function<void(std::u16string_view message)>;
 
 // The input check and the four variables it shares with its caller. The caller puts the entry

@@ -12,7 +12,13 @@
 // as 0 of its sign. A number beyond the range of a double gives no value.
 std::optional<double> parseLeadingNumber(std::u16string_view text);
 
-// Formats like the pattern "0.00": at least one digit before the separator, exactly two after,
-// rounded to the nearest hundredth, "-" before a negative value, never a group separator.
-// The value must be finite.
-std::u16string formatHundredths(double value, char16_t decimalSeparator);
+// Formats like the pattern "0.00": at least one digit before the decimal point, exactly two after,
+// rounded to the nearest hundredth (a tie to the even hundredth), "-" before a negative value,
+// never a group separator. The decimal point is the locale's whole text, of one or more code
+// units. The value must be finite.
+std::u16string formatHundredths(double value, std::u16string_view decimalPoint);
+
+// Formats with the given number of decimals, rounded to nearest (a tie to the even neighbour), "-"
+// before a negative value, never a group separator, the decimal point being the locale's whole
+// text. The value must be finite and below 1E308 in magnitude, with at most 330 decimals.
+std::u16string formatFixed(double value, int decimals, std::u16string_view decimalPoint);

@@ -1,91 +1,69 @@
 #include "switchcalculation.h"
 
-#include <array>
-#include <cmath>
-#include <optional>
 #include <span>
+#include <utility>
 
+#include "checked.h"
+#include "circuitconstants.h"
 #include "messages.h"
 #include "numbertext.h"
 
 namespace {
 
-constexpr double Vbe = 0.7;          // base-emitter voltage of a conducting junction [V]
-constexpr double dropTwoStage = 1.0; // Vbe of Q1 plus Vce(sat) of Q2 [V]
-constexpr double percent = 100.0;
-constexpr double cmosOutputLimit = 4.0; // current a CMOS output can deliver [mA]
-
-// Each operation of a step goes through here, so that a division by zero, an overflow or an
-// undefined operation anywhere inside a step is seen even when the step's result comes out
-// finite (0.7 / 1E-310 overflows, and (Vcc - 1) / inf is 0). The inputs are always finite, so a
-// non-finite intermediate is exactly where the floating-point exception would have been raised.
-class Arithmetic
-{
-public:
-    double div(double a, double b)
-    {
-        const double r = a / b;
-        if (!std::isfinite(r) && !fault_)
-            fault_ = (b == 0.0 && a != 0.0) ? Messages::divisionePerZero : classify(r);
-        return r;
-    }
-    double mul(double a, double b) { return record(a * b); }
-    double add(double a, double b) { return record(a + b); }
-    double sub(double a, double b) { return record(a - b); }
-
-    // The message for the first fault since the press began, if any.
-    const std::optional<std::u16string_view> &fault() const { return fault_; }
-
-private:
-    static std::u16string_view classify(double r)
-    {
-        return std::isnan(r) ? Messages::operazioneIndeterminata : Messages::risultatoTroppoGrande;
-    }
-    double record(double r)
-    {
-        if (!std::isfinite(r) && !fault_)
-            fault_ = classify(r);
-        return r;
-    }
-
-    std::optional<std::u16string_view> fault_;
-};
+using namespace SwitchConstants;
 
 // An entry and the variable its number goes into.
 using Conversion = std::pair<Entry, double FormVariables::*>;
 
-struct Press
+std::u16string_view faultMessage(Fault fault)
 {
-    Press(FormVariables &v, Module1 &module, SwitchWindow &window)
-        : v(v), module(module), window(window),
-          show([&window](std::u16string_view message) { window.showMessage(message); })
+    switch (fault) {
+    case Fault::DivisionByZero:
+        return Messages::divisionePerZero;
+    case Fault::Undefined:
+        return Messages::operazioneIndeterminata;
+    case Fault::Overflow:
+    case Fault::None:
+        break;
+    }
+    return Messages::risultatoTroppoGrande;
+}
+
+class Press
+{
+public:
+    Press(FormVariables &v, Module1 &module, const PressInput &input)
+        : v(v), module_(module), input_(input)
     {}
 
-    // Runs the check on each entry in turn; false at the first one rejected.
+    // Runs the check on each entry in turn; false at the first one rejected, whose message the
+    // check has handed over.
     bool checkEntries(std::span<const Entry> entries)
     {
+        const ShowMessage record = [this](std::u16string_view message) {
+            say(MessageKind::EntryRejected, message);
+        };
         for (const Entry entry : entries) {
             const Messages::EntryMessages &messages = Messages::forEntry(entry);
-            module.Dato = window.entryText(entry);
-            module.MsgVuoto = messages.vuoto;
-            module.MsgErrore = messages.errore;
-            module.ControlloDati(module.Dato, show);
-            if (module.Errore == 1)
+            module_.Dato = text(entry);
+            module_.MsgVuoto = messages.vuoto;
+            module_.MsgErrore = messages.errore;
+            module_.ControlloDati(module_.Dato, record);
+            if (module_.Errore == 1)
                 return false;
         }
         return true;
     }
 
-    // Converts each entry in turn into its variable; false, with the entry's message shown, at
-    // the first one beyond the range of a double. No variable changes then.
+    // Converts each entry in turn into its variable; false, with the entry's message, at the
+    // first one beyond the range of a double. No variable changes then.
     bool convertEntries(std::span<const Conversion> entries)
     {
         std::array<double, entryCount> values{};
         for (std::size_t i = 0; i < entries.size(); ++i) {
-            const std::optional<double> value =
-                parseLeadingNumber(window.entryText(entries[i].first));
+            const std::optional<double> value = parseLeadingNumber(text(entries[i].first));
             if (!value) {
-                window.showMessage(Messages::forEntry(entries[i].first).fuoriIntervallo);
+                say(MessageKind::OutOfRange, Messages::forEntry(entries[i].first).fuoriIntervallo);
                 return false;
             }
             values[i] = *value;
@@ -95,12 +73,14 @@ struct Press
         return true;
     }
 
-    // After a step that divides: false, with the fault's message shown, if the step faulted.
-    bool stepSucceeded()
+    // Keeps a step's result in its variable; false, with the fault's message, if the step
+    // faulted.
+    bool keep(double &variable, Checked result)
     {
-        if (!arithmetic.fault())
+        variable = result.value();
+        if (result.fault() == Fault::None)
             return true;
-        window.showMessage(*arithmetic.fault());
+        say(MessageKind::ArithmeticFault, faultMessage(result.fault()));
         return false;
     }
 
@@ -108,30 +88,40 @@ struct Press
     {
         if (!(v.Ii < cmosOutputLimit)) {
             v.Msg = Messages::correnteIngresso;
-            window.showMessage(v.Msg);
+            say(MessageKind::CurrentWarning, Messages::correnteIngresso);
         }
     }
 
-    void write(ResultLabel label, double value)
+    void completeOneTransistor()
     {
-        window.setResult(label, formatHundredths(value, window.decimalSeparator()));
+        outcome_.results = PressResults{v.Rb1, std::nullopt, v.Ii, fitOneTransistor(v)};
+    }
+    void completeTwoTransistors()
+    {
+        outcome_.results = PressResults{v.Rb1, v.Rb2, v.Ii, fitTwoTransistors(v)};
     }
 
-    // Ib1 = (maggIb1 / 100 + 1) * IL / hFE1min, left to right.
-    double baseCurrentQ1()
-    {
-        Arithmetic &a = arithmetic;
-        return a.div(a.mul(a.add(a.div(v.maggIb1, percent), 1.0), v.IL), v.hFE1min);
-    }
+    bool completed() const { return outcome_.results.has_value(); }
+    PressOutcome take() { return std::move(outcome_); }
 
     FormVariables &v;
-    Module1 &module;
-    SwitchWindow &window;
-    ShowMessage show;
-    Arithmetic arithmetic;
+
+private:
+    std::u16string_view text(Entry entry) const
+    {
+        return input_.texts[static_cast<std::size_t>(entry)];
+    }
+    void say(MessageKind kind, std::u16string_view message)
+    {
+        outcome_.messages.push_back({kind, message});
+    }
+
+    Module1 &module_;
+    const PressInput &input_;
+    PressOutcome outcome_;
 };
 
-PressOutcome oneTransistor(Press &p)
+void oneTransistor(Press &p)
 {
     static constexpr std::array checked{
         Entry::Text2, Entry::Text3, Entry::Text4, Entry::Text8, Entry::Text6};
@@ -144,31 +134,26 @@ PressOutcome oneTransistor(Press &p)
         {Entry::Text8, &FormVariables::R1},
         {Entry::Text6, &FormVariables::maggIb1},
     }};
-    if (!p.checkEntries(checked))
-        return PressOutcome::EntryRejected;
-    if (!p.convertEntries(converted))
-        return PressOutcome::OutOfRange;
+    if (!p.checkEntries(checked) || !p.convertEntries(converted))
+        return;
 
     FormVariables &v = p.v;
-    Arithmetic &a = p.arithmetic;
-    v.Ib1 = p.baseCurrentQ1();
-    if (!p.stepSucceeded())
-        return PressOutcome::ArithmeticFault;
-    // The CMOS output feeds R1 (Vbe across it) and the base of Q1.
-    v.Ii = a.add(a.div(Vbe, v.R1), v.Ib1);
-    if (!p.stepSucceeded())
-        return PressOutcome::ArithmeticFault;
-    p.warnIfOverLimit();
-    v.Rb1 = a.div(a.sub(v.Vi, Vbe), v.Ii);
-    if (!p.stepSucceeded())
-        return PressOutcome::ArithmeticFault;
+    const Checked IL = v.IL, Vi = v.Vi, hFE1min = v.hFE1min, R1 = v.R1, maggIb1 = v.maggIb1;
 
-    p.write(ResultLabel::Label17, v.Rb1);
-    p.write(ResultLabel::Label23, v.Ii);
-    return PressOutcome::Completed;
+    if (!p.keep(v.Ib1, (maggIb1 / 100 + 1) * IL / hFE1min))
+        return;
+    const Checked Ib1 = v.Ib1;
+    // The CMOS output feeds R1, with Vbe across it, and the base of Q1.
+    if (!p.keep(v.Ii, Vbe / R1 + Ib1))
+        return;
+    p.warnIfOverLimit();
+    const Checked Ii = v.Ii;
+    if (!p.keep(v.Rb1, (Vi - Vbe) / Ii))
+        return;
+    p.completeOneTransistor();
 }
 
-PressOutcome twoTransistors(Press &p)
+void twoTransistors(Press &p)
 {
     static constexpr std::array checked{Entry::Text1,
                                         Entry::Text2,
@@ -190,52 +175,44 @@ PressOutcome twoTransistors(Press &p)
         {Entry::Text6, &FormVariables::maggIb1},
         {Entry::Text7, &FormVariables::maggIb2},
     }};
-    if (!p.checkEntries(checked))
-        return PressOutcome::EntryRejected;
-    if (!p.convertEntries(converted))
-        return PressOutcome::OutOfRange;
+    if (!p.checkEntries(checked) || !p.convertEntries(converted))
+        return;
 
     FormVariables &v = p.v;
-    Arithmetic &a = p.arithmetic;
-    v.Ib1 = p.baseCurrentQ1();
-    if (!p.stepSucceeded())
-        return PressOutcome::ArithmeticFault;
-    // Q2 pulls Q1's base current and the current of R1 through Rb1, from Vcc less 1 V.
-    v.Rb1 = a.div(a.sub(v.Vcc, dropTwoStage), a.add(a.div(Vbe, v.R1), v.Ib1));
-    if (!p.stepSucceeded())
-        return PressOutcome::ArithmeticFault;
-    // That collector current of Q2, raised by the margin, over Q2's minimum gain.
-    v.Ib2 = a.div(a.mul(a.add(a.div(Vbe, v.R1), v.Ib1), a.add(a.div(v.maggIb2, percent), 1.0)),
-                  v.hFE2min);
-    if (!p.stepSucceeded())
-        return PressOutcome::ArithmeticFault;
-    v.Ii = a.add(a.div(Vbe, v.R2), v.Ib2);
-    if (!p.stepSucceeded())
-        return PressOutcome::ArithmeticFault;
-    p.warnIfOverLimit();
-    v.Rb2 = a.div(a.sub(v.Vi, Vbe), v.Ii);
-    if (!p.stepSucceeded())
-        return PressOutcome::ArithmeticFault;
+    const Checked Vcc = v.Vcc, IL = v.IL, Vi = v.Vi, hFE1min = v.hFE1min, hFE2min = v.hFE2min,
+                  R1 = v.R1, R2 = v.R2, maggIb1 = v.maggIb1, maggIb2 = v.maggIb2;
 
-    p.write(ResultLabel::Label17, v.Rb1);
-    p.write(ResultLabel::Label20, v.Rb2);
-    p.write(ResultLabel::Label23, v.Ii);
-    return PressOutcome::Completed;
+    if (!p.keep(v.Ib1, (maggIb1 / 100 + 1) * IL / hFE1min))
+        return;
+    const Checked Ib1 = v.Ib1;
+    // Q2 pulls Q1's base current and the current of R1 through Rb1, from Vcc less 1 V.
+    if (!p.keep(v.Rb1, (Vcc - VdropTwoStage) / (Vbe / R1 + Ib1)))
+        return;
+    // That collector current of Q2, raised by the margin, over Q2's minimum gain.
+    if (!p.keep(v.Ib2, (Vbe / R1 + Ib1) * (maggIb2 / 100 + 1) / hFE2min))
+        return;
+    const Checked Ib2 = v.Ib2;
+    if (!p.keep(v.Ii, Vbe / R2 + Ib2))
+        return;
+    p.warnIfOverLimit();
+    const Checked Ii = v.Ii;
+    if (!p.keep(v.Rb2, (Vi - Vbe) / Ii))
+        return;
+    p.completeTwoTransistors();
 }
 
 } // namespace
 
-PressOutcome pressCalcola(FormVariables &v, Module1 &module, SwitchWindow &window)
+PressOutcome pressCalcola(FormVariables &v, Module1 &module, const PressInput &input)
 {
-    Press press(v, module, window);
+    Press press(v, module, input);
     // Each branch reads its own option; the options exclude each other, so one at most works.
-    PressOutcome outcome = PressOutcome::NoCircuitSelected;
-    if (window.option1()) {
-        outcome = oneTransistor(press);
-        if (outcome != PressOutcome::Completed)
-            return outcome;
+    if (input.option1) {
+        oneTransistor(press);
+        if (!press.completed())
+            return press.take(); // a press that stops runs no further branch
     }
-    if (window.option2())
-        outcome = twoTransistors(press);
-    return outcome;
+    if (input.option2)
+        twoTransistors(press);
+    return press.take();
 }

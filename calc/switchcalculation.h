@@ -1,52 +1,54 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "entry.h"
+#include "formvariables.h"
 #include "module1.h"
+#include "standardfit.h"
 
-// The window-level variables: inputs and results of the last press, kept across presses.
-struct FormVariables
+// What the user entered when pressing "Calcola ".
+struct PressInput
 {
-    double Vcc = 0;     // supply voltage [V]
-    double IL = 0;      // load current, collector current of Q1 [mA]
-    double Vi = 0;      // input voltage from the CMOS output [V]
-    double hFE1min = 0; // minimum current gain of Q1
-    double hFE2min = 0; // minimum current gain of Q2
-    double R1 = 0;      // base-emitter resistor of Q1 [kohm]
-    double R2 = 0;      // base-emitter resistor of Q2 [kohm]
-    double maggIb1 = 0; // margin on the base current of Q1 [%]
-    double maggIb2 = 0; // margin on the base current of Q2 [%]
-    double Ib1 = 0;     // base current of Q1, margin included [mA]
-    double Ib2 = 0;     // base current of Q2, margin included [mA]
-    double Ii = 0;      // current drawn from the CMOS output [mA]
-    double Rb1 = 0;     // base resistor of the first stage [kohm]
-    double Rb2 = 0;     // base resistor of the second stage [kohm]
-    std::u16string Msg; // the last warning shown
+    bool option1 = false;                                // the one-transistor circuit is selected
+    bool option2 = false;                                // the two-transistor circuit is selected
+    std::array<std::u16string_view, entryCount> texts{}; // by Entry, exactly as typed
 };
 
-// What the calculation reads from and writes to the window.
-class SwitchWindow
-{
-public:
-    virtual ~SwitchWindow() = default;
-    virtual bool option1() const = 0; // one-transistor circuit selected
-    virtual bool option2() const = 0; // two-transistor circuit selected
-    virtual std::u16string entryText(Entry entry) const = 0;
-    virtual void setResult(ResultLabel label, std::u16string_view caption) = 0;
-    // Modal: returns when the user has closed the box.
-    virtual void showMessage(std::u16string_view message) = 0;
-    virtual char16_t decimalSeparator() const = 0;
-};
-
-enum class PressOutcome {
-    NoCircuitSelected,
-    EntryRejected,   // an entry was empty or malformed; its message was shown
+enum class MessageKind {
+    EntryRejected,   // an entry is empty or holds a character outside 0-9 . e E - +
     OutOfRange,      // an entry's number lies beyond the range of a double
-    ArithmeticFault, // a step divided by zero, overflowed or was undefined
-    Completed,       // every result caption of the circuit was written
+    CurrentWarning,  // Ii reached the 4 mA a CMOS output can deliver; the press goes on
+    ArithmeticFault, // a step divided by zero, overflowed or was undefined; the press stopped
 };
 
-// One press of "Calcola ".
-PressOutcome pressCalcola(FormVariables &v, Module1 &module, SwitchWindow &window);
+struct PressMessage
+{
+    MessageKind kind;
+    std::u16string_view text; // a text of the program's message table, which lives for the run
+};
+
+// The values a completed press writes, each formatted "0.00" into its label.
+struct PressResults
+{
+    double Rb1;                // Label17 [kohm]
+    std::optional<double> Rb2; // Label20 [kohm]: a two-transistor press only
+    double Ii;                 // Label23 [mA]
+    StandardFits fits;         // Rb1 and Rb2 as standard resistors, for the labels' tooltips
+};
+
+// What one press does, for the window to carry out: show the messages one after another, then,
+// if the press completed, write the results. A press that stops writes nothing.
+struct PressOutcome
+{
+    std::vector<PressMessage> messages;
+    std::optional<PressResults> results;
+};
+
+// One press of "Calcola ": checks and converts the entries of the selected circuit into the
+// variables, computes the design and says what to show.
+PressOutcome pressCalcola(FormVariables &v, Module1 &module, const PressInput &input);

@@ -1,13 +1,24 @@
 // libFuzzer target for the input check, the number texts and a whole press of "Calcola ".
-// Input: one byte choosing what to exercise, then UTF-16 code units, little-endian.
+// Each result is compared with a reference worked out another way: a table-driven recogniser and
+// the C library's strtod for the numbers read, snprintf for the numbers written.
+//
+// Input: one byte choosing what to exercise, then
+//   0 check       a text of UTF-16 code units, little-endian;
+//   1 conversion  a text of one code unit per byte (0-255), also run through the check;
+//   2 format      a double (8 bytes, little-endian), then a decimal point of UTF-16 code units;
+//   3 press       a byte choosing the circuit (0 none, 1 one transistor, 2 two), then the nine
+//                 entry texts, one code unit per byte, separated by the byte 0xFF.
+#include <array>
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <locale.h>
 #include <optional>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "messages.h"
 #include "module1.h"
@@ -24,6 +35,13 @@ void require(bool condition, const char *property)
     }
 }
 
+// The "C" locale, so that no reference depends on the locale of the process.
+locale_t cLocale()
+{
+    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return locale;
+}
+
 std::u16string codeUnits(const std::uint8_t *data, std::size_t size)
 {
     std::u16string text(size / 2, u'\0');
@@ -32,56 +50,100 @@ std::u16string codeUnits(const std::uint8_t *data, std::size_t size)
     return text;
 }
 
-bool isDigit(char16_t c)
+std::u16string bytesAsCodeUnits(const std::uint8_t *data, std::size_t size)
 {
-    return c >= u'0' && c <= u'9';
+    return std::u16string(data, data + size);
 }
 
-// The shape of "0.00": optional minus, digits, the separator, two digits.
-bool hasHundredthsShape(std::u16string_view text, char16_t separator)
+// --- References ---
+
+// The characters an entry may hold, as a set.
+bool allowedReference(std::u16string_view text)
 {
-    std::size_t i = (!text.empty() && text[0] == u'-') ? 1 : 0;
-    const std::size_t firstDigit = i;
-    while (i < text.size() && isDigit(text[i]))
-        ++i;
-    return i > firstDigit && text.size() == i + 3 && text[i] == separator && isDigit(text[i + 1])
-           && isDigit(text[i + 2]);
+    return !text.empty() && text.find_first_not_of(u"0123456789.eE-+") == std::u16string_view::npos;
 }
 
-// The caption reads back within half a hundredth of the value (and the value's own rounding).
-void requireReadsBack(std::u16string caption, char16_t separator, double value)
+// Length of the longest leading number: a finite automaton over character classes, remembering
+// the last accepting state it passed.
+std::size_t leadingNumberLength(std::u16string_view text)
 {
-    require(hasHundredthsShape(caption, separator), "caption shaped like 0.00");
-    for (char16_t &c : caption)
-        if (c == separator)
-            c = u'.';
-    const std::optional<double> back = parseLeadingNumber(caption);
-    require(back.has_value(), "caption reads back");
-    require(std::fabs(*back - value) <= 0.005 + std::fabs(value) * 0x1p-50, "within 0.005");
-}
-
-class CountingWindow : public SwitchWindow
-{
-public:
-    std::vector<std::u16string> texts = std::vector<std::u16string>(entryCount);
-    int circuit = 0; // 0 none, 1 one transistor, 2 two transistors
-    char16_t separator = u'.';
-    std::vector<std::pair<ResultLabel, std::u16string>> writes;
-    std::vector<std::u16string> boxes;
-
-    bool option1() const override { return circuit == 1; }
-    bool option2() const override { return circuit == 2; }
-    std::u16string entryText(Entry entry) const override
-    {
-        return texts[static_cast<std::size_t>(entry)];
+    enum Class { Sign, Digit, Point, Exp, Other };
+    enum State { Start, Signed, BarePoint, Integer, Fraction, ExpMark, ExpSigned, ExpDigits, Dead };
+    static constexpr State next[Dead][Other + 1] = {
+        // Columns by class: Sign, Digit, Point, Exp, Other.
+        {Signed, Integer, BarePoint, Dead, Dead}, // Start
+        {Dead, Integer, BarePoint, Dead, Dead},   // Signed
+        {Dead, Fraction, Dead, Dead, Dead},       // BarePoint: "." or "-." so far
+        {Dead, Integer, Fraction, ExpMark, Dead}, // Integer (accepts)
+        {Dead, Fraction, Dead, ExpMark, Dead},    // Fraction (accepts)
+        {ExpSigned, ExpDigits, Dead, Dead, Dead}, // ExpMark
+        {Dead, ExpDigits, Dead, Dead, Dead},      // ExpSigned
+        {Dead, ExpDigits, Dead, Dead, Dead},      // ExpDigits (accepts)
+    };
+    const auto classOf = [](char16_t c) {
+        if (c == u'+' || c == u'-')
+            return Sign;
+        if (c >= u'0' && c <= u'9')
+            return Digit;
+        if (c == u'.')
+            return Point;
+        if (c == u'e' || c == u'E')
+            return Exp;
+        return Other;
+    };
+    State state = Start;
+    std::size_t accepted = 0;
+    for (std::size_t i = 0; i < text.size() && state != Dead; ++i) {
+        state = next[state][classOf(text[i])];
+        if (state == Integer || state == Fraction || state == ExpDigits)
+            accepted = i + 1;
     }
-    void setResult(ResultLabel label, std::u16string_view caption) override
-    {
-        writes.emplace_back(label, caption);
+    return accepted;
+}
+
+// The value of the text's leading number, as strtod reads it in the "C" locale; 0 without one.
+// strtod rounds correctly, subnormals included. Out of range it sets ERANGE and gives either
+// +-HUGE_VAL (an overflow: no value) or the tiny result, +-0 when that rounds to zero (an
+// underflow, which the program reads as that same value). The number holds no "inf", so an
+// infinite result is exactly an overflow.
+std::optional<double> parseReference(std::u16string_view text)
+{
+    const std::size_t length = leadingNumberLength(text);
+    if (length == 0)
+        return 0.0;
+    const std::string number(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(length));
+    errno = 0;
+    const double value = strtod_l(number.c_str(), nullptr, cLocale());
+    if (errno == ERANGE && std::isinf(value))
+        return std::nullopt;
+    return value;
+}
+
+// "%.2f" in the "C" locale, its "." replaced by the decimal point; a zero shows without a minus.
+std::u16string formatReference(double value, std::u16string_view decimalPoint)
+{
+    char buffer[400];
+    const locale_t previous = uselocale(cLocale());
+    const int length = std::snprintf(buffer, sizeof buffer, "%.2f", value == 0.0 ? 0.0 : value);
+    uselocale(previous);
+    std::u16string text;
+    for (int i = 0; i < length; ++i) {
+        if (buffer[i] == '.')
+            text.append(decimalPoint);
+        else
+            text.push_back(static_cast<char16_t>(buffer[i]));
     }
-    void showMessage(std::u16string_view message) override { boxes.emplace_back(message); }
-    char16_t decimalSeparator() const override { return separator; }
-};
+    return text;
+}
+
+bool sameValue(std::optional<double> a, std::optional<double> b)
+{
+    if (!a || !b)
+        return a.has_value() == b.has_value();
+    return *a == *b && std::signbit(*a) == std::signbit(*b);
+}
+
+// --- The modes ---
 
 void fuzzCheck(const std::u16string &text)
 {
@@ -89,20 +151,24 @@ void fuzzCheck(const std::u16string &text)
     module.Dato = text;
     module.MsgVuoto = u"vuoto";
     module.MsgErrore = u"errore";
+    std::u16string shown;
     int boxes = 0;
     module.ControlloDati(module.Dato, [&](std::u16string_view message) {
         ++boxes;
-        require(message == (text.empty() ? u"vuoto" : u"errore"), "the right message");
+        shown = message;
     });
-    require(boxes <= 1, "at most one box per check");
-    require(module.Errore == (boxes == 1 ? 1 : 0), "Errore tells whether a box was shown");
+    const bool allowed = allowedReference(text);
+    require(module.Errore == (allowed ? 0 : 1), "Errore 0 exactly for allowed characters");
+    require(boxes == (allowed ? 0 : 1), "one message for a rejected text, none otherwise");
+    if (!allowed)
+        require(shown == (text.empty() ? u"vuoto" : u"errore"), "the message of the rejection");
     require(module.Dato == text, "the check leaves Dato alone");
 }
 
 void fuzzConversion(const std::u16string &text)
 {
-    const std::optional<double> value = parseLeadingNumber(text);
-    require(!value || std::isfinite(*value), "a converted value is finite");
+    fuzzCheck(text);
+    require(sameValue(parseLeadingNumber(text), parseReference(text)), "the value read");
 }
 
 void fuzzFormat(const std::uint8_t *data, std::size_t size)
@@ -111,63 +177,82 @@ void fuzzFormat(const std::uint8_t *data, std::size_t size)
     if (size < sizeof value)
         return;
     std::memcpy(&value, data, sizeof value);
-    if (!std::isfinite(value))
-        return;
-    for (const char16_t separator : {u'.', u','})
-        requireReadsBack(formatHundredths(value, separator), separator, value);
+    // Also a short binary fraction made of the same bytes, so that exact ties of a hundredth
+    // (odd multiples of 1/8) come up often.
+    std::int32_t whole = 0;
+    std::memcpy(&whole, data, sizeof whole);
+    const double fraction = std::ldexp(static_cast<double>(whole), -(data[4] % 8));
+    const std::u16string fuzzedPoint = codeUnits(data + sizeof value, size - sizeof value);
+
+    for (const double x : {value, fraction}) {
+        if (!std::isfinite(x))
+            continue;
+        for (const std::u16string_view point : {std::u16string_view(u"."),
+                                                std::u16string_view(u","),
+                                                std::u16string_view(u"\u066B\u066B"),
+                                                std::u16string_view(u"\U0001D15F"),
+                                                std::u16string_view(fuzzedPoint)})
+            require(formatHundredths(x, point) == formatReference(x, point), "the text 0.00");
+    }
 }
 
 void fuzzPress(const std::uint8_t *data, std::size_t size)
 {
     if (size < 1)
         return;
-    CountingWindow window;
-    window.circuit = data[0] % 3;
-    window.separator = (data[0] & 0x80) ? u',' : u'.';
-    // The nine texts, separated by the code unit U+FFFF.
+    const int circuit = data[0] % 3;
+    std::array<std::u16string, entryCount> texts;
     std::size_t entry = 0;
-    for (const char16_t c : codeUnits(data + 1, size - 1)) {
-        if (c == u'\uFFFF') {
+    for (std::size_t i = 1; i < size; ++i) {
+        if (data[i] == 0xFF) {
             if (++entry == entryCount)
                 break;
             continue;
         }
-        window.texts[entry].push_back(c);
+        texts[entry].push_back(data[i]);
     }
+    PressInput input;
+    input.option1 = circuit == 1;
+    input.option2 = circuit == 2;
+    for (std::size_t i = 0; i < entryCount; ++i)
+        input.texts[i] = texts[i];
 
     FormVariables v;
     Module1 module;
-    const PressOutcome outcome = pressCalcola(v, module, window);
+    const PressOutcome outcome = pressCalcola(v, module, input);
 
-    const std::size_t warnings =
-        (!window.boxes.empty() && window.boxes[0] == Messages::correnteIngresso) ? 1 : 0;
-    const std::size_t others = window.boxes.size() - warnings;
-    require(others <= 1, "at most one box for the press's outcome");
-    const std::size_t all = window.circuit == 2 ? 3 : window.circuit == 1 ? 2 : 0;
-    switch (outcome) {
-    case PressOutcome::Completed:
-        require(others == 0, "a completed press shows only the warning");
-        require(window.writes.size() == all, "a completed press writes all its captions");
-        for (const auto &[label, caption] : window.writes) {
-            const double value = label == ResultLabel::Label17   ? v.Rb1
-                                 : label == ResultLabel::Label20 ? v.Rb2
-                                                                 : v.Ii;
-            requireReadsBack(caption, window.separator, value);
-        }
-        require(warnings == (v.Ii >= 4 ? 1U : 0U), "the warning exactly when Ii reaches 4 mA");
-        break;
-    case PressOutcome::NoCircuitSelected:
-        require(window.boxes.empty() && window.writes.empty(), "nothing selected, nothing done");
-        break;
-    case PressOutcome::EntryRejected:
-    case PressOutcome::OutOfRange:
-        require(warnings == 0 && others == 1, "one box for a refused entry");
-        require(window.writes.empty(), "a refused entry writes no caption");
-        break;
-    case PressOutcome::ArithmeticFault:
-        require(others == 1, "one box for the fault");
-        require(window.writes.empty(), "a fault writes no caption");
-        break;
+    std::size_t warnings = 0;
+    for (std::size_t i = 0; i < outcome.messages.size(); ++i) {
+        const PressMessage &message = outcome.messages[i];
+        if (message.kind != MessageKind::CurrentWarning)
+            continue;
+        ++warnings;
+        require(i == 0, "the warning comes first");
+        require(message.text == Messages::correnteIngresso, "the warning's text");
+    }
+    const std::size_t others = outcome.messages.size() - warnings;
+    require(warnings <= 1 && others <= 1, "at most one message besides the warning");
+    if (circuit == 0)
+        require(outcome.messages.empty(), "nothing selected, nothing shown");
+    require(outcome.results.has_value() == (circuit != 0 && others == 0),
+            "results exactly when a selected circuit's press completed");
+    require((v.Msg == Messages::correnteIngresso) == (warnings == 1), "the warning is kept");
+    if (warnings == 1)
+        require(v.Ii >= 4, "the warning only when Ii reaches 4 mA");
+
+    bool allEntriesAllowed = true;
+    for (const std::u16string &text : texts)
+        allEntriesAllowed = allEntriesAllowed && allowedReference(text);
+    for (const PressMessage &message : outcome.messages)
+        require(!(allEntriesAllowed && message.kind == MessageKind::EntryRejected),
+                "no entry rejected when every entry holds allowed characters");
+
+    if (const std::optional<PressResults> &r = outcome.results) {
+        require(r->Rb1 == v.Rb1 && r->Ii == v.Ii, "the results are the kept variables");
+        require(r->Rb2.has_value() == (circuit == 2), "Rb2 for a two-transistor press only");
+        if (r->Rb2)
+            require(*r->Rb2 == v.Rb2, "Rb2 is the kept variable");
+        require((warnings == 1) == (r->Ii >= 4), "the warning exactly when Ii reaches 4 mA");
     }
 }
 
@@ -185,7 +270,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         fuzzCheck(codeUnits(data, size));
         break;
     case 1:
-        fuzzConversion(codeUnits(data, size));
+        fuzzConversion(bytesAsCodeUnits(data, size));
         break;
     case 2:
         fuzzFormat(data, size);

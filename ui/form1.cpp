@@ -14,7 +14,9 @@
 #include "circuitpicture.h"
 #include "controltable.h"
 #include "messagebox.h"
+#include "numbertext.h"
 #include "sampledesign.h"
+#include "standardfit.h"
 
 namespace {
 
@@ -44,7 +46,18 @@ constexpr std::array twoTransistorControls{"Text1",
 
 constexpr std::array<const char *, entryCount> entryNames{
     "Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9"};
-constexpr std::array<const char *, 3> resultNames{"Label17", "Label20", "Label23"};
+
+QString fromView(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A view of the text, valid while the string lives unchanged.
+std::u16string_view viewOf(const QString &text)
+{
+    const QStringView view(text);
+    return {view.utf16(), static_cast<std::size_t>(view.size())};
+}
 
 QString textOf(const Control &row)
 {
@@ -162,8 +175,9 @@ void Form1::createControls()
     command2_ = findChild<QPushButton *>("Command2");
     for (std::size_t i = 0; i < entryCount; ++i)
         entries_[i] = findChild<QLineEdit *>(entryNames[i]);
-    for (std::size_t i = 0; i < results_.size(); ++i)
-        results_[i] = findChild<QLabel *>(resultNames[i]);
+    label17_ = findChild<QLabel *>("Label17");
+    label20_ = findChild<QLabel *>("Label20");
+    label23_ = findChild<QLabel *>("Label23");
 
     option1_->setChecked(true);
     picture1_->setFocus();
@@ -220,50 +234,49 @@ void Form1::setVisibleInOrder(bool visible)
 
 void Form1::calcola()
 {
-    pressCalcola(variables_, module1_, *this);
+    PressInput input{option1_->isChecked(), option2_->isChecked()};
+    std::array<QString, entryCount> texts;
+    for (std::size_t i = 0; i < entryCount; ++i) {
+        texts[i] = entries_[i]->text();
+        input.texts[i] = viewOf(texts[i]);
+    }
+    const PressOutcome outcome = pressCalcola(variables_, module1_, input);
+
+    for (const PressMessage &message : outcome.messages)
+        showMessageBox(this, fromView(message.text));
+    if (!outcome.results)
+        return;
+    const PressResults &results = *outcome.results;
+    const QString decimalPoint = QLocale().decimalPoint();
+    const auto caption = [&](double value) {
+        return fromView(formatHundredths(value, viewOf(decimalPoint)));
+    };
+    label17_->setText(caption(results.Rb1));
+    setStandardValues(label17_, rb1Tooltip(results.fits, viewOf(decimalPoint)));
+    if (results.Rb2) {
+        label20_->setText(caption(*results.Rb2));
+        setStandardValues(label20_, rb2Tooltip(results.fits, viewOf(decimalPoint)));
+    }
+    label23_->setText(caption(results.Ii));
+}
+
+// The standard resistors to fit, in the tooltip and after what the label is, for assistive tools.
+void Form1::setStandardValues(QLabel *label, std::u16string_view text)
+{
+    const QString standardValues = fromView(text);
+    label->setToolTip(standardValues);
+    const ControlTable::Control &row =
+        ControlTable::control(label->objectName().toLatin1().constData());
+    label->setAccessibleDescription(captionAndUnit(row) + u'\n' + standardValues);
 }
 
 void Form1::fillSampleValues()
 {
     for (const SampleText &sample : sampleDesign)
-        entry(sample.entry)
-            ->setText(
-                QString::fromUtf16(sample.text.data(), static_cast<qsizetype>(sample.text.size())));
-}
-
-bool Form1::option1() const
-{
-    return option1_->isChecked();
-}
-
-bool Form1::option2() const
-{
-    return option2_->isChecked();
+        entry(sample.entry)->setText(fromView(sample.text));
 }
 
 QLineEdit *Form1::entry(Entry entry) const
 {
     return entries_[static_cast<std::size_t>(entry)];
-}
-
-std::u16string Form1::entryText(Entry entry) const
-{
-    return this->entry(entry)->text().toStdU16String();
-}
-
-void Form1::setResult(ResultLabel label, std::u16string_view caption)
-{
-    results_[static_cast<std::size_t>(label)]->setText(
-        QString::fromUtf16(caption.data(), static_cast<qsizetype>(caption.size())));
-}
-
-void Form1::showMessage(std::u16string_view message)
-{
-    showMessageBox(this,
-                   QString::fromUtf16(message.data(), static_cast<qsizetype>(message.size())));
-}
-
-char16_t Form1::decimalSeparator() const
-{
-    return QLocale().decimalPoint().front().unicode();
 }

@@ -15,7 +15,7 @@ class QRadioButton;
 
 // The window: every control at its place, the circuit selection, the sample values and
 // "Calcola ". It only moves data between its controls and the calculation.
-class Form1 : public QWidget, private SwitchWindow
+class Form1 : public QWidget
 {
     Q_OBJECT
 
@@ -35,14 +35,7 @@ private:
     void calcola();
     void fillSampleValues();
 
-    // What the calculation sees of the window.
-    bool option1() const override;
-    bool option2() const override;
-    std::u16string entryText(Entry entry) const override;
-    void setResult(ResultLabel label, std::u16string_view caption) override;
-    void showMessage(std::u16string_view message) override;
-    char16_t decimalSeparator() const override;
-
+    void setStandardValues(QLabel *label, std::u16string_view text);
     void setVisibleInOrder(bool visible);
     QLineEdit *entry(Entry entry) const;
 
@@ -53,7 +46,9 @@ private:
     CircuitPicture *picture1_ = nullptr;
     CircuitPicture *picture2_ = nullptr;
     std::array<QLineEdit *, entryCount> entries_{};
-    std::array<QLabel *, 3> results_{};
+    QLabel *label17_ = nullptr; // Rb1
+    QLabel *label20_ = nullptr; // Rb2
+    QLabel *label23_ = nullptr; // Ii
 
     FormVariables variables_;
     Module1 module1_;

@@ -25,28 +25,13 @@ namespace {
 constexpr std::array<const char *, entryCount> entryNames{
     "Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9"};
 constexpr std::array<const char *, 3> resultNames{"Label17", "Label20", "Label23"};
-// What one press should write, worked out by the calculation on a copy of the window's state.
-class Oracle : public SwitchWindow
+// What one press should show and write, worked out by the calculation on a copy of the
+// window's state.
+struct Expected
 {
-public:
-    std::array<std::u16string, entryCount> texts;
     bool one = true;
-    char16_t separator = u'.';
-    std::array<std::optional<QString>, 3> written;
-
-    bool option1() const override { return one; }
-    bool option2() const override { return !one; }
-    std::u16string entryText(Entry entry) const override
-    {
-        return texts[static_cast<std::size_t>(entry)];
-    }
-    void setResult(ResultLabel label, std::u16string_view caption) override
-    {
-        written[static_cast<std::size_t>(label)] =
-            QString::fromUtf16(caption.data(), static_cast<qsizetype>(caption.size()));
-    }
-    void showMessage(std::u16string_view) override {}
-    char16_t decimalSeparator() const override { return separator; }
+    std::vector<QString> messages;
+    std::array<std::optional<QString>, 3> written; // Label17, Label20, Label23
 };
 
 } // namespace
@@ -95,7 +80,7 @@ private slots:
             case 3:
             case 4: {
                 action = "click Calcola";
-                const Oracle expected = oracle();
+                const Expected expected = oracle();
                 seen = boxes.during([&] { click("Command1"); });
                 checkPress(expected, before, seen);
                 pressed = true;
@@ -124,7 +109,7 @@ private slots:
                 action = "Tab, then Enter";
                 QTest::keyClick(focusOrWindow(), Qt::Key_Tab);
                 QWidget *focus = focusOrWindow();
-                const Oracle expected = oracle();
+                const Expected expected = oracle();
                 seen = boxes.during([&] { QTest::keyClick(focus, Qt::Key_Return); });
                 if (focus->objectName() == "Command1") {
                     checkPress(expected, before, seen);
@@ -243,26 +228,44 @@ private:
         return texts;
     }
 
-    Oracle oracle() const
+    Expected oracle() const
     {
-        Oracle o;
-        for (std::size_t i = 0; i < entryCount; ++i)
-            o.texts[i] = form->findChild<QLineEdit *>(entryNames[i])->text().toStdU16String();
-        o.one = radio("Option1")->isChecked();
-        o.separator = QLocale().decimalPoint().front().unicode();
+        Expected e;
+        e.one = radio("Option1")->isChecked();
+        std::array<std::u16string, entryCount> texts;
+        PressInput input{e.one, !e.one};
+        for (std::size_t i = 0; i < entryCount; ++i) {
+            texts[i] = form->findChild<QLineEdit *>(entryNames[i])->text().toStdU16String();
+            input.texts[i] = texts[i];
+        }
         FormVariables variables;
         Module1 module;
-        pressCalcola(variables, module, o);
-        return o;
+        const PressOutcome outcome = pressCalcola(variables, module, input);
+        for (const PressMessage &message : outcome.messages)
+            e.messages.push_back(fromView(message.text));
+        if (outcome.results) {
+            const std::u16string point = QLocale().decimalPoint().toStdU16String();
+            const auto caption = [&](double value) {
+                return fromView(formatHundredths(value, point));
+            };
+            e.written[0] = caption(outcome.results->Rb1);
+            if (outcome.results->Rb2)
+                e.written[1] = caption(*outcome.results->Rb2);
+            e.written[2] = caption(outcome.results->Ii);
+        }
+        return e;
     }
 
-    // A press writes all of its captions or none, each shaped like "0.00", and shows at most
-    // one box for its outcome besides the 4 mA warning.
-    void checkPress(const Oracle &expected,
+    // A press shows the boxes the calculation gives, in order, and writes all of its captions
+    // or none, each shaped like "0.00"; at most one box for its outcome besides the 4 mA warning.
+    void checkPress(const Expected &expected,
                     const std::array<QString, 3> &before,
                     const std::vector<SeenBox> &seen)
     {
         QVERIFY(seen.size() <= 2);
+        QCOMPARE(seen.size(), expected.messages.size());
+        for (std::size_t i = 0; i < seen.size(); ++i)
+            QCOMPARE(seen[i].text, expected.messages[i]);
         const std::array<QString, 3> after = results();
         static const QRegularExpression shape(
             QString("^-?[0-9]+%1[0-9]{2}$")

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -32,6 +33,9 @@ class WindowTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The expected captions are written with "." as the decimal separator, whatever the
+    // environment's locale.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void init()
     {
         form = openForm1();
@@ -295,11 +299,49 @@ private slots:
         QCOMPARE(form->findChild<QLabel *>("Label20")->text(), rb2);
         QCOMPARE(form->findChild<QLabel *>("Label23")->text(), ii);
 
-        // A screen reader hears the value and what it is.
+        // A screen reader hears the value, what it is and the standard resistors to fit.
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(label17);
         QVERIFY(accessible);
         QCOMPARE(accessible->text(QAccessible::Name), rb1);
-        QCOMPARE(accessible->text(QAccessible::Description), QString("Rb1 [kohm]"));
+        QVERIFY(!label17->toolTip().isEmpty());
+        QCOMPARE(accessible->text(QAccessible::Description), "Rb1 [kohm]\n" + label17->toolTip());
+    }
+
+    // The standard resistors follow each completed press; a press that stops keeps them, and a
+    // one-transistor press keeps those of Rb2.
+    void standardValuesInTooltips()
+    {
+        auto *label17 = form->findChild<QLabel *>("Label17");
+        auto *label20 = form->findChild<QLabel *>("Label20");
+        const auto press = [&] {
+            ModalBoxes boxes;
+            return boxes
+                .during([&] {
+                    QTest::mouseClick(form->findChild<QPushButton *>("Command1"), Qt::LeftButton);
+                })
+                .size();
+        };
+        QTest::mouseClick(form->findChild<QPushButton *>("Command2"), Qt::LeftButton);
+        form->findChild<QRadioButton *>("Option2")->setChecked(true);
+        QCOMPARE(press(), 0U);
+        // Rb1 = 20 kohm is an E24 value; Rb2 = 4.3 / 0.0766 = 56.14 kohm -> 56 kohm.
+        QVERIFY2(label17->toolTip().contains(": 20 kohm"), qPrintable(label17->toolTip()));
+        QVERIFY2(label20->toolTip().contains(": 56 kohm"), qPrintable(label20->toolTip()));
+        const QString rb1Before = label17->toolTip();
+        const QString rb2Before = label20->toolTip();
+
+        form->findChild<QLineEdit *>("Text4")->setText("0"); // hFE1min 0: a division by zero
+        QCOMPARE(press(), 1U);
+        QCOMPARE(label17->toolTip(), rb1Before);
+        QCOMPARE(label20->toolTip(), rb2Before);
+
+        form->findChild<QLineEdit *>("Text4")->setText("100");
+        form->findChild<QRadioButton *>("Option1")->setChecked(true);
+        QCOMPARE(press(), 0U);
+        // Rb1 = 4.3 / 0.55 = 7.82 kohm -> 7.5 kohm (E24), 6.8 kohm (E12).
+        QVERIFY2(label17->toolTip().contains(": 7.5 kohm"), qPrintable(label17->toolTip()));
+        QVERIFY(label17->toolTip().contains(": 6.8 kohm"));
+        QCOMPARE(label20->toolTip(), rb2Before);
     }
 
     void accessibleNamesOfEntries_data()

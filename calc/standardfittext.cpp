@@ -1,0 +1,160 @@
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <initializer_list>
+#include <string>
+#include <system_error>
+
+#include "circuitconstants.h"
+#include "messages.h"
+#include "numbertext.h"
+#include "standardfit.h"
+
+namespace {
+
+using namespace SwitchConstants;
+
+namespace Text = Messages::Normalizzati;
+
+// The decimal exponent of the leading digit once rounded to three digits: 0.999 gives -1, 0.9996
+// gives 0.
+int exponentOfThreeDigits(double value)
+{
+    std::array<char, 32> buffer{};
+    const auto [end, ec] = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, 2);
+    int exponent = 0;
+    const char *e = std::find(buffer.data(), end, 'e');
+    if (ec == std::errc() && e != end)
+        std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+    return exponent;
+}
+
+// A current [mA] to three significant digits, never fewer than two decimals: 0,573; 0,0768; 4,87.
+std::u16string currentText(double mA, std::u16string_view decimalPoint)
+{
+    if (mA == 0.0)
+        mA = 0.0; // no minus before a zero
+    return formatFixed(mA, std::max(2, 2 - exponentOfThreeDigits(mA)), decimalPoint);
+}
+
+// A margin [%] in whole percent, without "-0".
+std::u16string percentText(double margin)
+{
+    if (std::fabs(margin) <= 0.5)
+        margin = 0.0;
+    return formatFixed(margin, 0, u".");
+}
+
+// The pattern with %1, %2... replaced by the arguments, in one pass.
+std::u16string fill(std::u16string_view pattern, std::initializer_list<std::u16string_view> args)
+{
+    std::u16string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char16_t next = i + 1 < pattern.size() ? pattern[i + 1] : u'\0';
+        const auto index = static_cast<std::size_t>(next - u'1');
+        if (pattern[i] == u'%' && next >= u'1' && next <= u'9' && index < args.size()) {
+            text.append(*(args.begin() + index));
+            ++i;
+        } else {
+            text.push_back(pattern[i]);
+        }
+    }
+    return text;
+}
+
+std::u16string noFitText(NoFit reason, Series series, std::u16string_view resistor)
+{
+    const std::u16string_view name = seriesName(series);
+    switch (reason) {
+    case NoFit::NotPositive:
+        return fill(Text::nonPositivo, {name, resistor});
+    case NoFit::BelowRange:
+        return fill(Text::sottoIntervallo, {name, resistor});
+    case NoFit::AboveRange:
+        return fill(Text::sopraIntervallo, {name, resistor});
+    case NoFit::NotComputable:
+        return fill(Text::nonCalcolabile, {name, resistor});
+    case NoFit::NoFirstStage:
+        break;
+    }
+    return fill(Text::senzaRb1, {name});
+}
+
+// The currents, the margin on the transistor and, when the current is the CMOS output's, the
+// warning at 4 mA.
+std::u16string currentsText(std::u16string_view pattern,
+                            const StageFit &fit,
+                            std::u16string_view transistor,
+                            bool fromCmosOutput,
+                            std::u16string_view decimalPoint)
+{
+    std::u16string text =
+        fill(pattern,
+             {currentText(fit.current, decimalPoint), currentText(fit.baseCurrent, decimalPoint)});
+    text += u' ';
+    text += fit.margin ? fill(Text::margine, {transistor, percentText(*fit.margin)})
+                       : fill(Text::margineNonCalcolabile, {transistor});
+    if (fromCmosOutput && !(fit.current < cmosOutputLimit)) {
+        text += u' ';
+        text += Text::correnteIngresso;
+    }
+    return text;
+}
+
+void appendLine(std::u16string &tooltip, const std::u16string &line)
+{
+    if (!tooltip.empty())
+        tooltip += u'\n';
+    tooltip += line;
+}
+
+} // namespace
+
+std::u16string rb1Tooltip(const StandardFits &fits, std::u16string_view decimalPoint)
+{
+    std::u16string tooltip;
+    for (const SeriesFit &s : fits.series) {
+        const auto *fit = std::get_if<StageFit>(&s.rb1);
+        if (!fit) {
+            appendLine(tooltip, noFitText(std::get<NoFit>(s.rb1), s.series, u"Rb1"));
+            continue;
+        }
+        const bool twoTransistors = s.rb2.has_value();
+        appendLine(
+            tooltip,
+            fill(Text::valoreRb1, {seriesName(s.series), resistorText(fit->resistor, decimalPoint)})
+                + u' '
+                + currentsText(twoTransistors ? Text::correntiIc2 : Text::correntiIi,
+                               *fit,
+                               u"Q1",
+                               !twoTransistors,
+                               decimalPoint));
+    }
+    return tooltip;
+}
+
+std::u16string rb2Tooltip(const StandardFits &fits, std::u16string_view decimalPoint)
+{
+    std::u16string tooltip;
+    for (const SeriesFit &s : fits.series) {
+        if (!s.rb2)
+            continue;
+        const auto *first = std::get_if<StageFit>(&s.rb1);
+        const auto *fit = std::get_if<StageFit>(&*s.rb2);
+        if (!first || !fit) {
+            const NoFit reason = first ? std::get<NoFit>(*s.rb2) : NoFit::NoFirstStage;
+            appendLine(tooltip, noFitText(reason, s.series, u"Rb2"));
+            continue;
+        }
+        appendLine(tooltip,
+                   fill(Text::valoreRb2,
+                        {seriesName(s.series),
+                         resistorText(first->resistor, decimalPoint),
+                         formatHundredths(fit->computed, decimalPoint),
+                         resistorText(fit->resistor, decimalPoint)})
+                       + u' ' + currentsText(Text::correntiRb2, *fit, u"Q2", true, decimalPoint));
+    }
+    return tooltip;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+// The resistor series of IEC 60063 that a base resistor is bought in, over the decades from
+// 1 ohm to 10 Mohm, both included.
+
+enum class Series { E12, E24 };
+
+// One value of a series: its two digits times a power of ten.
+struct StandardResistor
+{
+    int digits; // the series's two digits, 10 to 91
+    int decade; // value = digits / 10 x 10^decade ohm; 0 (1 ohm) to 7 (10 Mohm)
+
+    double kiloohms() const; // the value [kohm], correctly rounded
+    friend bool operator==(const StandardResistor &, const StandardResistor &) = default;
+};
+
+// Why a computed resistance has no standard value.
+enum class NoStandardValue {
+    NotPositive, // zero, negative or not a number
+    BelowRange,  // below 1 ohm
+    AboveRange,  // above 10 Mohm
+};
+
+// Two resistances closer than this, relative to the standard value, count as equal: a computed
+// 19.99999999 kohm takes 20 kohm. Far below what a result shows, far above rounding noise.
+inline constexpr double standardValueTolerance = 1e-9;
+
+// The largest value of the series not above the computed resistance [kohm].
+std::variant<StandardResistor, NoStandardValue> largestNotAbove(Series series, double kiloohms);
+
+// The value as the series writes it, in ohm, kohm or Mohm: "470 ohm", "7,5 kohm", "1 Mohm".
+std::u16string resistorText(StandardResistor resistor, std::u16string_view decimalPoint);
+
+// "E12" or "E24".
+std::u16string_view seriesName(Series series);

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
+
+#include "standardresistor.h"
+
+#include "namedcase.h"
+
+namespace {
+
+// ---------------------------------------------------------------------------------------------
+// The largest standard value not above a resistance, at the edges of the decades.
+
+struct LookupCase
+{
+    const char *name;
+    Series series;
+    double kiloohms;
+    std::optional<NoStandardValue> none; // set: no standard value, for this reason
+    std::u16string_view point;
+    std::u16string text; // the value found, as the series writes it
+};
+
+class LookupTest : public ::testing::TestWithParam<LookupCase>
+{};
+
+TEST_P(LookupTest, FindsTheLargestNotAbove)
+{
+    const LookupCase &c = GetParam();
+    const auto found = largestNotAbove(c.series, c.kiloohms);
+    if (c.none) {
+        ASSERT_TRUE(std::holds_alternative<NoStandardValue>(found));
+        EXPECT_EQ(std::get<NoStandardValue>(found), *c.none);
+        return;
+    }
+    ASSERT_TRUE(std::holds_alternative<StandardResistor>(found));
+    EXPECT_EQ(resistorText(std::get<StandardResistor>(found), c.point), c.text);
+}
+
+constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+constexpr double inf = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Values,
+    LookupTest,
+    ::testing::Values(
+        // 0.001 kohm is the bottom of the range itself.
+        LookupCase{"OneOhm", Series::E24, 0.001, {}, u",", u"1 ohm"},
+        // 0.9999 ohm lies below 1 ohm.
+        LookupCase{"BelowOneOhm", Series::E24, 0.0009999, NoStandardValue::BelowRange, u",", u""},
+        // 10000 kohm is the top of the range itself.
+        LookupCase{"TenMegohm", Series::E12, 10000.0, {}, u",", u"10 Mohm"},
+        // 10000.001 kohm is 1e-7 above 10 Mohm: beyond rounding.
+        LookupCase{
+            "AboveTenMegohm", Series::E12, 10000.001, NoStandardValue::AboveRange, u",", u""},
+        LookupCase{"Infinite", Series::E12, inf, NoStandardValue::AboveRange, u",", u""},
+        // 1000 kohm starts the Mohm decade.
+        LookupCase{"OneMegohm", Series::E12, 1000.0, {}, u",", u"1 Mohm"},
+        // 999.99 kohm: 1 Mohm is above it, 910 kohm the last E24 value of the decade.
+        LookupCase{"JustBelowOneMegohm", Series::E24, 999.99, {}, u",", u"910 kohm"},
+        // 9.99 kohm: E12 ends its decade at 8.2, E24 at 9.1.
+        LookupCase{"JustBelowTenKiloohmE12", Series::E12, 9.99, {}, u",", u"8,2 kohm"},
+        LookupCase{"JustBelowTenKiloohmE24", Series::E24, 9.99, {}, u",", u"9,1 kohm"},
+        // 20 less one unit in the last place is 20 within rounding; 19.9999 is not (18 below).
+        LookupCase{
+            "OneUlpBelowTwenty", Series::E24, std::nextafter(20.0, 0.0), {}, u",", u"20 kohm"},
+        LookupCase{"ClearlyBelowTwenty", Series::E24, 19.9999, {}, u",", u"18 kohm"},
+        // 0.5 kohm: E12 has 470 and 560 ohm.
+        LookupCase{"Ohms", Series::E12, 0.5, {}, u",", u"470 ohm"},
+        // 1300 kohm: E12 has 1.2 and 1.5 Mohm; the decimal point is two code units long.
+        LookupCase{
+            "TwoUnitPoint", Series::E12, 1300.0, {}, u"\u200F\u066B", u"1\u200F\u066B2 Mohm"},
+        LookupCase{"Zero", Series::E24, 0.0, NoStandardValue::NotPositive, u",", u""},
+        LookupCase{"Negative", Series::E24, -5.0, NoStandardValue::NotPositive, u",", u""},
+        LookupCase{"NotANumber", Series::E24, nan, NoStandardValue::NotPositive, u",", u""}),
+    CaseName());
+
+} // namespace
