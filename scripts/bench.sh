@@ -4,23 +4,14 @@
 # text in its font) and a bare Qt window, and a click of "Calcola "; then one calculation press
 # without the window. BENCH_RUNS: start-up runs of each program (15 at least).
 source "$(dirname "$0")/setup.sh"
+# Google Benchmark; Xvfb and a D-Bus session bus for the window's timings.
+need "${PROGRAM_PACKAGES[@]}" libbenchmark-dev xvfb xauth dbus
 
 dir="$BUILD_DIR-bench"
 configure_and_build "$dir" -DCMAKE_BUILD_TYPE=Release -DBRENVOLA_BUILD_TESTS=OFF >/dev/null
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 
 # A virtual display and a D-Bus session bus of its own, ended by their process ids on exit.
-for tool in Xvfb xauth dbus-daemon; do
-    command -v "$tool" >/dev/null && continue
-    if [[ $(id -u) -ne 0 ]]; then
-        echo "Mancano Xvfb, xauth o dbus-daemon: sudo apt-get install -y xvfb xauth dbus" >&2
-        exit 1
-    fi
-    apt-get -o DPkg::Lock::Timeout=600 update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
-        xvfb xauth dbus >/dev/null
-    break
-done
 display=90
 while [[ -e /tmp/.X$display-lock || -e /tmp/.X11-unix/X$display ]]; do ((display++)); done
 Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &

@@ -3,6 +3,8 @@
 # BRENVOLA_INSTALL_PACKAGE=1) it also installs the package on this machine with apt-get and checks
 # that the installed program starts and stays up.
 source "$(dirname "$0")/setup.sh"
+# The metainfo and desktop entry checks; CPack's dependencies from the linked libraries.
+need "${PROGRAM_PACKAGES[@]}" appstream desktop-file-utils dpkg-dev file
 
 dir="$BUILD_DIR-package"
 configure_and_build "$dir" -DCMAKE_BUILD_TYPE=Release -DBRENVOLA_BUILD_BENCHMARKS=OFF -DBRENVOLA_BUILD_TESTS=OFF
@@ -23,7 +25,7 @@ for path in ./usr/bin/brenvola \
 done
 
 if [[ ${CI:-} == true || ${BRENVOLA_INSTALL_PACKAGE:-0} == 1 ]]; then
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$package" >/dev/null
+    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$package"
     # The installed program must start and still be running after a few seconds.
     set +e
     QT_QPA_PLATFORM=offscreen timeout 5 /usr/bin/brenvola

@@ -1,5 +1,5 @@
-# Sourced by run.sh and test.sh: installs the Debian packages and locales the build and the tests
-# need, and sets BUILD_DIR. As root it installs what is missing; otherwise it prints the command.
+# Sourced by every command in scripts/. Sets REPO_DIR and BUILD_DIR and defines `need`, with which
+# each command names the Debian packages and locales it needs, and `configure_and_build`.
 
 set -euo pipefail
 
@@ -9,68 +9,97 @@ REPO_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 checkout_key=$(printf '%s' "$REPO_DIR" | cksum | cut -d' ' -f1)
 BUILD_DIR=${BRENVOLA_BUILD_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/brenvola/$checkout_key/build}
 
-PACKAGES=(
+# What building and running the program needs; the other commands add their own to it.
+PROGRAM_PACKAGES=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev   # the window and its pictures
     fonts-liberation                     # Liberation Sans: the window's font on Linux
-    libgtest-dev libbenchmark-dev        # tests and benchmarks
-    binutils-mingw-w64-x86-64            # checks the Windows version resource
-    locales                              # the tests run under it_IT.UTF-8 and en_US.UTF-8
-    xvfb xauth                           # a virtual display for machines without one
-    clang-14 libclang-rt-14-dev          # the libFuzzer target
-    clang-format clang-tidy              # layout and static checks
-    appstream desktop-file-utils         # validate the metainfo and the desktop entry
-    dpkg-dev file                        # CPack: the Debian package and its dependencies
+    qt6-translations-l10n                # Qt's own texts in Italian
 )
-LOCALES=(it_IT.UTF-8 en_US.UTF-8)
 
-missing=()
-for package in "${PACKAGES[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
-        || missing+=("$package")
-done
-if ((${#missing[@]})); then
-    if [[ $(id -u) -ne 0 ]]; then
-        echo "Mancano dei pacchetti. Installali con:" >&2
-        echo "  sudo apt-get install -y ${missing[*]}" >&2
-        exit 1
-    fi
-    echo "Installo: ${missing[*]}"
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
-fi
-
-have_locale() { locale -a 2>/dev/null | grep -qix "$(echo "$1" | sed 's/UTF-8/utf8/')"; }
-missing_locales=()
-for name in "${LOCALES[@]}"; do
-    have_locale "$name" || missing_locales+=("$name")
-done
-if ((${#missing_locales[@]})); then
-    if [[ $(id -u) -ne 0 ]]; then
-        echo "Mancano le localizzazioni ${missing_locales[*]}. Generale con:" >&2
-        for name in "${missing_locales[@]}"; do
-            echo "  sudo sed -i 's/^# *\\($name UTF-8\\)/\\1/' /etc/locale.gen" >&2
-        done
-        echo "  sudo locale-gen" >&2
-        exit 1
-    fi
-    for name in "${missing_locales[@]}"; do
-        grep -q "^$name UTF-8" /etc/locale.gen 2>/dev/null \
-            || echo "$name UTF-8" >>/etc/locale.gen
+# need <package>... [--locales <locale>...]
+# Makes sure the Debian packages and the UTF-8 locales that the calling command needs are there.
+# As root it installs whatever is missing, with apt's progress; otherwise it prints one line that
+# does it as root, and stops.
+need() {
+    local packages=() locales=() missing=() missing_locales=() name
+    while (($#)); do
+        if [[ $1 == --locales ]]; then
+            shift
+            locales=("$@")
+            packages+=(locales)
+            break
+        fi
+        packages+=("$1")
+        shift
     done
-    locale-gen >/dev/null
-fi
+    for name in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep 'install ok installed' >/dev/null \
+            || missing+=("$name")
+    done
+    for name in "${locales[@]}"; do
+        locale -a 2>/dev/null | grep -ix "${name/UTF-8/utf8}" >/dev/null || missing_locales+=("$name")
+    done
+    ((${#missing[@]} + ${#missing_locales[@]})) || return 0
 
-# configure_and_build <build dir> <extra cmake arguments...>
+    # One shell line for both, the same whether this script runs it or prints it.
+    local steps=() wanted=()
+    if ((${#missing[@]})); then
+        steps+=("apt-get update" "apt-get install -y --no-install-recommends ${missing[*]}")
+        wanted+=("${#missing[@]} Debian package(s): ${missing[*]}")
+    fi
+    if ((${#missing_locales[@]})); then
+        for name in "${missing_locales[@]}"; do
+            steps+=("{ grep -qx $name.UTF-8 /etc/locale.gen || echo $name UTF-8 >>/etc/locale.gen; }")
+        done
+        steps+=(locale-gen)
+        wanted+=("the locale(s) ${missing_locales[*]}")
+    fi
+    local line
+    line=$(printf '%s && ' "${steps[@]}")
+    line=${line% && }
+
+    local me
+    me="scripts/$(basename "$0")"
+    if [[ $(id -u) -ne 0 ]]; then
+        printf '%s needs %s.\n' "$me" "${wanted[0]}" >&2
+        ((${#wanted[@]} == 1)) || printf '%s also needs %s.\n' "$me" "${wanted[1]}" >&2
+        echo "Run this line, which asks for a password, then run $me again:" >&2
+        if command -v sudo >/dev/null; then
+            echo "  sudo sh -c '$line'" >&2
+        else
+            echo "  su root -c '$line'" >&2
+        fi
+        exit 1
+    fi
+    for name in "${wanted[@]}"; do
+        echo "== $me installs $name"
+    done
+    ((${#missing[@]} == 0)) || echo "== apt-get adds their dependencies and lists each package it fetches and sets up"
+    DEBIAN_FRONTEND=noninteractive sh -c "$line"
+}
+
+# configure_and_build <build directory> [cmake arguments...] [-- build arguments...]
+# Configures the directory with every project option at its default, then the caller's
+# arguments, so that what a build holds depends only on the command that builds it and never on
+# what an earlier command cached there (run.sh after `BRENVOLA_WERROR=1 test.sh` builds without
+# -Werror). Then builds it.
 configure_and_build() {
-    local dir=$1
+    local dir=$1 configure=() build=()
     shift
+    while (($#)) && [[ $1 != -- ]]; do
+        configure+=("$1")
+        shift
+    done
+    (($# == 0)) || build=("${@:2}")
     local cached
     cached=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$dir/CMakeCache.txt" 2>/dev/null || true)
     if [[ -n $cached && $cached != "$REPO_DIR" ]]; then
-        echo "$dir è configurata per i sorgenti in $cached, non in $REPO_DIR: scegli un'altra BRENVOLA_BUILD_DIR." >&2
+        echo "$dir is configured for the sources in $cached, not in $REPO_DIR: choose another BRENVOLA_BUILD_DIR." >&2
         exit 1
     fi
-    cmake -S "$REPO_DIR" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENVOLA_BUILD_UI=ON "$@" >/dev/null
-    cmake --build "$dir" --parallel "$(nproc)"
+    cmake -S "$REPO_DIR" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENVOLA_WERROR=OFF \
+        -DBRENVOLA_BUILD_UI=ON -DBRENVOLA_BUILD_TESTS=ON -DBRENVOLA_BUILD_BENCHMARKS=ON \
+        -DBRENVOLA_BUILD_FUZZERS=OFF "${configure[@]}" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)" "${build[@]}"
 }

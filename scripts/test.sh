@@ -3,6 +3,8 @@
 # address and undefined-behaviour sanitizers, where any report fails the run.
 # BRENVOLA_WERROR=1 makes every compiler warning an error.
 source "$(dirname "$0")/setup.sh"
+# GoogleTest, Google Benchmark (its target is built), MinGW's windres for the Windows resource.
+need "${PROGRAM_PACKAGES[@]}" libgtest-dev libbenchmark-dev binutils-mingw-w64-x86-64 --locales it_IT.UTF-8 en_US.UTF-8
 
 werror=OFF
 [[ ${BRENVOLA_WERROR:-0} == 1 ]] && werror=ON

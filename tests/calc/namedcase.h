@@ -1,16 +1,16 @@
 #pragma once
 
+#include <concepts>
 #include <ostream>
 #include <string>
+#include <utility>
 
 // Table cases carry a `name`: it names the generated test and is what a failure prints.
 namespace {
 
 template <typename Case>
-concept NamedCase = requires(const Case &c)
-{
-    std::string(c.name);
-};
+concept NamedCase =
+    std::constructible_from<std::string, decltype(std::declval<const Case &>().name)>;
 
 template <NamedCase Case> void PrintTo(const Case &c, std::ostream *os)
 {

@@ -117,6 +117,8 @@ private slots:
                 }
                 break;
             }
+            default:
+                QFAIL("pick(9) gave a number outside 0 to 8");
             }
             // The window manager gives the focus back to the window when a box closes.
             if (!QApplication::activeWindow()) {
