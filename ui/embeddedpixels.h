@@ -33,6 +33,6 @@ inline QImage imageOf(const EmbeddedImage &image)
     return QImage(image.bytes,
                   image.width,
                   image.height,
-                  image.width * (image.grey ? 1 : 4),
+                  qsizetype{image.width} * (image.grey ? 1 : 4),
                   image.grey ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
 }

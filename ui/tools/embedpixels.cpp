@@ -42,7 +42,7 @@ void writeBytes(QByteArray &out, const QImage &image)
     for (int y = 0; y < image.height(); ++y) {
         const auto *line = image.constScanLine(y);
         const qsizetype bytes =
-            image.width() * (image.format() == QImage::Format_Grayscale8 ? 1 : 4);
+            qsizetype{image.width()} * (image.format() == QImage::Format_Grayscale8 ? 1 : 4);
         for (qsizetype i = 0; i < bytes; ++i) {
             out += QByteArray::number(line[i]);
             out += ++column % 24 ? "," : ",\n";
