@@ -87,14 +87,23 @@ std::optional<double> parseLeadingNumber(std::u16string_view text)
     }
 
     // Every code unit of the number is ASCII, so it narrows losslessly. std::from_chars reads "."
-    // whatever the locale; it takes a "-" in front but no "+".
+    // whatever the locale; it takes a "-" in front but no "+". A number typed by hand fits the
+    // array; a longer one, pasted, goes to the heap.
     const bool negative = text.front() == u'-';
-    std::string number;
-    number.reserve(end - mantissaStart + 1);
+    const std::size_t length = (negative ? 1 : 0) + (end - mantissaStart);
+    std::array<char, 64> shortNumber; // NOLINT(cppcoreguidelines-pro-type-member-init)
+    std::string longNumber;
+    char *first = shortNumber.data();
+    if (length > shortNumber.size()) {
+        longNumber.resize(length);
+        first = longNumber.data();
+    }
+    char *out = first;
     if (negative)
-        number.push_back('-');
+        *out++ = '-';
     for (std::size_t i = mantissaStart; i < end; ++i)
-        number.push_back(static_cast<char>(text[i]));
+        *out++ = static_cast<char>(text[i]);
+    const std::string_view number(first, length);
 
     double value = 0.0;
     const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
@@ -110,7 +119,7 @@ std::optional<double> parseLeadingNumber(std::u16string_view text)
 std::u16string formatFixed(double value, int decimals, std::u16string_view decimalPoint)
 {
     // 309 integer digits at most for a finite double, sign, point and the decimals.
-    std::array<char, 650> buffer{};
+    std::array<char, 650> buffer; // NOLINT(cppcoreguidelines-pro-type-member-init): written first
     const auto [end, ec] = std::to_chars(
         buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
     std::u16string text;

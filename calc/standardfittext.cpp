@@ -51,16 +51,19 @@ std::u16string percentText(double margin)
 std::u16string fill(std::u16string_view pattern, std::initializer_list<std::u16string_view> args)
 {
     std::u16string text;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char16_t next = i + 1 < pattern.size() ? pattern[i + 1] : u'\0';
-        const auto index = static_cast<std::size_t>(next - u'1');
-        if (pattern[i] == u'%' && next >= u'1' && next <= u'9' && index < args.size()) {
-            text.append(*(args.begin() + index));
-            ++i;
-        } else {
-            text.push_back(pattern[i]);
-        }
+    text.reserve(pattern.size() + 32);
+    std::size_t copied = 0; // the pattern is copied in runs between the placeholders
+    for (std::size_t i = pattern.find(u'%');
+         i != std::u16string_view::npos && i + 1 < pattern.size();
+         i = pattern.find(u'%', i + 1)) {
+        const auto index = static_cast<std::size_t>(pattern[i + 1] - u'1');
+        if (index >= args.size())
+            continue;
+        text.append(pattern.substr(copied, i - copied)).append(*(args.begin() + index));
+        copied = i + 2;
+        ++i;
     }
+    text.append(pattern.substr(copied));
     return text;
 }
 

@@ -25,13 +25,41 @@ template <std::size_t N> constexpr auto valuesOf(const std::array<int, N> &serie
     return values;
 }
 
+// digits x 10^(decade - 4) kohm: an exact integer times or over an exact power of ten, so one
+// correctly rounded operation, the same double as the literal ("7.5", "0.001").
+constexpr double kiloohmsOf(StandardResistor r)
+{
+    constexpr std::array<double, 5> powers{1.0, 10.0, 100.0, 1000.0, 10000.0};
+    const int exponent = r.decade - 4;
+    const auto d = static_cast<double>(r.digits);
+    return exponent < 0 ? d / powers[static_cast<std::size_t>(-exponent)]
+                        : d * powers[static_cast<std::size_t>(exponent)];
+}
+
+template <std::size_t N>
+constexpr std::array<double, N> kiloohmsOf(const std::array<StandardResistor, N> &values)
+{
+    std::array<double, N> kiloohms{};
+    for (std::size_t i = 0; i < N; ++i)
+        kiloohms[i] = kiloohmsOf(values[i]);
+    return kiloohms;
+}
+
 constexpr auto e12Values = valuesOf(e12);
 constexpr auto e24Values = valuesOf(e24);
+constexpr auto e12Kiloohms = kiloohmsOf(e12Values);
+constexpr auto e24Kiloohms = kiloohmsOf(e24Values);
 
 std::span<const StandardResistor> valuesOf(Series series)
 {
     return series == Series::E12 ? std::span<const StandardResistor>(e12Values)
                                  : std::span<const StandardResistor>(e24Values);
+}
+
+std::span<const double> kiloohmsOf(Series series)
+{
+    return series == Series::E12 ? std::span<const double>(e12Kiloohms)
+                                 : std::span<const double>(e24Kiloohms);
 }
 
 // The standard value s is not above r, within the tolerance.
@@ -50,13 +78,7 @@ bool exceeds(double r, double s)
 
 double StandardResistor::kiloohms() const
 {
-    // digits x 10^(decade - 4) kohm: an exact integer times or over an exact power of ten, so one
-    // correctly rounded operation, the same double as the literal ("7.5", "0.001").
-    constexpr std::array<double, 5> powers{1.0, 10.0, 100.0, 1000.0, 10000.0};
-    const int exponent = decade - 4;
-    const auto d = static_cast<double>(digits);
-    return exponent < 0 ? d / powers[static_cast<std::size_t>(-exponent)]
-                        : d * powers[static_cast<std::size_t>(exponent)];
+    return kiloohmsOf(*this);
 }
 
 std::variant<StandardResistor, NoStandardValue> largestNotAbove(Series series, double kiloohms)
@@ -65,13 +87,12 @@ std::variant<StandardResistor, NoStandardValue> largestNotAbove(Series series, d
         return NoStandardValue::NotPositive;
     if (exceeds(kiloohms, top.kiloohms()))
         return NoStandardValue::AboveRange;
-    const std::span<const StandardResistor> values = valuesOf(series);
-    const auto above = std::partition_point(values.begin(), values.end(), [&](StandardResistor s) {
-        return notAbove(s.kiloohms(), kiloohms);
-    });
+    const std::span<const double> values = kiloohmsOf(series);
+    const auto above = std::partition_point(
+        values.begin(), values.end(), [&](double s) { return notAbove(s, kiloohms); });
     if (above == values.begin())
         return NoStandardValue::BelowRange;
-    return *(above - 1);
+    return valuesOf(series)[static_cast<std::size_t>(above - values.begin()) - 1];
 }
 
 std::u16string resistorText(StandardResistor resistor, std::u16string_view decimalPoint)

@@ -169,7 +169,7 @@ void Form1::createControls()
         if (row.kind == Kind::EntryField)
             widget->setAccessibleName(captionAndUnit(row));
         else if (row.kind == Kind::ResultLabel)
-            widget->setAccessibleDescription(captionAndUnit(row));
+            static_cast<ResultField *>(widget)->setDescription(captionAndUnit(row));
     }
     picture1_ = findChild<CircuitPicture *>("Picture1");
     picture2_ = findChild<CircuitPicture *>("Picture2");
@@ -181,9 +181,9 @@ void Form1::createControls()
     command2_ = findChild<QPushButton *>("Command2");
     for (std::size_t i = 0; i < entryCount; ++i)
         entries_[i] = findChild<QLineEdit *>(entryNames[i]);
-    label17_ = findChild<QLabel *>("Label17");
-    label20_ = findChild<QLabel *>("Label20");
-    label23_ = findChild<QLabel *>("Label23");
+    label17_ = findChild<ResultField *>("Label17");
+    label20_ = findChild<ResultField *>("Label20");
+    label23_ = findChild<ResultField *>("Label23");
 
     option1_->setChecked(true);
     picture1_->setFocus();
@@ -271,22 +271,13 @@ void Form1::calcola()
         return fromView(formatHundredths(value, viewOf(decimalPoint)));
     };
     label17_->setText(caption(results.Rb1));
-    setStandardValues(label17_, rb1Tooltip(results.fits, viewOf(decimalPoint)));
+    // The standard resistors to fit, in the tooltip and for assistive tools.
+    label17_->setNotes(fromView(rb1Tooltip(results.fits, viewOf(decimalPoint))));
     if (results.Rb2) {
         label20_->setText(caption(*results.Rb2));
-        setStandardValues(label20_, rb2Tooltip(results.fits, viewOf(decimalPoint)));
+        label20_->setNotes(fromView(rb2Tooltip(results.fits, viewOf(decimalPoint))));
     }
     label23_->setText(caption(results.Ii));
-}
-
-// The standard resistors to fit, in the tooltip and after what the label is, for assistive tools.
-void Form1::setStandardValues(QLabel *label, std::u16string_view text)
-{
-    const QString standardValues = fromView(text);
-    label->setToolTip(standardValues);
-    const ControlTable::Control &row =
-        ControlTable::control(label->objectName().toLatin1().constData());
-    label->setAccessibleDescription(captionAndUnit(row) + u'\n' + standardValues);
 }
 
 void Form1::fillSampleValues()

@@ -8,7 +8,7 @@
 #include "switchcalculation.h"
 
 class CircuitPicture;
-class QLabel;
+class ResultField;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -37,7 +37,6 @@ private:
     void fillSampleValues();
     void keepTabStopOnSelection();
 
-    void setStandardValues(QLabel *label, std::u16string_view text);
     void setVisibleInOrder(bool visible);
     QLineEdit *entry(Entry entry) const;
 
@@ -48,9 +47,9 @@ private:
     CircuitPicture *picture1_ = nullptr;
     CircuitPicture *picture2_ = nullptr;
     std::array<QLineEdit *, entryCount> entries_{};
-    QLabel *label17_ = nullptr; // Rb1
-    QLabel *label20_ = nullptr; // Rb2
-    QLabel *label23_ = nullptr; // Ii
+    ResultField *label17_ = nullptr; // Rb1
+    ResultField *label20_ = nullptr; // Rb2
+    ResultField *label23_ = nullptr; // Ii
 
     FormVariables variables_;
     Module1 module1_;

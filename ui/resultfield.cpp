@@ -17,8 +17,19 @@ ResultField::ResultField(QWidget *parent) : QLabel(parent)
     setLineWidth(1);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setMargin(1);
-    // Selectable for copying; a mouse-only interaction keeps the field out of the Tab chain.
-    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    setTextInteractionFlags(Qt::NoTextInteraction);
+}
+
+void ResultField::setDescription(const QString &description)
+{
+    description_ = description;
+    setAccessibleDescription(description);
+}
+
+void ResultField::setNotes(const QString &notes)
+{
+    setToolTip(notes);
+    setAccessibleDescription(description_ + u'\n' + notes);
 }
 
 // Where QLabel lays out its text: inside the frame and the margin, indented on the aligned side.
@@ -40,6 +51,23 @@ bool ResultField::isElided() const
 
 bool ResultField::event(QEvent *event)
 {
+    // Selectable for copying while the mouse is over the field or a selection is kept: a label
+    // with a selectable text builds a text document at every caption, which would multiply the
+    // cost of a press. A mouse-only interaction keeps the field out of the Tab chain.
+    switch (event->type()) {
+    case QEvent::Enter:
+    case QEvent::MouseButtonPress:
+    case QEvent::ContextMenu:
+        if (!textInteractionFlags().testFlag(Qt::TextSelectableByMouse))
+            setTextInteractionFlags(Qt::TextSelectableByMouse);
+        break;
+    case QEvent::Leave:
+        if (!hasSelectedText())
+            setTextInteractionFlags(Qt::NoTextInteraction);
+        break;
+    default:
+        break;
+    }
     if (event->type() == QEvent::ToolTip && isElided()) {
         QString tip = text();
         if (!toolTip().isEmpty())

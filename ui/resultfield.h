@@ -16,6 +16,11 @@ public:
     // Whether the caption is too wide for the field and shown shortened.
     bool isElided() const;
 
+    // What the field shows, for assistive tools ("Rb1 [kohm]").
+    void setDescription(const QString &description);
+    // Further lines on the result, in the tooltip and after the description.
+    void setNotes(const QString &notes);
+
 protected:
     bool event(QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -23,4 +28,6 @@ protected:
 
 private:
     QRect textRect() const;
+
+    QString description_;
 };
