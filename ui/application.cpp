@@ -24,6 +24,29 @@ QFont windowFont(QFont::Weight weight)
     return font;
 }
 
+// The toolkit's own texts in Italian, like the rest of the window, whatever the user's locale;
+// without the translation they stay English. The window shows them only in context menus (its
+// message boxes say "OK", the same in both), so the translation is read when the first context
+// menu is asked for, not at start-up.
+class ToolkitTranslation : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ContextMenu) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            auto *translator = new QTranslator(QCoreApplication::instance());
+            if (translator->load(QStringLiteral("qtbase_it"),
+                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                QCoreApplication::installTranslator(translator);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 void setUpApplication()
@@ -36,12 +59,8 @@ void setUpApplication()
         {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial")});
     QApplication::setWindowIcon(applicationIcon());
 
-    // The toolkit's own texts (context menus, buttons of its dialogs) in Italian, like the rest
-    // of the window, whatever the user's locale; without the translation they stay English.
-    auto *translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QStringLiteral("qtbase_it"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
+    QCoreApplication::instance()->installEventFilter(
+        new ToolkitTranslation(QCoreApplication::instance()));
 }
 
 QFont controlFont()
