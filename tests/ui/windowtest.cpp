@@ -332,26 +332,6 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), form->findChild<QWidget *>("Picture1"));
     }
 
-    void tabChainInOneTransistorLayout()
-    {
-        QStringList visited;
-        for (int i = 0; i < 9; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited << QApplication::focusWidget()->objectName();
-        }
-        QCOMPARE(visited,
-                 QStringList({"Command1",
-                              "Text2",
-                              "Text3",
-                              "Text4",
-                              "Text6",
-                              "Text8",
-                              "Command2",
-                              "Option1",
-                              "Picture1"}));
-    }
-
-    // Enter and Escape reach a push button only when it has the focus.
     void enterClicksOnlyTheFocusedButton()
     {
         ModalBoxes boxes;
