@@ -22,6 +22,11 @@ struct Control
 };
 
 constexpr int twipsPerPixel = 15;
+// A position or length in twips as the window's device-independent pixels.
+constexpr int pixelsOf(int twips)
+{
+    return twips / twipsPerPixel;
+}
 constexpr int clientWidth = 15450; // twips
 constexpr int clientHeight = 5880; // twips
 

@@ -68,8 +68,8 @@ QString textOf(const Control &row)
 
 QRect pixels(const Control &row)
 {
-    constexpr int k = ControlTable::twipsPerPixel;
-    return {row.left / k, row.top / k, row.width / k, row.height / k};
+    using ControlTable::pixelsOf;
+    return {pixelsOf(row.left), pixelsOf(row.top), pixelsOf(row.width), pixelsOf(row.height)};
 }
 
 // A fixed background takes a fixed text colour with it: black, whatever the desktop's palette.
@@ -141,8 +141,8 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("transistor interruttore"));
     setFont(controlFont());
     fillBackground(this, orange); // the captions, units and option buttons take it from here
-    resize(ControlTable::clientWidth / ControlTable::twipsPerPixel,
-           ControlTable::clientHeight / ControlTable::twipsPerPixel);
+    resize(ControlTable::pixelsOf(ControlTable::clientWidth),
+           ControlTable::pixelsOf(ControlTable::clientHeight));
 
     createControls();
     setKeyboardOrder();

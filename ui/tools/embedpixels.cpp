@@ -1,7 +1,11 @@
 // Build tool: renders drawings into pixels and writes them as a C++ source, so that the program
 // shows them at 100 % without parsing the drawing or laying out its texts.
 //   embedpixels <out.cpp> (<name> <drawing.svg> <sizes>)...
-// <sizes> is "own" for the drawing's own size, or square sizes such as "16,32,48".
+// <sizes> is "at:<control>" for the drawing's own size, drawn where that control of the window
+// stands, or square sizes such as "16,32,48".
+// A drawing shown in the window is rendered at its place there: the glyphs of its texts then land
+// on the same fractions of a pixel as when the window draws the vectors itself, and the pixels
+// are the same to the last grey level.
 // Every drawing must cover its whole box with opaque paint: the pixels then equal what a painter
 // draws over any background. Greyscale drawings are stored one byte a pixel, others four as
 // 0xffRRGGBB.
@@ -11,18 +15,24 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
+
+#include "controltable.h"
 
 namespace {
 
-QImage render(QSvgRenderer &renderer, QSize size, QColor background)
+// The drawing at <size>, rendered as if it stood at <place> on a larger image.
+QImage render(QSvgRenderer &renderer, QSize size, QPoint place, QColor background)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(QSize(place.x(), place.y()) + size, QImage::Format_ARGB32_Premultiplied);
     image.fill(background);
     QPainter painter(&image);
+    painter.translate(place);
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     painter.end();
-    return image;
+    return image.copy(QRect(place, size));
 }
 
 bool isGrey(const QImage &image)
@@ -73,18 +83,28 @@ int main(int argc, char *argv[])
             return 1;
         }
         QList<QSize> sizes;
+        QPoint place;
         const QByteArray sizeList = argv[arg + 2];
-        if (sizeList == "own")
+        if (sizeList.startsWith("at:")) {
+            const char *name = sizeList.constData() + 3;
+            const auto controls = ControlTable::controls();
+            const auto row = std::ranges::find_if(
+                controls, [&](const auto &control) { return std::strcmp(control.name, name) == 0; });
+            if (row == controls.end()) {
+                std::fprintf(stderr, "embedpixels: the window has no control %s\n", name);
+                return 1;
+            }
             sizes << renderer.defaultSize();
-        else
+            place = {ControlTable::pixelsOf(row->left), ControlTable::pixelsOf(row->top)};
+        } else
             for (const QByteArray &side : sizeList.split(','))
                 sizes << QSize(side.toInt(), side.toInt());
 
         const int first = imageCount;
         QByteArray images;
         for (const QSize size : sizes) {
-            QImage image = render(renderer, size, Qt::black);
-            if (size.isEmpty() || image != render(renderer, size, Qt::white)) {
+            QImage image = render(renderer, size, place, Qt::black);
+            if (size.isEmpty() || image != render(renderer, size, place, Qt::white)) {
                 std::fprintf(stderr,
                              "embedpixels: %s does not cover its %d x %d box with opaque paint\n",
                              file,
