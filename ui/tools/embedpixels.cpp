@@ -88,8 +88,9 @@ int main(int argc, char *argv[])
         if (sizeList.startsWith("at:")) {
             const char *name = sizeList.constData() + 3;
             const auto controls = ControlTable::controls();
-            const auto row = std::ranges::find_if(
-                controls, [&](const auto &control) { return std::strcmp(control.name, name) == 0; });
+            const auto row = std::ranges::find_if(controls, [&](const auto &control) {
+                return std::strcmp(control.name, name) == 0;
+            });
             if (row == controls.end()) {
                 std::fprintf(stderr, "embedpixels: the window has no control %s\n", name);
                 return 1;
