@@ -10,11 +10,13 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
+#include <QSvgRenderer>
 #include <QTest>
 #include <QToolTip>
 
@@ -659,6 +661,17 @@ private slots:
         QCOMPARE(shot.pixelColor(shot.width() / 2, 0), QColor(Qt::black));
         QCOMPARE(shot.pixelColor(shot.width() - 1, shot.height() / 2), QColor(Qt::white));
         QVERIFY2(dark > 2000, "the circuit is drawn"); // frame alone: about 700 pixels
+
+        // At 100 %, the very pixels the drawing's vectors give where the box stands in the window.
+        if (shot.devicePixelRatio() == 1.0) {
+            QImage vectors(form->size(), QImage::Format_RGB32);
+            QPainter painter(&vectors);
+            painter.translate(picture->pos());
+            QSvgRenderer(":/pictures/" + QString(QTest::currentDataTag()).toLower() + ".svg")
+                .render(&painter, QRectF(QPointF(0, 0), size));
+            painter.end();
+            QCOMPARE(shot.convertToFormat(QImage::Format_RGB32), vectors.copy(picture->geometry()));
+        }
     }
 
     void icon()
