@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <system_error>
 
@@ -140,4 +141,28 @@ std::u16string formatHundredths(double value, std::u16string_view decimalPoint)
     if (value == 0.0)
         value = 0.0; // a zero of either sign shows without a minus
     return formatFixed(value, 2, decimalPoint);
+}
+
+std::u16string formatThreeSignificant(double value, std::u16string_view decimalPoint)
+{
+    if (value == 0.0)
+        value = 0.0; // no minus before a zero
+    const double magnitude = std::fabs(value);
+    if (!(magnitude < 1.0) || magnitude == 0.0)
+        return formatFixed(value, 2, decimalPoint);
+    // Below 1, 2 - e decimals, e the decimal exponent of the leading digit. Rounding may carry into
+    // the next decade (0.09996 gives 0.1000), and log10 may place a value next to a power of ten in
+    // the decade below: either way the text then has a fourth digit and one decimal too many.
+    const int decimals = 2 - static_cast<int>(std::floor(std::log10(magnitude)));
+    std::u16string text = formatFixed(value, decimals, decimalPoint);
+    const std::size_t point =
+        text.size() - static_cast<std::size_t>(decimals) - decimalPoint.size();
+    int significant = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if ((i < point || i >= point + decimalPoint.size()) && isDigit(text[i])
+            && (significant > 0 || text[i] != u'0'))
+            ++significant;
+    if (significant > 3)
+        text = formatFixed(value, decimals - 1, decimalPoint);
+    return text;
 }

@@ -22,3 +22,8 @@ std::u16string formatHundredths(double value, std::u16string_view decimalPoint);
 // before a negative value, never a group separator, the decimal point being the locale's whole
 // text. The value must be finite and below 1E308 in magnitude, with at most 330 decimals.
 std::u16string formatFixed(double value, int decimals, std::u16string_view decimalPoint);
+
+// Formats to three significant digits, never fewer than two decimals (0.632, 0.0768, 4.87, 48.70),
+// rounded as formatFixed rounds, without "-" before a zero. The value must be finite and below
+// 1E308 in magnitude.
+std::u16string formatThreeSignificant(double value, std::u16string_view decimalPoint);

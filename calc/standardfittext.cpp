@@ -1,10 +1,6 @@
-#include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <initializer_list>
 #include <string>
-#include <system_error>
 
 #include "circuitconstants.h"
 #include "messages.h"
@@ -16,28 +12,6 @@ namespace {
 using namespace SwitchConstants;
 
 namespace Text = Messages::Normalizzati;
-
-// The decimal exponent of the leading digit once rounded to three digits: 0.999 gives -1, 0.9996
-// gives 0.
-int exponentOfThreeDigits(double value)
-{
-    std::array<char, 32> buffer{};
-    const auto [end, ec] = std::to_chars(
-        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, 2);
-    int exponent = 0;
-    const char *e = std::find(buffer.data(), end, 'e');
-    if (ec == std::errc() && e != end)
-        std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
-    return exponent;
-}
-
-// A current [mA] to three significant digits, never fewer than two decimals: 0,573; 0,0768; 4,87.
-std::u16string currentText(double mA, std::u16string_view decimalPoint)
-{
-    if (mA == 0.0)
-        mA = 0.0; // no minus before a zero
-    return formatFixed(mA, std::max(2, 2 - exponentOfThreeDigits(mA)), decimalPoint);
-}
 
 // A margin [%] in whole percent, without "-0".
 std::u16string percentText(double margin)
@@ -93,9 +67,9 @@ std::u16string currentsText(std::u16string_view pattern,
                             bool fromCmosOutput,
                             std::u16string_view decimalPoint)
 {
-    std::u16string text =
-        fill(pattern,
-             {currentText(fit.current, decimalPoint), currentText(fit.baseCurrent, decimalPoint)});
+    std::u16string text = fill(pattern,
+                               {formatThreeSignificant(fit.current, decimalPoint),
+                                formatThreeSignificant(fit.baseCurrent, decimalPoint)});
     text += u' ';
     text += fit.margin ? fill(Text::margine, {transistor, percentText(*fit.margin)})
                        : fill(Text::margineNonCalcolabile, {transistor});

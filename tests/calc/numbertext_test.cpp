@@ -142,6 +142,34 @@ TEST(FormatTest, LargestDoubleFits)
     EXPECT_EQ(text.substr(0, 6), u"179769");
 }
 
+// Currents in the tooltips: three significant digits, two decimals at least.
+const FormatCase threeSignificantCases[] = {
+    {"Tenths", 0.6324, u",", u"0,632"},
+    {"Hundredths", 0.07683, u",", u"0,0768"},
+    {"Thousandths", -0.006789, u",", u"-0,00679"},
+    {"CarriesIntoTenths", 0.09996, u",", u"0,100"},
+    {"CarriesIntoUnits", 0.9996, u".", u"1.00"},
+    {"CarriesWithTwoUnitSeparator", 0.0009996, u"\u066B\u066B", u"0\u066B\u066B00100"},
+    {"PowerOfTen", 0.001, u".", u"0.00100"},
+    {"UnitsKeepTwoDecimals", 4.873, u",", u"4,87"},
+    {"TensKeepTwoDecimals", 48.7, u",", u"48,70"},
+    {"NegativeZeroHasNoMinus", -0.0, u".", u"0.00"},
+};
+
+class ThreeSignificantTest : public ::testing::TestWithParam<FormatCase>
+{};
+
+TEST_P(ThreeSignificantTest, FormatsThreeDigits)
+{
+    const FormatCase &c = GetParam();
+    EXPECT_EQ(formatThreeSignificant(c.value, c.separator), c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values,
+                         ThreeSignificantTest,
+                         ::testing::ValuesIn(threeSignificantCases),
+                         CaseName());
+
 // Under an Italian C locale, strtod and printf use ","; the conversions here must not change.
 TEST(LocaleTest, ItalianCLocaleChangesNothing)
 {
