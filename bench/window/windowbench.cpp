@@ -160,6 +160,7 @@ int main(int argc, char *argv[])
     // The same ratio taken round by round, where both programs met the same machine: steadier
     // than the ratio of the medians when the machine's speed drifts.
     std::vector<double> paired;
+    paired.reserve(programs[0].times.size());
     for (std::size_t i = 0; i < programs[0].times.size(); ++i)
         paired.push_back(programs[0].times[i] / programs[1].times[i]);
     std::sort(paired.begin(), paired.end());
