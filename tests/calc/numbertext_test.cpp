@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <limits>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "numbertext.h"
@@ -104,6 +105,7 @@ struct FormatCase
     double value;
     std::u16string_view separator; // the locale's whole decimal point
     std::u16string text;
+    std::u16string (*format)(double, std::u16string_view) = formatHundredths;
 };
 
 const FormatCase formatCases[] = {
@@ -124,16 +126,38 @@ const FormatCase formatCases[] = {
     {"SeparatorBeyondTheBmp", 7.818181818181818, u"\U0001D15F", u"7\U0001D15F82"},
 };
 
+// Currents in the tooltips: three significant digits, two decimals at least.
+const FormatCase threeSignificantCases[] = {
+    {"Tenths", 0.6324, u",", u"0,632", formatThreeSignificant},
+    {"Hundredths", 0.07683, u",", u"0,0768", formatThreeSignificant},
+    {"Thousandths", -0.006789, u",", u"-0,00679", formatThreeSignificant},
+    {"CarriesIntoTenths", 0.09996, u",", u"0,100", formatThreeSignificant},
+    {"CarriesIntoUnits", 0.9996, u".", u"1.00", formatThreeSignificant},
+    {"CarriesWithTwoUnitSeparator",
+     0.0009996,
+     u"\u066B\u066B",
+     u"0\u066B\u066B00100",
+     formatThreeSignificant},
+    {"PowerOfTen", 0.001, u".", u"0.00100", formatThreeSignificant},
+    {"UnitsKeepTwoDecimals", 4.873, u",", u"4,87", formatThreeSignificant},
+    {"TensKeepTwoDecimals", 48.7, u",", u"48,70", formatThreeSignificant},
+    {"NegativeZeroHasNoMinus", -0.0, u".", u"0.00", formatThreeSignificant},
+};
+
 class FormatTest : public ::testing::TestWithParam<FormatCase>
 {};
 
-TEST_P(FormatTest, FormatsTwoDecimals)
+TEST_P(FormatTest, Formats)
 {
     const FormatCase &c = GetParam();
-    EXPECT_EQ(formatHundredths(c.value, c.separator), c.text);
+    EXPECT_EQ(c.format(c.value, c.separator), c.text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, FormatTest, ::testing::ValuesIn(formatCases), CaseName());
+INSTANTIATE_TEST_SUITE_P(Hundredths, FormatTest, ::testing::ValuesIn(formatCases), CaseName());
+INSTANTIATE_TEST_SUITE_P(ThreeSignificant,
+                         FormatTest,
+                         ::testing::ValuesIn(threeSignificantCases),
+                         CaseName());
 
 TEST(FormatTest, LargestDoubleFits)
 {
@@ -141,34 +165,6 @@ TEST(FormatTest, LargestDoubleFits)
     EXPECT_EQ(text.size(), 309U + 3U);
     EXPECT_EQ(text.substr(0, 6), u"179769");
 }
-
-// Currents in the tooltips: three significant digits, two decimals at least.
-const FormatCase threeSignificantCases[] = {
-    {"Tenths", 0.6324, u",", u"0,632"},
-    {"Hundredths", 0.07683, u",", u"0,0768"},
-    {"Thousandths", -0.006789, u",", u"-0,00679"},
-    {"CarriesIntoTenths", 0.09996, u",", u"0,100"},
-    {"CarriesIntoUnits", 0.9996, u".", u"1.00"},
-    {"CarriesWithTwoUnitSeparator", 0.0009996, u"\u066B\u066B", u"0\u066B\u066B00100"},
-    {"PowerOfTen", 0.001, u".", u"0.00100"},
-    {"UnitsKeepTwoDecimals", 4.873, u",", u"4,87"},
-    {"TensKeepTwoDecimals", 48.7, u",", u"48,70"},
-    {"NegativeZeroHasNoMinus", -0.0, u".", u"0.00"},
-};
-
-class ThreeSignificantTest : public ::testing::TestWithParam<FormatCase>
-{};
-
-TEST_P(ThreeSignificantTest, FormatsThreeDigits)
-{
-    const FormatCase &c = GetParam();
-    EXPECT_EQ(formatThreeSignificant(c.value, c.separator), c.text);
-}
-
-INSTANTIATE_TEST_SUITE_P(Values,
-                         ThreeSignificantTest,
-                         ::testing::ValuesIn(threeSignificantCases),
-                         CaseName());
 
 // Under an Italian C locale, strtod and printf use ","; the conversions here must not change.
 TEST(LocaleTest, ItalianCLocaleChangesNothing)
@@ -183,8 +179,11 @@ TEST(LocaleTest, ItalianCLocaleChangesNothing)
     ASSERT_EQ(std::strtod("1.5", nullptr), 1.0) << "the locale is not really Italian";
     for (const ParseCase &c : parseCases)
         expectParses(c);
-    for (const FormatCase &c : formatCases)
-        EXPECT_EQ(formatHundredths(c.value, c.separator), c.text) << c.name;
+    for (const std::span<const FormatCase> cases :
+         {std::span<const FormatCase>(formatCases),
+          std::span<const FormatCase>(threeSignificantCases)})
+        for (const FormatCase &c : cases)
+            EXPECT_EQ(c.format(c.value, c.separator), c.text) << c.name;
     std::setlocale(LC_ALL, saved.c_str());
 }
 

@@ -15,9 +15,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include <algorithm>
 #include <cstdio>
-#include <cstring>
+#include <stdexcept>
 
 #include "controltable.h"
 
@@ -87,16 +86,14 @@ int main(int argc, char *argv[])
         const QByteArray sizeList = argv[arg + 2];
         if (sizeList.startsWith("at:")) {
             const char *name = sizeList.constData() + 3;
-            const auto controls = ControlTable::controls();
-            const auto row = std::ranges::find_if(controls, [&](const auto &control) {
-                return std::strcmp(control.name, name) == 0;
-            });
-            if (row == controls.end()) {
+            try {
+                const ControlTable::Control &row = ControlTable::control(name);
+                place = {ControlTable::pixelsOf(row.left), ControlTable::pixelsOf(row.top)};
+            } catch (const std::invalid_argument &) {
                 std::fprintf(stderr, "embedpixels: the window has no control %s\n", name);
                 return 1;
             }
             sizes << renderer.defaultSize();
-            place = {ControlTable::pixelsOf(row->left), ControlTable::pixelsOf(row->top)};
         } else
             for (const QByteArray &side : sizeList.split(','))
                 sizes << QSize(side.toInt(), side.toInt());
