@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QFont>
-#include <QIcon>
 
 // What every process that opens the window sets up first: the application's name and version,
 // its icon, the fonts of the window and the toolkit's Italian texts.
@@ -11,5 +10,3 @@ void setUpApplication();
 // is missing, Liberation Sans stands in: it has Arial's metrics, as close as a free face gets.
 QFont controlFont();
 QFont pictureFont();
-
-QIcon applicationIcon();

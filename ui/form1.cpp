@@ -233,7 +233,7 @@ void Form1::selectOneTransistor()
         return;
     picture2_->hide();
     picture1_->show();
-    setVisibleInOrder(false);
+    showTwoTransistorControls(false);
 }
 
 void Form1::selectTwoTransistors()
@@ -242,13 +242,13 @@ void Form1::selectTwoTransistors()
         return;
     picture2_->show();
     picture1_->hide();
-    setVisibleInOrder(true);
+    showTwoTransistorControls(true);
 }
 
-void Form1::setVisibleInOrder(bool visible)
+void Form1::showTwoTransistorControls(bool shown)
 {
     for (const char *name : twoTransistorControls)
-        findChild<QWidget *>(name)->setVisible(visible);
+        findChild<QWidget *>(name)->setVisible(shown);
 }
 
 void Form1::calcola()

@@ -37,7 +37,7 @@ private:
     void fillSampleValues();
     void keepTabStopOnSelection();
 
-    void setVisibleInOrder(bool visible);
+    void showTwoTransistorControls(bool shown);
     QLineEdit *entry(Entry entry) const;
 
     QRadioButton *option1_ = nullptr;

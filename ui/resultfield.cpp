@@ -17,7 +17,8 @@ ResultField::ResultField(QWidget *parent) : QLabel(parent)
     setLineWidth(1);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setMargin(1);
-    setTextInteractionFlags(Qt::NoTextInteraction);
+    // Selectable for copying; a mouse-only interaction keeps the field out of the Tab chain.
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
 void ResultField::setDescription(const QString &description)
@@ -51,23 +52,6 @@ bool ResultField::isElided() const
 
 bool ResultField::event(QEvent *event)
 {
-    // Selectable for copying while the mouse is over the field or a selection is kept: a label
-    // with a selectable text builds a text document at every caption, which would multiply the
-    // cost of a press. A mouse-only interaction keeps the field out of the Tab chain.
-    switch (event->type()) {
-    case QEvent::Enter:
-    case QEvent::MouseButtonPress:
-    case QEvent::ContextMenu:
-        if (!textInteractionFlags().testFlag(Qt::TextSelectableByMouse))
-            setTextInteractionFlags(Qt::TextSelectableByMouse);
-        break;
-    case QEvent::Leave:
-        if (!hasSelectedText())
-            setTextInteractionFlags(Qt::NoTextInteraction);
-        break;
-    default:
-        break;
-    }
     if (event->type() == QEvent::ToolTip && isElided()) {
         QString tip = text();
         if (!toolTip().isEmpty())
@@ -79,16 +63,17 @@ bool ResultField::event(QEvent *event)
 }
 
 // Qt's own label offers a menu only over a link; a result offers what any text field does, in
-// the toolkit's words (and so in its translation).
+// the toolkit's words (and so in its translation). With nothing selected, "Copy" copies the
+// whole result.
 void ResultField::contextMenuEvent(QContextMenuEvent *event)
 {
     auto *menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     QAction *copy =
         menu->addAction(QCoreApplication::translate("QWidgetTextControl", "&Copy"), this, [this] {
-            QGuiApplication::clipboard()->setText(selectedText());
+            QGuiApplication::clipboard()->setText(hasSelectedText() ? selectedText() : text());
         });
-    copy->setEnabled(hasSelectedText());
+    copy->setEnabled(!text().isEmpty());
     menu->addAction(QCoreApplication::translate("QWidgetTextControl", "Select All"), this, [this] {
         setSelection(0, static_cast<int>(text().size()));
     });
