@@ -69,35 +69,65 @@ const std::u16string_view risultatoTroppoGrande =
     u"rappresentato. "
     u"Controlla l'ordine di grandezza dei dati inseriti.";
 
-namespace Normalizzati {
+namespace Note {
 
-const std::u16string_view valoreRb1 = u"Valore normalizzato %1 non superiore a Rb1: %2.";
-const std::u16string_view valoreRb2 =
-    u"Con Rb1 = %2 (%1) Rb2 diventa %3 kohm; valore normalizzato %1 non superiore: %4.";
-const std::u16string_view correntiIi = u"Con questo valore Ii = %1 mA e Ib1 = %2 mA.";
-const std::u16string_view correntiIc2 = u"Con questo valore Ic2 = %1 mA e Ib1 = %2 mA.";
-const std::u16string_view correntiRb2 = u"Con questi valori Ii = %1 mA e Ib2 = %2 mA.";
-const std::u16string_view margine = u"Margine ottenuto su %1: %2 %.";
-const std::u16string_view margineNonCalcolabile =
-    u"Il margine ottenuto su %1 non si può calcolare: la corrente di collettore è zero o il "
-    u"risultato è troppo grande.";
-const std::u16string_view correnteIngresso =
-    u"Attenzione: Ii raggiunge o supera i 4 mA, corrente limite di uscita per i CMOS.";
+const std::u16string_view titoloRb1 = u"Valori normalizzati di Rb1, non superiori a quello calcolato";
+const std::u16string_view titoloRb2 = u"Valori normalizzati di Rb2, non superiori a quello calcolato";
+const std::u16string_view titoloIi = u"Ii\u00a0=\u00a0%1\u00a0mA";
+
+const std::u16string_view serie = u"Serie";
+const std::u16string_view serieDetta = u"";
+const std::u16string_view correnteRb1 = u"I in Rb1";
+const std::u16string_view correnteRb1Detta = u"corrente in Rb1 (di collettore di Q2)";
+const std::u16string_view ib1 = u"Ib1";
+const std::u16string_view ib1Detta = u"corrente di base di Q1";
+const std::u16string_view ib2 = u"Ib2";
+const std::u16string_view ib2Detta = u"corrente di base di Q2";
+const std::u16string_view margine = u"margine";
+const std::u16string_view margineQ1Detto = u"margine su Q1";
+const std::u16string_view margineQ2Detto = u"margine su Q2";
+const std::u16string_view peggiore = u"peggiore";
+const std::u16string_view peggioreDetto = u"nel caso peggiore";
+const std::u16string_view iiMax = u"Ii max";
+const std::u16string_view iiMaxDetta = u"Ii massima";
+const std::u16string_view nonCalcolabile = u"\u2014";
+
+const std::u16string_view casoPeggioreRb1 =
+    u"Margine sulla corrente di base di Q1, nominale e nel caso peggiore: Rb1 a +t. "
+    u"Ii\u00a0max con Rb1 a \u2212t.";
+const std::u16string_view casoPeggioreRb1Ic2 =
+    u"I in Rb1: corrente di collettore di Q2. Margine sulla corrente di base di Q1, nominale e "
+    u"nel caso peggiore: Rb1 a +t.";
+const std::u16string_view casoPeggioreRb2 =
+    u"Rb2 ricalcolata con Rb1 normalizzato della stessa serie. Margine sulla corrente di base "
+    u"di Q2, nominale e nel caso peggiore: Rb2 a +t, Rb1 a \u2212t. Ii\u00a0max con Rb2 a \u2212t.";
+const std::u16string_view casoPeggioreIi = u"Ii con %1 normalizzato; Ii\u00a0max con %1 a \u2212t.";
+const std::u16string_view tolleranza =
+    u"t: tolleranza della serie (IEC 60063); R1, R2 e guadagni come inseriti.";
+const std::u16string_view piuSerie =
+    u"Una riga per più serie: il caso peggiore è quello della tolleranza più larga.";
+const std::u16string_view saturazione =
+    u"%1: con il margine negativo nel caso peggiore %2 può non andare in saturazione.";
+const std::u16string_view limiteCmos =
+    u"%1: Ii\u00a0max raggiunge i 4\u00a0mA, corrente limite di uscita per i CMOS.";
 
 const std::u16string_view nonPositivo =
-    u"Nessun valore normalizzato %1 per %2: il valore calcolato non è positivo.";
+    u"%1: nessun valore normalizzato per %2, il valore calcolato non è positivo.";
 const std::u16string_view sottoIntervallo =
-    u"Nessun valore normalizzato %1 per %2: il valore calcolato è inferiore a 1 ohm, il più "
-    u"piccolo considerato.";
+    u"%1: nessun valore normalizzato per %2, il valore calcolato è inferiore a 1\u00a0ohm.";
 const std::u16string_view sopraIntervallo =
-    u"Nessun valore normalizzato %1 per %2: il valore calcolato supera 10 Mohm, il più grande "
-    u"considerato.";
-const std::u16string_view nonCalcolabile =
-    u"Nessun valore normalizzato %1 per %2: il ricalcolo delle correnti richiede una divisione "
-    u"per zero o dà un risultato troppo grande.";
+    u"%1: nessun valore normalizzato per %2, il valore calcolato supera 10\u00a0Mohm.";
+const std::u16string_view ricalcoloImpossibile =
+    u"%1: nessun valore normalizzato per %2, il ricalcolo delle correnti richiede una "
+    u"divisione per zero o dà un risultato troppo grande.";
 const std::u16string_view senzaRb1 =
-    u"Nessun valore normalizzato %1 per Rb2, perché non ce n'è uno per Rb1.";
+    u"%1: nessun valore normalizzato per Rb2, perché non ce n'è uno per Rb1.";
 
-} // namespace Normalizzati
+const std::u16string_view nessunRisultato =
+    u"Premi \u00abCalcola\u00bb: ogni risultato avrà le sue note, con i valori normalizzati "
+    u"delle resistenze e il caso peggiore delle loro tolleranze.";
+const std::u16string_view tastiera = u"Da tastiera: F1.";
+
+} // namespace Note
 
 } // namespace Messages

@@ -24,24 +24,37 @@ extern const std::u16string_view divisionePerZero;
 extern const std::u16string_view operazioneIndeterminata;
 extern const std::u16string_view risultatoTroppoGrande;
 
-// The tooltips of the base resistors, one line for each series. %1, %2... stand for the texts
-// filled in, as each comment says.
-namespace Normalizzati {
-extern const std::u16string_view valoreRb1; // series, standard Rb1
-// Series, standard Rb1, Rb2 computed from it [kohm], standard Rb2.
-extern const std::u16string_view valoreRb2;
-extern const std::u16string_view correntiIi;  // Ii, Ib1 [mA]: one-transistor circuit
-extern const std::u16string_view correntiIc2; // Ic2, Ib1 [mA]: Rb1 of the two-transistor circuit
-extern const std::u16string_view correntiRb2; // Ii, Ib2 [mA]
-extern const std::u16string_view margine;     // transistor, margin [%]
-extern const std::u16string_view margineNonCalcolabile; // transistor
-extern const std::u16string_view correnteIngresso;      // Ii reaches the CMOS output's 4 mA
+// The notes of the results: what the standard resistors give, as a table with lines below it.
+// %1, %2... stand for the texts filled in, as each comment says.
+namespace Note {
+extern const std::u16string_view titoloRb1; // the table of Rb1
+extern const std::u16string_view titoloRb2; // the table of Rb2
+extern const std::u16string_view titoloIi;  // Ii [mA] to three significant digits
+// Column headings, and what they stand for when read out.
+extern const std::u16string_view serie, serieDetta;
+extern const std::u16string_view correnteRb1, correnteRb1Detta; // Q2's collector current
+extern const std::u16string_view ib1, ib1Detta, ib2, ib2Detta;
+extern const std::u16string_view margine, margineQ1Detto, margineQ2Detto;
+extern const std::u16string_view peggiore, peggioreDetto;
+extern const std::u16string_view iiMax, iiMaxDetta;
+extern const std::u16string_view nonCalcolabile; // a margin with no collector current
+// The lines below a table.
+extern const std::u16string_view casoPeggioreRb1;    // one-transistor Rb1
+extern const std::u16string_view casoPeggioreRb1Ic2; // two-transistor Rb1
+extern const std::u16string_view casoPeggioreRb2;
+extern const std::u16string_view casoPeggioreIi; // resistor name
+extern const std::u16string_view tolleranza;     // what t stands for
+extern const std::u16string_view piuSerie;       // a row stands for several series
+extern const std::u16string_view saturazione;    // series, transistor: negative worst margin
+extern const std::u16string_view limiteCmos;     // series: Ii max reaches 4 mA
 // No standard value: series, resistor name.
 extern const std::u16string_view nonPositivo;
 extern const std::u16string_view sottoIntervallo;
 extern const std::u16string_view sopraIntervallo;
-extern const std::u16string_view nonCalcolabile;
+extern const std::u16string_view ricalcoloImpossibile;
 extern const std::u16string_view senzaRb1; // series
-} // namespace Normalizzati
+extern const std::u16string_view nessunRisultato; // F1 before any result
+extern const std::u16string_view tastiera;        // how the keyboard reaches the notes
+} // namespace Note
 
 } // namespace Messages

@@ -1,17 +1,13 @@
 #include "standardfit.h"
 
-#include <cmath>
-#include <initializer_list>
-
 #include "circuitconstants.h"
+#include "switchstages.h"
 
 namespace {
 
 using namespace SwitchConstants;
 
-constexpr double percent = 100.0;
-
-constexpr std::array<Series, 2> bothSeries{Series::E12, Series::E24};
+constexpr std::array<Series, 3> allSeries{Series::E12, Series::E24, Series::E96};
 
 NoFit noFit(NoStandardValue reason)
 {
@@ -26,45 +22,43 @@ NoFit noFit(NoStandardValue reason)
     return NoFit::AboveRange;
 }
 
-bool allFinite(std::initializer_list<double> values)
+std::optional<double> ifComputable(Checked value)
 {
-    for (const double value : values)
-        if (!std::isfinite(value))
-            return false;
-    return true;
-}
-
-// Base current x gain / collector current - 1, in percent.
-std::optional<double> marginObtained(double baseCurrent, double hFEmin, double collectorCurrent)
-{
-    const double margin = (baseCurrent * hFEmin / collectorCurrent - 1.0) * percent;
-    if (!std::isfinite(margin))
+    if (value.fault() != Fault::None)
         return std::nullopt;
-    return margin;
+    return value.value();
 }
 
-// The standard value for `computed` [kohm], the current `voltage` drives through it and the base
-// current left after `bleed`, the current of the base-emitter resistor.
+// The stage whose base resistor is `computed` [kohm] in the series, with V [V] across it and
+// Rbe [kohm] beside the base it feeds; the transistor's collector current is Ic [mA] at nominal
+// values and at most IcLargest [mA] in the worst case.
 Fit fitStage(Series series,
              double computed,
-             double voltage,
-             double bleed,
+             double V,
+             double Rbe,
              double hFEmin,
-             double collectorCurrent)
+             double Ic,
+             double IcLargest)
 {
     const auto standard = largestNotAbove(series, computed);
     if (const auto *reason = std::get_if<NoStandardValue>(&standard))
         return noFit(*reason);
     const StandardResistor resistor = std::get<StandardResistor>(standard);
-    const double current = voltage / resistor.kiloohms();
-    const double baseCurrent = current - bleed;
-    if (!allFinite({current, baseCurrent}))
+    const double Rs = resistor.kiloohms();
+    const double t = tolerance(series);
+
+    const Checked I = Stage::currentThrough(V, Rs);
+    const Checked Ib = Stage::baseCurrentLeft(I, Rbe);
+    const Checked largest = Stage::currentThrough(V, Rs * (1 - t));
+    const Checked leastIb = Stage::baseCurrentLeft(Stage::currentThrough(V, Rs * (1 + t)), Rbe);
+    if (Ib.fault() != Fault::None || largest.fault() != Fault::None)
         return NoFit::NotComputable;
-    return StageFit{computed,
-                    resistor,
-                    current,
-                    baseCurrent,
-                    marginObtained(baseCurrent, hFEmin, collectorCurrent)};
+    return StageFit{resistor,
+                    I.value(),
+                    Ib.value(),
+                    largest.value(),
+                    ifComputable(Stage::marginObtained(Ib, hFEmin, Ic)),
+                    ifComputable(Stage::marginObtained(leastIb, hFEmin, IcLargest))};
 }
 
 } // namespace
@@ -72,29 +66,36 @@ Fit fitStage(Series series,
 StandardFits fitOneTransistor(const FormVariables &v)
 {
     StandardFits fits{};
-    for (std::size_t i = 0; i < bothSeries.size(); ++i)
-        fits.series[i] = {bothSeries[i],
-                          fitStage(bothSeries[i], v.Rb1, v.Vi - Vbe, Vbe / v.R1, v.hFE1min, v.IL),
-                          std::nullopt};
+    for (std::size_t i = 0; i < allSeries.size(); ++i)
+        fits.series[i] = {
+            allSeries[i],
+            fitStage(allSeries[i], v.Rb1, v.Vi - Vbe, v.R1, v.hFE1min, v.IL, v.IL),
+            std::nullopt};
     return fits;
 }
 
 StandardFits fitTwoTransistors(const FormVariables &v)
 {
     StandardFits fits{};
-    for (std::size_t i = 0; i < bothSeries.size(); ++i) {
-        const Series series = bothSeries[i];
-        const Fit rb1 = fitStage(series, v.Rb1, v.Vcc - VdropTwoStage, Vbe / v.R1, v.hFE1min, v.IL);
+    for (std::size_t i = 0; i < allSeries.size(); ++i) {
+        const Series series = allSeries[i];
+        const Fit rb1 =
+            fitStage(series, v.Rb1, v.Vcc - VdropTwoStage, v.R1, v.hFE1min, v.IL, v.IL);
         Fit rb2 = NoFit::NoFirstStage;
         if (const auto *first = std::get_if<StageFit>(&rb1)) {
-            // The second stage as the press computes it, from the collector current Rs1 asks of Q2.
+            // The second stage as the press computes it, for the collector current Rs1 asks of Q2.
             const double Ic2 = first->current;
-            const double Ib2 = Ic2 * (v.maggIb2 / percent + 1.0) / v.hFE2min;
-            const double Ii = Vbe / v.R2 + Ib2;
-            const double Rb2 = (v.Vi - Vbe) / Ii;
-            rb2 = allFinite({Ib2, Ii, Rb2})
-                      ? fitStage(series, Rb2, v.Vi - Vbe, Vbe / v.R2, v.hFE2min, Ic2)
-                      : NoFit::NotComputable;
+            const Checked Ib2 = Stage::baseCurrent(v.maggIb2, Ic2, v.hFE2min);
+            const Checked Ii = Stage::baseResistorCurrent(v.R2, Ib2);
+            const Checked Rb2 = Stage::resistorFor(v.Vi - Vbe, Ii);
+            rb2 = Rb2.fault() == Fault::None ? fitStage(series,
+                                                        Rb2.value(),
+                                                        v.Vi - Vbe,
+                                                        v.R2,
+                                                        v.hFE2min,
+                                                        Ic2,
+                                                        first->largestCurrent)
+                                             : NoFit::NotComputable;
         }
         fits.series[i] = {series, rb1, rb2};
     }

@@ -2,28 +2,32 @@
 
 #include <array>
 #include <optional>
-#include <string>
-#include <string_view>
 #include <variant>
 
 #include "formvariables.h"
 #include "standardresistor.h"
 
 // The base resistors of a completed press replaced by standard values, each with the currents
-// recomputed for it. The standard value is the largest not above the computed resistor: it drives
-// at least the base current asked for, so the transistor stays saturated, and the CMOS output
-// delivers a little more.
+// recomputed for it, nominal and in the worst case that the series's tolerance allows. The
+// standard value is the largest not above the computed resistor: it drives at least the base
+// current asked for, so the transistor stays saturated, and the CMOS output delivers a little
+// more.
 
-// A standard base resistor and what it gives.
+// A standard base resistor and what it gives. The worst case takes the inputs as entered and
+// each standard resistor at the limit of its tolerance that hurts most.
 struct StageFit
 {
-    double computed;              // the resistance it replaces [kohm]
-    StandardResistor resistor;    // the largest standard value not above it
-    double current;               // through the resistor [mA]: Ic2 for Rb1 of the two-transistor
-                                  // circuit, otherwise Ii, the current from the CMOS output
-    double baseCurrent;           // the base current it gives [mA]: Ib1, or Ib2 for Rb2
-    std::optional<double> margin; // obtained on the base current [%]: base current x hFEmin /
-                                  // collector current - 1; none when that is not finite
+    StandardResistor resistor;
+    double current;     // through it [mA]: Q2's collector current for Rb1 of the two-transistor
+                        // circuit, otherwise Ii, the current from the CMOS output
+    double baseCurrent; // the base current it gives [mA]: Ib1, or Ib2 for Rb2
+    double largestCurrent; // through it with the resistor at -t [mA]
+    // Obtained on the base current [%]: base current x hFEmin / collector current - 1; none
+    // when that is not finite (no collector current).
+    std::optional<double> margin;
+    // The same with the least base current (the resistor at +t) against the largest collector
+    // current (for Q2, Rb1 at -t).
+    std::optional<double> worstMargin;
 };
 
 // Why a base resistor has no standard value in a series.
@@ -46,18 +50,14 @@ struct SeriesFit
 
 struct StandardFits
 {
-    std::array<SeriesFit, 2> series; // E12, then E24
+    std::array<SeriesFit, 3> series; // E12, E24, E96
 };
 
-// From the inputs and Rb1 of a completed press.
-// The one-transistor circuit: Ii = (Vi - 0.7) / Rs, Ib1 = Ii - 0.7 / R1.
+// From the inputs and Rb1 of a completed one-transistor press: Ii = (Vi - 0.7) / Rs and
+// Ib1 = Ii - 0.7 / R1 for the standard value Rs.
 StandardFits fitOneTransistor(const FormVariables &v);
 
-// The two-transistor circuit: Ic2 = (Vcc - 1) / Rs1, Ib1 = Ic2 - 0.7 / R1; then Q2's base current
-// for that Ic2, Rb2 for it and its standard value Rs2, Ii = (Vi - 0.7) / Rs2, Ib2 = Ii - 0.7 / R2.
+// From the inputs and Rb1 of a completed two-transistor press: Q2's collector current
+// (Vcc - 1) / Rs1 and Ib1 from it; then Rb2 as the press computes it for that current, its
+// standard value Rs2, Ii = (Vi - 0.7) / Rs2 and Ib2 = Ii - 0.7 / R2.
 StandardFits fitTwoTransistors(const FormVariables &v);
-
-// The texts for the result labels of Rb1 and Rb2: one line for each series, numbers with the
-// given decimal point. rb2Tooltip is empty after a one-transistor press.
-std::u16string rb1Tooltip(const StandardFits &fits, std::u16string_view decimalPoint);
-std::u16string rb2Tooltip(const StandardFits &fits, std::u16string_view decimalPoint);

@@ -2,76 +2,77 @@
 
 #include <algorithm>
 #include <array>
-#include <span>
+#include <cstdlib>
+#include <vector>
 
 namespace {
 
 constexpr std::array<int, 12> e12{10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82};
 constexpr std::array<int, 24> e24{10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30,
                                   33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91};
+constexpr std::array<int, 96> e96{
+    100, 102, 105, 107, 110, 113, 115, 118, 121, 124, 127, 130, 133, 137, 140, 143,
+    147, 150, 154, 158, 162, 165, 169, 174, 178, 182, 187, 191, 196, 200, 205, 210,
+    215, 221, 226, 232, 237, 243, 249, 255, 261, 267, 274, 280, 287, 294, 301, 309,
+    316, 324, 332, 340, 348, 357, 365, 374, 383, 392, 402, 412, 422, 432, 442, 453,
+    464, 475, 487, 499, 511, 523, 536, 549, 562, 576, 590, 604, 619, 634, 649, 665,
+    681, 698, 715, 732, 750, 768, 787, 806, 825, 845, 866, 887, 909, 931, 953, 976};
 
-constexpr int decades = 7;             // 1 ohm to 9.1 Mohm
-constexpr StandardResistor top{10, 7}; // 10 Mohm closes the range
+constexpr int decades = 7; // 1 ohm to 9.x Mohm; 10 Mohm closes the range
+
+// The value as a double: an exact integer times or over an exact power of ten, so one correctly
+// rounded operation, the same double as the literal ("7.5", "0.001").
+double kiloohmsOf(StandardResistor r)
+{
+    double power = 1.0;
+    for (int i = 0; i < std::abs(r.exponent - 3); ++i)
+        power *= 10.0;
+    const auto digits = static_cast<double>(r.digits);
+    return r.exponent < 3 ? digits / power : digits * power;
+}
 
 // Every value of a series from 1 ohm to 10 Mohm, rising.
-template <std::size_t N> constexpr auto valuesOf(const std::array<int, N> &series)
+struct Values
 {
-    std::array<StandardResistor, N * decades + 1> values{};
-    std::size_t k = 0;
-    for (int decade = 0; decade < decades; ++decade)
-        for (const int digits : series)
-            values[k++] = {digits, decade};
-    values[k] = top;
+    std::vector<StandardResistor> resistors;
+    std::vector<double> kiloohms;
+};
+
+template <std::size_t N> Values valuesOf(const std::array<int, N> &series, int digitCount)
+{
+    Values values;
+    for (int decade = 0; decade <= decades; ++decade) {
+        for (const int digits : series) {
+            const StandardResistor r{digits, decade - (digitCount - 1)};
+            values.resistors.push_back(r);
+            values.kiloohms.push_back(kiloohmsOf(r));
+            if (decade == decades)
+                return values; // 10 Mohm
+        }
+    }
     return values;
 }
 
-// digits x 10^(decade - 4) kohm: an exact integer times or over an exact power of ten, so one
-// correctly rounded operation, the same double as the literal ("7.5", "0.001").
-constexpr double kiloohmsOf(StandardResistor r)
+const Values &valuesOf(Series series)
 {
-    constexpr std::array<double, 5> powers{1.0, 10.0, 100.0, 1000.0, 10000.0};
-    const int exponent = r.decade - 4;
-    const auto d = static_cast<double>(r.digits);
-    return exponent < 0 ? d / powers[static_cast<std::size_t>(-exponent)]
-                        : d * powers[static_cast<std::size_t>(exponent)];
-}
-
-template <std::size_t N>
-constexpr std::array<double, N> kiloohmsOf(const std::array<StandardResistor, N> &values)
-{
-    std::array<double, N> kiloohms{};
-    for (std::size_t i = 0; i < N; ++i)
-        kiloohms[i] = kiloohmsOf(values[i]);
-    return kiloohms;
-}
-
-constexpr auto e12Values = valuesOf(e12);
-constexpr auto e24Values = valuesOf(e24);
-constexpr auto e12Kiloohms = kiloohmsOf(e12Values);
-constexpr auto e24Kiloohms = kiloohmsOf(e24Values);
-
-std::span<const StandardResistor> valuesOf(Series series)
-{
-    return series == Series::E12 ? std::span<const StandardResistor>(e12Values)
-                                 : std::span<const StandardResistor>(e24Values);
-}
-
-std::span<const double> kiloohmsOf(Series series)
-{
-    return series == Series::E12 ? std::span<const double>(e12Kiloohms)
-                                 : std::span<const double>(e24Kiloohms);
+    static const Values e12Values = valuesOf(e12, 2);
+    static const Values e24Values = valuesOf(e24, 2);
+    static const Values e96Values = valuesOf(e96, 3);
+    switch (series) {
+    case Series::E12:
+        return e12Values;
+    case Series::E24:
+        return e24Values;
+    case Series::E96:
+        break;
+    }
+    return e96Values;
 }
 
 // The standard value s is not above r, within the tolerance.
 bool notAbove(double s, double r)
 {
     return s <= r || s - r <= standardValueTolerance * s;
-}
-
-// The computed r lies above the standard value s beyond the tolerance.
-bool exceeds(double r, double s)
-{
-    return r > s && r - s > standardValueTolerance * s;
 }
 
 } // namespace
@@ -85,39 +86,61 @@ std::variant<StandardResistor, NoStandardValue> largestNotAbove(Series series, d
 {
     if (!(kiloohms > 0.0))
         return NoStandardValue::NotPositive;
-    if (exceeds(kiloohms, top.kiloohms()))
+    const Values &values = valuesOf(series);
+    const double top = values.kiloohms.back(); // 10 Mohm
+    if (kiloohms > top && kiloohms - top > standardValueTolerance * top)
         return NoStandardValue::AboveRange;
-    const std::span<const double> values = kiloohmsOf(series);
-    const auto above = std::partition_point(
-        values.begin(), values.end(), [&](double s) { return notAbove(s, kiloohms); });
-    if (above == values.begin())
+    const auto above = std::partition_point(values.kiloohms.begin(),
+                                            values.kiloohms.end(),
+                                            [&](double s) { return notAbove(s, kiloohms); });
+    if (above == values.kiloohms.begin())
         return NoStandardValue::BelowRange;
-    return valuesOf(series)[static_cast<std::size_t>(above - values.begin()) - 1];
+    return values.resistors[static_cast<std::size_t>(above - values.kiloohms.begin()) - 1];
 }
 
 std::u16string resistorText(StandardResistor resistor, std::u16string_view decimalPoint)
 {
-    // Ohm for decades 0 to 2, kohm for 3 to 5, Mohm from 6: the first digit sits 0, 1 or 2
-    // places before the point of its unit.
     static constexpr std::array<std::u16string_view, 3> units{u" ohm", u" kohm", u" Mohm"};
-    const int unit = resistor.decade / 3;
-    const int place = resistor.decade % 3;
-    const auto first = static_cast<char16_t>(u'0' + resistor.digits / 10);
-    const auto second = static_cast<char16_t>(u'0' + resistor.digits % 10);
-    std::u16string text(1, first);
-    if (place == 0) {
-        if (second != u'0')
-            text.append(decimalPoint).push_back(second);
-    } else {
-        text.push_back(second);
-        if (place == 2)
-            text.push_back(u'0');
-    }
-    text.append(units[static_cast<std::size_t>(unit)]);
-    return text;
+    std::u16string digits;
+    for (int d = resistor.digits; d > 0; d /= 10)
+        digits.insert(digits.begin(), static_cast<char16_t>(u'0' + d % 10));
+    // The decade of the leading digit picks the unit (ohm up to 999, kohm, then Mohm) and how
+    // many digits stand before the point of that unit.
+    const int decade = resistor.exponent + static_cast<int>(digits.size()) - 1;
+    const auto whole = static_cast<std::size_t>(decade % 3 + 1);
+    std::u16string text = digits.substr(0, whole);
+    text.append(whole > digits.size() ? whole - digits.size() : 0, u'0');
+    std::u16string_view fraction = digits.size() > whole ? std::u16string_view(digits).substr(whole)
+                                                         : std::u16string_view();
+    while (!fraction.empty() && fraction.back() == u'0')
+        fraction.remove_suffix(1);
+    if (!fraction.empty())
+        text.append(decimalPoint).append(fraction);
+    return text.append(units[static_cast<std::size_t>(decade / 3)]);
 }
 
 std::u16string_view seriesName(Series series)
 {
-    return series == Series::E12 ? u"E12" : u"E24";
+    switch (series) {
+    case Series::E12:
+        return u"E12";
+    case Series::E24:
+        return u"E24";
+    case Series::E96:
+        break;
+    }
+    return u"E96";
+}
+
+double tolerance(Series series)
+{
+    switch (series) {
+    case Series::E12:
+        return 0.10;
+    case Series::E24:
+        return 0.05;
+    case Series::E96:
+        break;
+    }
+    return 0.01;
 }

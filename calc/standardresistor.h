@@ -7,13 +7,13 @@
 // The resistor series of IEC 60063 that a base resistor is bought in, over the decades from
 // 1 ohm to 10 Mohm, both included.
 
-enum class Series { E12, E24 };
+enum class Series { E12, E24, E96 };
 
-// One value of a series: its two digits times a power of ten.
+// One value of a series: its significant digits times a power of ten.
 struct StandardResistor
 {
-    int digits; // the series's two digits, 10 to 91
-    int decade; // value = digits / 10 x 10^decade ohm; 0 (1 ohm) to 7 (10 Mohm)
+    int digits;   // the series's digits: 10 to 91 (E12, E24), 100 to 976 (E96)
+    int exponent; // value = digits x 10^exponent ohm
 
     double kiloohms() const; // the value [kohm], correctly rounded
     friend bool operator==(const StandardResistor &, const StandardResistor &) = default;
@@ -33,8 +33,13 @@ inline constexpr double standardValueTolerance = 1e-9;
 // The largest value of the series not above the computed resistance [kohm].
 std::variant<StandardResistor, NoStandardValue> largestNotAbove(Series series, double kiloohms);
 
-// The value as the series writes it, in ohm, kohm or Mohm: "470 ohm", "7,5 kohm", "1 Mohm".
+// The value in ohm, kohm or Mohm, without trailing zeros after the point: "470 ohm",
+// "7,5 kohm", "7,68 kohm", "20 kohm", "1 Mohm".
 std::u16string resistorText(StandardResistor resistor, std::u16string_view decimalPoint);
 
-// "E12" or "E24".
+// "E12", "E24" or "E96".
 std::u16string_view seriesName(Series series);
+
+// The tolerance a resistor of the series is sold with, as a fraction: E12 10 %, E24 5 %,
+// E96 1 %.
+double tolerance(Series series);

@@ -7,6 +7,7 @@
 #include "circuitconstants.h"
 #include "messages.h"
 #include "numbertext.h"
+#include "switchstages.h"
 
 namespace {
 
@@ -29,12 +30,11 @@ std::u16string_view faultMessage(Fault fault)
     return Messages::risultatoTroppoGrande;
 }
 
+// What a press has to say so far, and the checks and conversions of its entries.
 class Press
 {
 public:
-    Press(FormVariables &v, Module1 &module, const PressInput &input)
-        : v(v), module_(module), input_(input)
-    {}
+    Press(Module1 &module, const PressInput &input) : module_(module), input_(input) {}
 
     // Runs the check on each entry in turn; false at the first one rejected, whose message the
     // check has handed over.
@@ -57,7 +57,7 @@ public:
 
     // Converts each entry in turn into its variable; false, with the entry's message, at the
     // first one beyond the range of a double. No variable changes then.
-    bool convertEntries(std::span<const Conversion> entries)
+    bool convertEntries(std::span<const Conversion> entries, FormVariables &v)
     {
         std::array<double, entryCount> values{};
         for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -73,38 +73,27 @@ public:
         return true;
     }
 
-    // Keeps a step's result in its variable; false, with the fault's message, if the step
-    // faulted.
-    bool keep(double &variable, Checked result)
+    // True, with the fault's message, if the step faulted: the press ends there.
+    bool faulted(Checked step)
     {
-        variable = result.value();
-        if (result.fault() == Fault::None)
-            return true;
-        say(MessageKind::ArithmeticFault, faultMessage(result.fault()));
-        return false;
+        if (step.fault() == Fault::None)
+            return false;
+        say(MessageKind::ArithmeticFault, faultMessage(step.fault()));
+        return true;
     }
 
-    void warnIfOverLimit()
+    void warnIfOverLimit(double Ii, std::u16string &Msg)
     {
-        if (!(v.Ii < cmosOutputLimit)) {
-            v.Msg = Messages::correnteIngresso;
+        if (!(Ii < cmosOutputLimit)) {
+            Msg = Messages::correnteIngresso;
             say(MessageKind::CurrentWarning, Messages::correnteIngresso);
         }
     }
 
-    void completeOneTransistor()
+    PressOutcome finish(std::optional<PressResults> results)
     {
-        outcome_.results = PressResults{v.Rb1, std::nullopt, v.Ii, fitOneTransistor(v)};
+        return {std::move(messages_), std::move(results)};
     }
-    void completeTwoTransistors()
-    {
-        outcome_.results = PressResults{v.Rb1, v.Rb2, v.Ii, fitTwoTransistors(v)};
-    }
-
-    bool completed() const { return outcome_.results.has_value(); }
-    PressOutcome take() { return std::move(outcome_); }
-
-    FormVariables &v;
 
 private:
     std::u16string_view text(Entry entry) const
@@ -113,15 +102,17 @@ private:
     }
     void say(MessageKind kind, std::u16string_view message)
     {
-        outcome_.messages.push_back({kind, message});
+        messages_.push_back({kind, message});
     }
 
     Module1 &module_;
     const PressInput &input_;
-    PressOutcome outcome_;
+    std::vector<PressMessage> messages_;
 };
 
-void oneTransistor(Press &p)
+// Each step is computed from the entries and the steps before it, then written into its
+// variable once it has passed.
+std::optional<PressResults> oneTransistor(Press &p, FormVariables &v)
 {
     static constexpr std::array checked{
         Entry::Text2, Entry::Text3, Entry::Text4, Entry::Text8, Entry::Text6};
@@ -134,26 +125,27 @@ void oneTransistor(Press &p)
         {Entry::Text8, &FormVariables::R1},
         {Entry::Text6, &FormVariables::maggIb1},
     }};
-    if (!p.checkEntries(checked) || !p.convertEntries(converted))
-        return;
+    if (!p.checkEntries(checked) || !p.convertEntries(converted, v))
+        return std::nullopt;
 
-    FormVariables &v = p.v;
-    const Checked IL = v.IL, Vi = v.Vi, hFE1min = v.hFE1min, R1 = v.R1, maggIb1 = v.maggIb1;
-
-    if (!p.keep(v.Ib1, (maggIb1 / 100 + 1) * IL / hFE1min))
-        return;
-    const Checked Ib1 = v.Ib1;
-    // The CMOS output feeds R1, with Vbe across it, and the base of Q1.
-    if (!p.keep(v.Ii, Vbe / R1 + Ib1))
-        return;
-    p.warnIfOverLimit();
-    const Checked Ii = v.Ii;
-    if (!p.keep(v.Rb1, (Vi - Vbe) / Ii))
-        return;
-    p.completeOneTransistor();
+    const Checked Ib1 = Stage::baseCurrent(v.maggIb1, v.IL, v.hFE1min);
+    if (p.faulted(Ib1))
+        return std::nullopt;
+    v.Ib1 = Ib1.value();
+    // The CMOS output feeds R1 and the base of Q1 through Rb1.
+    const Checked Ii = Stage::baseResistorCurrent(v.R1, Ib1);
+    if (p.faulted(Ii))
+        return std::nullopt;
+    v.Ii = Ii.value();
+    p.warnIfOverLimit(v.Ii, v.Msg);
+    const Checked Rb1 = Stage::resistorFor(Checked(v.Vi) - Vbe, Ii);
+    if (p.faulted(Rb1))
+        return std::nullopt;
+    v.Rb1 = Rb1.value();
+    return PressResults{v.Rb1, std::nullopt, v.Ii, fitOneTransistor(v)};
 }
 
-void twoTransistors(Press &p)
+std::optional<PressResults> twoTransistors(Press &p, FormVariables &v)
 {
     static constexpr std::array checked{Entry::Text1,
                                         Entry::Text2,
@@ -175,44 +167,50 @@ void twoTransistors(Press &p)
         {Entry::Text6, &FormVariables::maggIb1},
         {Entry::Text7, &FormVariables::maggIb2},
     }};
-    if (!p.checkEntries(checked) || !p.convertEntries(converted))
-        return;
+    if (!p.checkEntries(checked) || !p.convertEntries(converted, v))
+        return std::nullopt;
 
-    FormVariables &v = p.v;
-    const Checked Vcc = v.Vcc, IL = v.IL, Vi = v.Vi, hFE1min = v.hFE1min, hFE2min = v.hFE2min,
-                  R1 = v.R1, R2 = v.R2, maggIb1 = v.maggIb1, maggIb2 = v.maggIb2;
-
-    if (!p.keep(v.Ib1, (maggIb1 / 100 + 1) * IL / hFE1min))
-        return;
-    const Checked Ib1 = v.Ib1;
-    // Q2 pulls Q1's base current and the current of R1 through Rb1, from Vcc less 1 V.
-    if (!p.keep(v.Rb1, (Vcc - VdropTwoStage) / (Vbe / R1 + Ib1)))
-        return;
-    // That collector current of Q2, raised by the margin, over Q2's minimum gain.
-    if (!p.keep(v.Ib2, (Vbe / R1 + Ib1) * (maggIb2 / 100 + 1) / hFE2min))
-        return;
-    const Checked Ib2 = v.Ib2;
-    if (!p.keep(v.Ii, Vbe / R2 + Ib2))
-        return;
-    p.warnIfOverLimit();
-    const Checked Ii = v.Ii;
-    if (!p.keep(v.Rb2, (Vi - Vbe) / Ii))
-        return;
-    p.completeTwoTransistors();
+    const Checked Ib1 = Stage::baseCurrent(v.maggIb1, v.IL, v.hFE1min);
+    if (p.faulted(Ib1))
+        return std::nullopt;
+    v.Ib1 = Ib1.value();
+    // Q2 pulls Q1's base current and the current of R1 through Rb1, from Vcc less 1 V: that is
+    // Q2's collector current.
+    const Checked Ic2 = Stage::baseResistorCurrent(v.R1, Ib1);
+    const Checked Rb1 = Stage::resistorFor(Checked(v.Vcc) - VdropTwoStage, Ic2);
+    if (p.faulted(Rb1))
+        return std::nullopt;
+    v.Rb1 = Rb1.value();
+    const Checked Ib2 = Stage::baseCurrent(v.maggIb2, Ic2, v.hFE2min);
+    if (p.faulted(Ib2))
+        return std::nullopt;
+    v.Ib2 = Ib2.value();
+    const Checked Ii = Stage::baseResistorCurrent(v.R2, Ib2);
+    if (p.faulted(Ii))
+        return std::nullopt;
+    v.Ii = Ii.value();
+    p.warnIfOverLimit(v.Ii, v.Msg);
+    const Checked Rb2 = Stage::resistorFor(Checked(v.Vi) - Vbe, Ii);
+    if (p.faulted(Rb2))
+        return std::nullopt;
+    v.Rb2 = Rb2.value();
+    return PressResults{v.Rb1, v.Rb2, v.Ii, fitTwoTransistors(v)};
 }
 
 } // namespace
 
 PressOutcome pressCalcola(FormVariables &v, Module1 &module, const PressInput &input)
 {
-    Press press(v, module, input);
-    // Each branch reads its own option; the options exclude each other, so one at most works.
+    Press press(module, input);
+    // Each branch reads its own option; the options exclude each other, so one at most works,
+    // and a press that stops runs no further branch.
+    std::optional<PressResults> results;
     if (input.option1) {
-        oneTransistor(press);
-        if (!press.completed())
-            return press.take(); // a press that stops runs no further branch
+        results = oneTransistor(press, v);
+        if (!results)
+            return press.finish(std::nullopt);
     }
     if (input.option2)
-        twoTransistors(press);
-    return press.take();
+        results = twoTransistors(press, v);
+    return press.finish(std::move(results));
 }

@@ -5,7 +5,10 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QPainter>
 #include <QRadioButton>
+#include <QShortcut>
+#include <QWhatsThis>
 
 #include <algorithm>
 #include <limits>
@@ -15,10 +18,12 @@
 #include "circuitpicture.h"
 #include "controltable.h"
 #include "messagebox.h"
+#include "messages.h"
 #include "numbertext.h"
 #include "resultfield.h"
 #include "sampledesign.h"
-#include "standardfit.h"
+#include "resultnotes.h"
+#include "textview.h"
 
 namespace {
 
@@ -48,18 +53,6 @@ constexpr std::array twoTransistorControls{"Text1",
 
 constexpr std::array<const char *, entryCount> entryNames{
     "Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9"};
-
-QString fromView(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// A view of the text, valid while the string lives unchanged.
-std::u16string_view viewOf(const QString &text)
-{
-    const QStringView view(text);
-    return {view.utf16(), static_cast<std::size_t>(view.size())};
-}
 
 QString textOf(const Control &row)
 {
@@ -131,6 +124,13 @@ QString captionAndUnit(const Control &row)
     if (row.unit)
         text += u' ' + textOf(ControlTable::control(row.unit));
     return text;
+}
+
+// The focus mark: a ring around the control that has the focus, on the window's orange, in the
+// window's fixed text colour (black: 8.4 : 1), whatever the desktop's style and palette.
+QRect focusRing(const QWidget *control)
+{
+    return control->geometry().adjusted(-3, -3, 2, 2);
 }
 
 } // namespace
@@ -211,6 +211,10 @@ void Form1::connectControls()
     connect(option1_, &QRadioButton::toggled, this, &Form1::keepTabStopOnSelection);
     connect(option2_, &QRadioButton::toggled, this, &Form1::keepTabStopOnSelection);
     connect(qApp, &QApplication::focusChanged, this, &Form1::keepTabStopOnSelection);
+    connect(qApp, &QApplication::focusChanged, this, &Form1::followFocus);
+    // F1, the desktop's key for help, opens the notes of the results from the keyboard.
+    auto *notes = new QShortcut(QKeySequence::HelpContents, this);
+    connect(notes, &QShortcut::activated, this, &Form1::showNotes);
 }
 
 void Form1::load()
@@ -225,6 +229,38 @@ void Form1::keepTabStopOnSelection()
 {
     for (QRadioButton *option : {option1_, option2_})
         option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void Form1::followFocus(QWidget *old, QWidget *now)
+{
+    for (const QWidget *control : {old, now})
+        if (control && control->parentWidget() == this)
+            update(focusRing(control).adjusted(-1, -1, 1, 1));
+}
+
+void Form1::paintEvent(QPaintEvent * /*event*/)
+{
+    const QWidget *focused = QApplication::focusWidget();
+    if (!focused || focused->parentWidget() != this)
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 2));
+    painter.drawRect(QRectF(focusRing(focused)).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+// The notes of the results in view, under the results, until the next key or click.
+void Form1::showNotes()
+{
+    QString notes;
+    for (const ResultField *field : {label17_, label20_, label23_})
+        if (field->isVisible() && !field->notesHtml().isEmpty())
+            notes += QStringLiteral("<p><b>%1 = %2</b></p>")
+                         .arg(field->accessibleDescription().section(u'\n', 0, 0),
+                              field->text().toHtmlEscaped())
+                     + field->notesHtml();
+    if (notes.isEmpty())
+        notes = fromView(Messages::Note::nessunRisultato);
+    QWhatsThis::showText(label23_->mapToGlobal(QPoint(0, label23_->height())), notes, this);
 }
 
 void Form1::selectOneTransistor()
@@ -270,21 +306,25 @@ void Form1::calcola()
     const auto caption = [&](double value) {
         return fromView(formatHundredths(value, viewOf(decimalPoint)));
     };
+    // Each with its notes: the standard resistors and the worst cases they leave.
     label17_->setText(caption(results.Rb1));
-    // The standard resistors to fit, in the tooltip and for assistive tools.
-    label17_->setNotes(fromView(rb1Tooltip(results.fits, viewOf(decimalPoint))));
+    label17_->setNotes(rb1Notes(results.fits, viewOf(decimalPoint)));
     if (results.Rb2) {
         label20_->setText(caption(*results.Rb2));
-        label20_->setNotes(fromView(rb2Tooltip(results.fits, viewOf(decimalPoint))));
+        label20_->setNotes(rb2Notes(results.fits, viewOf(decimalPoint)));
     }
     label23_->setText(caption(results.Ii));
+    label23_->setNotes(iiNotes(results.Ii, results.fits, viewOf(decimalPoint)));
 }
 
 void Form1::fillSampleValues()
 {
     for (const SampleText &sample : sampleDesign) {
-        // Replaced as one edit, so that Ctrl+Z in the field brings back what the user typed.
+        // Replaced as one edit, so that Ctrl+Z in the field brings back what the user typed; a
+        // field that already holds the sample is left alone, its undo history too.
         QLineEdit *field = entry(sample.entry);
+        if (viewOf(field->text()) == sample.text)
+            continue;
         field->selectAll();
         field->insert(fromView(sample.text));
     }

@@ -23,6 +23,9 @@ public:
     explicit Form1(QWidget *parent = nullptr);
     ~Form1() override;
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     // Building steps.
     void createControls();
@@ -36,6 +39,8 @@ private:
     void calcola();
     void fillSampleValues();
     void keepTabStopOnSelection();
+    void followFocus(QWidget *old, QWidget *now);
+    void showNotes();
 
     void showTwoTransistorControls(bool shown);
     QLineEdit *entry(Entry entry) const;

@@ -1,5 +1,10 @@
 #include "resultfield.h"
 
+#include "messages.h"
+#include "notestooltip.h"
+#include "resultnotes.h"
+#include "textview.h"
+
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -9,6 +14,8 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <QToolTip>
+
+#include <algorithm>
 
 ResultField::ResultField(QWidget *parent) : QLabel(parent)
 {
@@ -27,14 +34,29 @@ void ResultField::setDescription(const QString &description)
     setAccessibleDescription(description);
 }
 
-void ResultField::setNotes(const QString &notes)
+void ResultField::setNotes(const ResultNotes &notes)
 {
-    setToolTip(notes);
-    setAccessibleDescription(description_ + u'\n' + notes);
+    notes_ = notesTooltip(notes);
+    setToolTip(notes_ + QStringLiteral("<p><i>%1</i></p>").arg(fromView(Messages::Note::tastiera)));
+    setAccessibleDescription(description_ + u'\n' + fromView(notes.sentences()));
+    update();
 }
 
-// Where QLabel lays out its text: inside the frame and the margin, indented on the aligned side.
-QRect ResultField::textRect() const
+QString ResultField::notesHtml() const
+{
+    return notes_;
+}
+
+// A round mark, a line of text high, at the left end of the field.
+QRect ResultField::markRect() const
+{
+    const QRect inside = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    const int side = std::min(fontMetrics().height(), inside.height());
+    return {inside.left() + 2, inside.top() + (inside.height() - side) / 2, side, side};
+}
+
+// Where QLabel lays out its text, indented on the aligned side; right of the mark, if any.
+QRect ResultField::captionRect() const
 {
     QRect room = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
     int indent = this->indent();
@@ -42,20 +64,20 @@ QRect ResultField::textRect() const
         indent = fontMetrics().horizontalAdvance(u'x') / 2 - margin();
     if (indent > 0)
         room.setRight(room.right() - indent);
+    if (!notes_.isEmpty())
+        room.setLeft(markRect().right() + 3);
     return room;
 }
 
 bool ResultField::isElided() const
 {
-    return fontMetrics().horizontalAdvance(text()) > textRect().width();
+    return fontMetrics().horizontalAdvance(text()) > captionRect().width();
 }
 
 bool ResultField::event(QEvent *event)
 {
     if (event->type() == QEvent::ToolTip && isElided()) {
-        QString tip = text();
-        if (!toolTip().isEmpty())
-            tip += u'\n' + toolTip();
+        const QString tip = QStringLiteral("<p>%1</p>").arg(wrappingText(text())) + toolTip();
         QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), tip, this);
         return true;
     }
@@ -85,13 +107,28 @@ void ResultField::contextMenuEvent(QContextMenuEvent *event)
 void ResultField::paintEvent(QPaintEvent *event)
 {
     const bool elided = isElided();
-    if (hasSelectedText() && !elided) {
+    if (hasSelectedText() && !elided)
         QLabel::paintEvent(event);
+    else
+        paintCaption(elided);
+    if (!!notes_.isEmpty())
         return;
-    }
+    // The mark: a white "i" on a dark blue disc, 7.6 : 1 against the white field.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRect mark = markRect();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x0b, 0x53, 0x94));
+    painter.drawEllipse(mark);
+    painter.setPen(Qt::white);
+    painter.drawText(mark, Qt::AlignCenter, QStringLiteral("i"));
+}
+
+void ResultField::paintCaption(bool elided)
+{
     QPainter painter(this);
     drawFrame(&painter);
-    const QRect room = textRect();
+    const QRect room = captionRect();
     const QString shown =
         elided ? fontMetrics().elidedText(text(), Qt::ElideLeft, room.width()) : text();
     QStyleOption option;

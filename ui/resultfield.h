@@ -2,10 +2,13 @@
 
 #include <QLabel>
 
+struct ResultNotes;
+
 // A result label: white, framed, its caption right-aligned and selectable with the mouse for
 // copying, outside the Tab chain. A caption wider than the field is shown shortened from the
 // left behind an ellipsis, so its tail is never read as a whole number; text(), the accessible
-// name and the tooltip keep it whole.
+// name and the tooltip keep it whole. A result with notes shows a mark at its left end and the
+// notes in its tooltip.
 class ResultField : public QLabel
 {
     Q_OBJECT
@@ -13,13 +16,18 @@ class ResultField : public QLabel
 public:
     explicit ResultField(QWidget *parent = nullptr);
 
+    // Where the caption is laid out: inside the frame and the margin, right of the mark.
+    QRect captionRect() const;
     // Whether the caption is too wide for the field and shown shortened.
     bool isElided() const;
 
     // What the field shows, for assistive tools ("Rb1 [kohm]").
     void setDescription(const QString &description);
-    // Further lines on the result, in the tooltip and after the description.
-    void setNotes(const QString &notes);
+    // What the result holds beyond its caption: in the tooltip as a table and, as sentences,
+    // after the description.
+    void setNotes(const ResultNotes &notes);
+    // The notes as rich text; empty until a press has set them.
+    QString notesHtml() const;
 
 protected:
     bool event(QEvent *event) override;
@@ -27,7 +35,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QRect textRect() const;
+    QRect markRect() const;
+    void paintCaption(bool elided);
 
     QString description_;
+    QString notes_;
 };

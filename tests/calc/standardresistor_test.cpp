@@ -73,6 +73,12 @@ INSTANTIATE_TEST_SUITE_P(
         // 1300 kohm: E12 has 1.2 and 1.5 Mohm; the decimal point is two code units long.
         LookupCase{
             "TwoUnitPoint", Series::E12, 1300.0, {}, u"\u200F\u066B", u"1\u200F\u066B2 Mohm"},
+        // E96, three digits: 7.818 kohm falls between 7.68 and 7.87; 20 kohm is a value; 0.55 kohm
+        // lies above 549 ohm.
+        LookupCase{"ThreeDigitsE96", Series::E96, 7.818, {}, u",", u"7,68 kohm"},
+        LookupCase{"TwentyKiloohmE96", Series::E96, 20.0, {}, u",", u"20 kohm"},
+        LookupCase{"OhmsE96", Series::E96, 0.55, {}, u",", u"549 ohm"},
+        LookupCase{"TenMegohmE96", Series::E96, 10000.0, {}, u",", u"10 Mohm"},
         LookupCase{"Zero", Series::E24, 0.0, NoStandardValue::NotPositive, u",", u""},
         LookupCase{"Negative", Series::E24, -5.0, NoStandardValue::NotPositive, u",", u""},
         LookupCase{"NotANumber", Series::E24, nan, NoStandardValue::NotPositive, u",", u""}),

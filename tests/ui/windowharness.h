@@ -9,13 +9,9 @@
 
 #include "application.h"
 #include "form1.h"
+#include "textview.h"
 
 // What the window tests share: a fresh window as the program opens it, and the test's main().
-
-inline QString fromView(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The controls that only the two-transistor layout shows.
 inline const QStringList twoTransistorOnly{

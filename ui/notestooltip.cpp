@@ -1,0 +1,61 @@
+#include "notestooltip.h"
+
+#include "textview.h"
+
+namespace {
+
+// A run without blanks longer than this may break anywhere.
+constexpr qsizetype longestRun = 24;
+
+QString cell(const QString &tag, const QString &text, const char *align)
+{
+    return QStringLiteral("<%1 align=\"%2\"%3>%4</%1>")
+        .arg(tag,
+             QLatin1String(align),
+             text.size() > longestRun ? QString() : QStringLiteral(" style=\"white-space:nowrap\""),
+             wrappingText(text));
+}
+
+} // namespace
+
+QString wrappingText(const QString &text)
+{
+    QString wrapping;
+    qsizetype run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > longestRun) {
+            wrapping += QChar(0x200B); // a zero-width space: a place to break
+            run = 1;
+        }
+        wrapping += c;
+    }
+    return wrapping.toHtmlEscaped();
+}
+
+QString notesTooltip(const ResultNotes &notes)
+{
+    QString html = QStringLiteral("<p style=\"margin-bottom:4px\"><b>%1</b></p>")
+                       .arg(wrappingText(fromView(notes.title)));
+    if (!notes.rows.empty()) {
+        // The headings, then the units under them.
+        html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\"><tr>");
+        for (std::size_t i = 0; i < notes.columns.size(); ++i)
+            html += cell(QStringLiteral("th"), fromView(notes.columns[i].heading), i ? "right" : "left");
+        html += QStringLiteral("</tr><tr>");
+        for (std::size_t i = 0; i < notes.columns.size(); ++i)
+            html += cell(QStringLiteral("td"), fromView(notes.columns[i].unit), "right");
+        html += QStringLiteral("</tr>");
+        for (const std::vector<std::u16string> &row : notes.rows) {
+            html += QStringLiteral("<tr>");
+            for (std::size_t i = 0; i < row.size(); ++i)
+                html += cell(QStringLiteral("td"), fromView(row[i]), i ? "right" : "left");
+            html += QStringLiteral("</tr>");
+        }
+        html += QStringLiteral("</table>");
+    }
+    for (const std::u16string &line : notes.lines)
+        html += QStringLiteral("<p style=\"margin-top:6px; margin-bottom:0\">%1</p>")
+                    .arg(wrappingText(fromView(line)));
+    return html;
+}

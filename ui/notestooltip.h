@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+#include "resultnotes.h"
+
+// A result's notes as rich text for its tooltip: the title, the table, the lines below it.
+QString notesTooltip(const ResultNotes &notes);
+
+// Plain text as rich text that wraps, a long number included: a run of characters longer than a
+// line breaks anywhere rather than run off the screen.
+QString wrappingText(const QString &text);
