@@ -76,7 +76,6 @@ const std::u16string_view titoloRb2 = u"Valori normalizzati di Rb2, non superior
 const std::u16string_view titoloIi = u"Ii\u00a0=\u00a0%1\u00a0mA";
 
 const std::u16string_view serie = u"Serie";
-const std::u16string_view serieDetta = u"";
 const std::u16string_view correnteRb1 = u"I in Rb1";
 const std::u16string_view correnteRb1Detta = u"corrente in Rb1 (di collettore di Q2)";
 const std::u16string_view ib1 = u"Ib1";
@@ -86,21 +85,21 @@ const std::u16string_view ib2Detta = u"corrente di base di Q2";
 const std::u16string_view margine = u"margine";
 const std::u16string_view margineQ1Detto = u"margine su Q1";
 const std::u16string_view margineQ2Detto = u"margine su Q2";
-const std::u16string_view peggiore = u"peggiore";
 const std::u16string_view peggioreDetto = u"nel caso peggiore";
 const std::u16string_view iiMax = u"Ii max";
 const std::u16string_view iiMaxDetta = u"Ii massima";
 const std::u16string_view nonCalcolabile = u"\u2014";
 
 const std::u16string_view casoPeggioreRb1 =
-    u"Margine sulla corrente di base di Q1, nominale e nel caso peggiore: Rb1 a +t. "
-    u"Ii\u00a0max con Rb1 a \u2212t.";
+    u"Margine sulla corrente di base di Q1, nominale e (tra parentesi) nel caso peggiore: Rb1 a "
+    u"+t. Ii\u00a0max con Rb1 a \u2212t.";
 const std::u16string_view casoPeggioreRb1Ic2 =
     u"I in Rb1: corrente di collettore di Q2. Margine sulla corrente di base di Q1, nominale e "
-    u"nel caso peggiore: Rb1 a +t.";
+    u"(tra parentesi) nel caso peggiore: Rb1 a +t.";
 const std::u16string_view casoPeggioreRb2 =
     u"Rb2 ricalcolata con Rb1 normalizzato della stessa serie. Margine sulla corrente di base "
-    u"di Q2, nominale e nel caso peggiore: Rb2 a +t, Rb1 a \u2212t. Ii\u00a0max con Rb2 a \u2212t.";
+    u"di Q2, nominale e (tra parentesi) nel caso peggiore: Rb2 a +t, Rb1 a \u2212t. Ii\u00a0max "
+    u"con Rb2 a \u2212t.";
 const std::u16string_view casoPeggioreIi = u"Ii con %1 normalizzato; Ii\u00a0max con %1 a \u2212t.";
 const std::u16string_view tolleranza =
     u"t: tolleranza della serie (IEC 60063); R1, R2 e guadagni come inseriti.";

@@ -31,11 +31,11 @@ extern const std::u16string_view titoloRb1; // the table of Rb1
 extern const std::u16string_view titoloRb2; // the table of Rb2
 extern const std::u16string_view titoloIi;  // Ii [mA] to three significant digits
 // Column headings, and what they stand for when read out.
-extern const std::u16string_view serie, serieDetta;
+extern const std::u16string_view serie;
 extern const std::u16string_view correnteRb1, correnteRb1Detta; // Q2's collector current
 extern const std::u16string_view ib1, ib1Detta, ib2, ib2Detta;
 extern const std::u16string_view margine, margineQ1Detto, margineQ2Detto;
-extern const std::u16string_view peggiore, peggioreDetto;
+extern const std::u16string_view peggioreDetto; // before the worst-case margin
 extern const std::u16string_view iiMax, iiMaxDetta;
 extern const std::u16string_view nonCalcolabile; // a margin with no collector current
 // The lines below a table.

@@ -117,12 +117,17 @@ std::optional<double> parseLeadingNumber(std::u16string_view text)
     return value;
 }
 
-std::u16string formatFixed(double value, int decimals, std::u16string_view decimalPoint)
+namespace {
+
+std::u16string format(double value,
+                      std::chars_format style,
+                      int precision,
+                      std::u16string_view decimalPoint)
 {
     // 309 integer digits at most for a finite double, sign, point and the decimals.
     std::array<char, 650> buffer; // NOLINT(cppcoreguidelines-pro-type-member-init): written first
-    const auto [end, ec] = std::to_chars(
-        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
+    const auto [end, ec] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, style, precision);
     std::u16string text;
     if (ec != std::errc())
         return text;
@@ -131,9 +136,16 @@ std::u16string formatFixed(double value, int decimals, std::u16string_view decim
         if (*p == '.')
             text.append(decimalPoint);
         else
-            text.push_back(static_cast<char16_t>(*p));
+            text.push_back(*p == 'e' ? u'E' : static_cast<char16_t>(*p));
     }
     return text;
+}
+
+} // namespace
+
+std::u16string formatFixed(double value, int decimals, std::u16string_view decimalPoint)
+{
+    return format(value, std::chars_format::fixed, decimals, decimalPoint);
 }
 
 std::u16string formatHundredths(double value, std::u16string_view decimalPoint)
@@ -148,6 +160,8 @@ std::u16string formatThreeSignificant(double value, std::u16string_view decimalP
     if (value == 0.0)
         value = 0.0; // no minus before a zero
     const double magnitude = std::fabs(value);
+    if (!(magnitude < 1e6))
+        return format(value, std::chars_format::scientific, 2, decimalPoint);
     if (!(magnitude < 1.0) || magnitude == 0.0)
         return formatFixed(value, 2, decimalPoint);
     // Below 1, 2 - e decimals, e the decimal exponent of the leading digit. Rounding may carry into

@@ -24,6 +24,6 @@ std::u16string formatHundredths(double value, std::u16string_view decimalPoint);
 std::u16string formatFixed(double value, int decimals, std::u16string_view decimalPoint);
 
 // Formats to three significant digits, never fewer than two decimals (0.632, 0.0768, 4.87, 48.70),
-// rounded as formatFixed rounds, without "-" before a zero. The value must be finite and below
-// 1E308 in magnitude.
+// from 1E6 on as the entries accept it, in powers of ten (1.20E+298); rounded as formatFixed
+// rounds, without "-" before a zero. The value must be finite.
 std::u16string formatThreeSignificant(double value, std::u16string_view decimalPoint);

@@ -32,22 +32,44 @@ std::u16string fill(std::u16string_view pattern, std::initializer_list<std::u16s
     return text.append(pattern.substr(copied));
 }
 
-std::u16string milliamps(double current, std::u16string_view point)
-{
-    return formatThreeSignificant(current, point);
-}
-
-// A margin [%] in whole percent, without "-0".
-std::u16string percent(const std::optional<double> &margin, std::u16string_view point)
-{
-    if (!margin)
-        return std::u16string(Text::nonCalcolabile);
-    const double m = std::fabs(*margin) < 0.5 ? 0.0 : *margin;
-    return formatFixed(m, 0, point);
-}
-
 constexpr std::u16string_view mA = u"mA";
 constexpr std::u16string_view pc = u"%";
+
+// A number, spoken with its unit.
+NoteCell number(std::u16string shown, std::u16string_view unit)
+{
+    std::u16string spoken = shown;
+    spoken.append(1, nbsp).append(unit);
+    return {std::move(shown), std::move(spoken)};
+}
+
+NoteCell milliamps(double current, std::u16string_view point)
+{
+    return number(formatThreeSignificant(current, point), mA);
+}
+
+// A margin [%] in whole percent, without "-0", with its unit when spoken.
+NoteCell percent(const std::optional<double> &margin, std::u16string_view point)
+{
+    if (!margin)
+        return {std::u16string(Text::nonCalcolabile), std::u16string(Text::nonCalcolabile)};
+    return number(formatFixed(std::fabs(*margin) < 0.5 ? 0.0 : *margin, 0, point), pc);
+}
+
+// The margin and, in brackets, its worst case: "23 (-46)" under a heading in %.
+NoteCell margins(const StageFit &fit, std::u16string_view point)
+{
+    const NoteCell nominal = percent(fit.margin, point);
+    const NoteCell worst = percent(fit.worstMargin, point);
+    return {nominal.shown + u" (" + worst.shown + u')',
+            nominal.spoken + u", " + std::u16string(Text::peggioreDetto) + u' ' + worst.spoken};
+}
+
+NoteCell resistor(const StageFit &fit, std::u16string_view point)
+{
+    std::u16string text = resistorText(fit.resistor, point);
+    return {text, text};
+}
 
 std::u16string noFitLine(NoFit reason, std::u16string_view series, std::u16string_view resistor)
 {
@@ -83,7 +105,7 @@ std::u16string seriesCell(const std::vector<Series> &group)
 // Builds a table from the fits of one resistor, a row per distinct standard value.
 struct TableBuilder
 {
-    using Cells = std::function<std::vector<std::u16string>(const StageFit &)>;
+    using Cells = std::function<std::vector<NoteCell>(const StageFit &)>;
 
     // Adds the series's fit: a row, merged into the last one when it gives the same value, or a
     // line saying why there is none. resistor names the resistor in that line; transistor the
@@ -104,14 +126,14 @@ struct TableBuilder
         if (!groups.empty() && lastFit.resistor.kiloohms() == stage->resistor.kiloohms()
             && lastFit.current == stage->current && lastFit.margin == stage->margin) {
             groups.back().push_back(series);
-            notes.rows.back().front() = seriesCell(groups.back());
+            notes.rows.back().front() = {seriesCell(groups.back()), seriesCell(groups.back())};
             merged = true;
             return;
         }
         lastFit = *stage;
         groups.push_back({series});
-        std::vector<std::u16string> row{seriesCell(groups.back())};
-        for (std::u16string &cell : cells(*stage))
+        std::vector<NoteCell> row{{seriesCell(groups.back()), seriesCell(groups.back())}};
+        for (NoteCell &cell : cells(*stage))
             row.push_back(std::move(cell));
         notes.rows.push_back(std::move(row));
         if (!transistor.empty() && stage->worstMargin && *stage->worstMargin < 0)
@@ -152,14 +174,12 @@ bool isTwoTransistors(const StandardFits &fits)
 std::u16string ResultNotes::sentences() const
 {
     std::u16string text = title + u'.';
-    for (const std::vector<std::u16string> &row : rows) {
+    for (const std::vector<NoteCell> &row : rows) {
         text += u' ';
-        text += row.front() + u':';
-        for (std::size_t i = 1; i < row.size(); ++i)
-        {
-            text.append(i == 1 ? u" " : u", ").append(columns[i].spoken).append(1, u' ') += row[i];
-            if (!columns[i].unit.empty() && row[i] != Text::nonCalcolabile)
-                text.append(1, nbsp) += columns[i].unit;
+        text += row.front().spoken + u':';
+        for (std::size_t i = 1; i < row.size(); ++i) {
+            text.append(i == 1 ? u" " : u", ").append(columns[i].spoken);
+            text += u' ' + row[i].spoken;
         }
         text += u'.';
     }
@@ -173,22 +193,20 @@ ResultNotes rb1Notes(const StandardFits &fits, std::u16string_view point)
     const bool two = isTwoTransistors(fits);
     TableBuilder table;
     table.notes.title = Text::titoloRb1;
-    table.notes.columns = {{Text::serie, {}, Text::serieDetta},
+    table.notes.columns = {{Text::serie, {}, {}},
                            {u"Rb1", {}, u"Rb1"},
                            two ? NoteColumn{Text::correnteRb1, mA, Text::correnteRb1Detta}
                                : NoteColumn{u"Ii", mA, u"Ii"},
                            {Text::ib1, mA, Text::ib1Detta},
-                           {Text::margine, pc, Text::margineQ1Detto},
-                           {Text::peggiore, pc, Text::peggioreDetto}};
+                           {Text::margine, pc, Text::margineQ1Detto}};
     if (!two)
         table.notes.columns.push_back({Text::iiMax, mA, Text::iiMaxDetta});
     for (const SeriesFit &s : fits.series)
         table.add(s.series, s.rb1, u"Rb1", u"Q1", !two, [&](const StageFit &f) {
-            std::vector<std::u16string> cells{resistorText(f.resistor, point),
-                                              milliamps(f.current, point),
-                                              milliamps(f.baseCurrent, point),
-                                              percent(f.margin, point),
-                                              percent(f.worstMargin, point)};
+            std::vector<NoteCell> cells{resistor(f, point),
+                                        milliamps(f.current, point),
+                                        milliamps(f.baseCurrent, point),
+                                        margins(f, point)};
             if (!two)
                 cells.push_back(milliamps(f.largestCurrent, point));
             return cells;
@@ -200,42 +218,41 @@ ResultNotes rb2Notes(const StandardFits &fits, std::u16string_view point)
 {
     TableBuilder table;
     table.notes.title = Text::titoloRb2;
-    table.notes.columns = {{Text::serie, {}, Text::serieDetta},
+    table.notes.columns = {{Text::serie, {}, {}},
                            {u"Rb2", {}, u"Rb2"},
                            {u"Ii", mA, u"Ii"},
                            {Text::ib2, mA, Text::ib2Detta},
                            {Text::margine, pc, Text::margineQ2Detto},
-                           {Text::peggiore, pc, Text::peggioreDetto},
                            {Text::iiMax, mA, Text::iiMaxDetta}};
     for (const SeriesFit &s : fits.series)
-        table.add(s.series, s.rb2.value_or(NoFit::NoFirstStage), u"Rb2", u"Q2", true,
-                  [&](const StageFit &f) {
-                      return std::vector<std::u16string>{resistorText(f.resistor, point),
-                                                         milliamps(f.current, point),
-                                                         milliamps(f.baseCurrent, point),
-                                                         percent(f.margin, point),
-                                                         percent(f.worstMargin, point),
-                                                         milliamps(f.largestCurrent, point)};
-                  });
+        table.add(
+            s.series, s.rb2.value_or(NoFit::NoFirstStage), u"Rb2", u"Q2", true,
+            [&](const StageFit &f) {
+                return std::vector<NoteCell>{resistor(f, point),
+                                             milliamps(f.current, point),
+                                             milliamps(f.baseCurrent, point),
+                                             margins(f, point),
+                                             milliamps(f.largestCurrent, point)};
+            });
     return table.finish(Text::casoPeggioreRb2);
 }
 
 ResultNotes iiNotes(double Ii, const StandardFits &fits, std::u16string_view point)
 {
     const bool two = isTwoTransistors(fits);
-    const std::u16string_view resistor = two ? u"Rb2" : u"Rb1";
+    const std::u16string_view resistorName = two ? u"Rb2" : u"Rb1";
     TableBuilder table;
     table.notes.title = fill(Text::titoloIi, {formatThreeSignificant(Ii, point)});
-    table.notes.columns = {{Text::serie, {}, Text::serieDetta},
-                           {resistor, {}, resistor},
+    table.notes.columns = {{Text::serie, {}, {}},
+                           {resistorName, {}, resistorName},
                            {u"Ii", mA, u"Ii"},
                            {Text::iiMax, mA, Text::iiMaxDetta}};
     for (const SeriesFit &s : fits.series)
-        table.add(s.series, two ? s.rb2.value_or(NoFit::NoFirstStage) : s.rb1, resistor,
+        table.add(s.series, two ? s.rb2.value_or(NoFit::NoFirstStage) : s.rb1, resistorName,
                   u"", true, [&](const StageFit &f) {
-                      return std::vector<std::u16string>{resistorText(f.resistor, point),
-                                                         milliamps(f.current, point),
-                                                         milliamps(f.largestCurrent, point)};
+                      return std::vector<NoteCell>{resistor(f, point),
+                                                   milliamps(f.current, point),
+                                                   milliamps(f.largestCurrent, point)};
                   });
-    return table.finish(fill(Text::casoPeggioreIi, {resistor}));
+    return table.finish(fill(Text::casoPeggioreIi, {resistorName}));
 }

@@ -13,16 +13,22 @@
 struct NoteColumn
 {
     std::u16string_view heading; // above the column
-    std::u16string_view unit;    // of its numbers: under the heading, after each in the sentences
+    std::u16string_view unit;    // of its numbers, under the heading
     std::u16string_view spoken;  // what the column stands for, in the sentences
+};
+
+struct NoteCell
+{
+    std::u16string shown;  // in the table
+    std::u16string spoken; // in the sentences: with its unit, in words where the table is terse
 };
 
 struct ResultNotes
 {
     std::u16string title;
     std::vector<NoteColumn> columns;
-    std::vector<std::vector<std::u16string>> rows; // one cell per column
-    std::vector<std::u16string> lines;              // below the table
+    std::vector<std::vector<NoteCell>> rows; // one cell per column
+    std::vector<std::u16string> lines;       // below the table
 
     // The title, each row as a sentence of its columns' spoken names and cells, then the lines.
     std::u16string sentences() const;

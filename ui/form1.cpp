@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPushButton>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QWhatsThis>
@@ -19,10 +19,11 @@
 #include "controltable.h"
 #include "messagebox.h"
 #include "messages.h"
+#include "notestooltip.h"
 #include "numbertext.h"
 #include "resultfield.h"
-#include "sampledesign.h"
 #include "resultnotes.h"
+#include "sampledesign.h"
 #include "textview.h"
 
 namespace {
@@ -260,7 +261,8 @@ void Form1::showNotes()
                      + field->notesHtml();
     if (notes.isEmpty())
         notes = fromView(Messages::Note::nessunRisultato);
-    QWhatsThis::showText(label23_->mapToGlobal(QPoint(0, label23_->height())), notes, this);
+    QWhatsThis::showText(
+        label23_->mapToGlobal(QPoint(0, label23_->height())), sixtyCharactersWide(notes), this);
 }
 
 void Form1::selectOneTransistor()

@@ -2,10 +2,13 @@
 
 #include "textview.h"
 
+#include <QFontMetrics>
+#include <QToolTip>
+
 namespace {
 
 // A run without blanks longer than this may break anywhere.
-constexpr qsizetype longestRun = 24;
+constexpr qsizetype longestRun = 16;
 
 QString cell(const QString &tag, const QString &text, const char *align)
 {
@@ -46,10 +49,10 @@ QString notesTooltip(const ResultNotes &notes)
         for (std::size_t i = 0; i < notes.columns.size(); ++i)
             html += cell(QStringLiteral("td"), fromView(notes.columns[i].unit), "right");
         html += QStringLiteral("</tr>");
-        for (const std::vector<std::u16string> &row : notes.rows) {
+        for (const std::vector<NoteCell> &row : notes.rows) {
             html += QStringLiteral("<tr>");
             for (std::size_t i = 0; i < row.size(); ++i)
-                html += cell(QStringLiteral("td"), fromView(row[i]), i ? "right" : "left");
+                html += cell(QStringLiteral("td"), fromView(row[i].shown), i ? "right" : "left");
             html += QStringLiteral("</tr>");
         }
         html += QStringLiteral("</table>");
@@ -58,4 +61,13 @@ QString notesTooltip(const ResultNotes &notes)
         html += QStringLiteral("<p style=\"margin-top:6px; margin-bottom:0\">%1</p>")
                     .arg(wrappingText(fromView(line)));
     return html;
+}
+
+QString sixtyCharactersWide(const QString &html)
+{
+    const int width = 60 * QFontMetrics(QToolTip::font()).averageCharWidth();
+    return QStringLiteral("<table width=\"%1\" cellspacing=\"0\" cellpadding=\"0\"><tr><td>%2"
+                          "</td></tr></table>")
+        .arg(width)
+        .arg(html);
 }

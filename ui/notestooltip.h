@@ -4,8 +4,11 @@
 
 #include "resultnotes.h"
 
-// A result's notes as rich text for its tooltip: the title, the table, the lines below it.
+// A result's notes as rich text: the title, the table, the lines below it.
 QString notesTooltip(const ResultNotes &notes);
+
+// Rich text laid out about 60 characters of the tooltip's font wide, whatever its length.
+QString sixtyCharactersWide(const QString &html);
 
 // Plain text as rich text that wraps, a long number included: a run of characters longer than a
 // line breaks anywhere rather than run off the screen.

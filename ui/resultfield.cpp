@@ -37,9 +37,17 @@ void ResultField::setDescription(const QString &description)
 void ResultField::setNotes(const ResultNotes &notes)
 {
     notes_ = notesTooltip(notes);
-    setToolTip(notes_ + QStringLiteral("<p><i>%1</i></p>").arg(fromView(Messages::Note::tastiera)));
+    setToolTip(sixtyCharactersWide(notes_ + keyboardHint()));
     setAccessibleDescription(description_ + u'\n' + fromView(notes.sentences()));
     update();
+}
+
+// How a keyboard reaches the notes, below them.
+QString ResultField::keyboardHint() const
+{
+    if (notes_.isEmpty())
+        return {};
+    return QStringLiteral("<p><i>%1</i></p>").arg(fromView(Messages::Note::tastiera));
 }
 
 QString ResultField::notesHtml() const
@@ -77,7 +85,8 @@ bool ResultField::isElided() const
 bool ResultField::event(QEvent *event)
 {
     if (event->type() == QEvent::ToolTip && isElided()) {
-        const QString tip = QStringLiteral("<p>%1</p>").arg(wrappingText(text())) + toolTip();
+        const QString whole = QStringLiteral("<p>%1</p>").arg(wrappingText(text()));
+        const QString tip = sixtyCharactersWide(whole + notes_ + keyboardHint());
         QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), tip, this);
         return true;
     }

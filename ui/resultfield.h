@@ -36,6 +36,7 @@ protected:
 
 private:
     QRect markRect() const;
+    QString keyboardHint() const;
     void paintCaption(bool elided);
 
     QString description_;

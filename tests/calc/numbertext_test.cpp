@@ -141,6 +141,7 @@ const FormatCase threeSignificantCases[] = {
     {"PowerOfTen", 0.001, u".", u"0.00100", formatThreeSignificant},
     {"UnitsKeepTwoDecimals", 4.873, u",", u"4,87", formatThreeSignificant},
     {"TensKeepTwoDecimals", 48.7, u",", u"48,70", formatThreeSignificant},
+    {"MillionsInPowersOfTen", -1.2e298, u",", u"-1,20E+298", formatThreeSignificant},
     {"NegativeZeroHasNoMinus", -0.0, u".", u"0.00", formatThreeSignificant},
 };
 

@@ -312,9 +312,14 @@ TEST_P(NotesTest, ReadAsATable)
     const ResultNotes notes =
         c.notes(c.twoTransistors ? fitTwoTransistors(c.values) : fitOneTransistor(c.values), u",");
     EXPECT_EQ(notes.title, c.title);
-    EXPECT_EQ(notes.rows, c.rows);
-    for (const std::vector<std::u16string> &row : notes.rows)
+    Rows shown;
+    for (const std::vector<NoteCell> &row : notes.rows) {
         EXPECT_EQ(row.size(), notes.columns.size());
+        shown.emplace_back();
+        for (const NoteCell &cell : row)
+            shown.back().push_back(cell.shown);
+    }
+    EXPECT_EQ(shown, c.rows);
     auto line = notes.lines.begin();
     for (const std::u16string &expected : c.lines) {
         line = std::find(line, notes.lines.end(), expected);
@@ -337,9 +342,9 @@ INSTANTIATE_TEST_SUITE_P(
                   sample(sampleRb1One),
                   rb1Notes,
                   rb1Title,
-                  {{u"E12 \u00b110\u00a0%", u"6,8 kohm", u"0,632", u"0,562", u"41", u"26", u"0,703"},
-                   {u"E24 \u00b15\u00a0%", u"7,5 kohm", u"0,573", u"0,503", u"26", u"19", u"0,604"},
-                   {u"E96 \u00b11\u00a0%", u"7,68 kohm", u"0,560", u"0,490", u"22", u"21", u"0,566"}},
+                  {{u"E12 \u00b110\u00a0%", u"6,8 kohm", u"0,632", u"0,562", u"41 (26)", u"0,703"},
+                   {u"E24 \u00b15\u00a0%", u"7,5 kohm", u"0,573", u"0,503", u"26 (19)", u"0,604"},
+                   {u"E96 \u00b11\u00a0%", u"7,68 kohm", u"0,560", u"0,490", u"22 (21)", u"0,566"}},
                   {std::u16string(casoPeggioreRb1)}},
         // E24 and E96 both give 20 kohm: one row, with the worst case of 5 %.
         NotesCase{"TwoTransistorRb1",
@@ -347,8 +352,8 @@ INSTANTIATE_TEST_SUITE_P(
                   sample(sampleRb1Two),
                   rb1Notes,
                   rb1Title,
-                  {{u"E12 \u00b110\u00a0%", u"18 kohm", u"0,611", u"0,541", u"35", u"21"},
-                   {u"E24, E96 \u00b15\u00a0%", u"20 kohm", u"0,550", u"0,480", u"20", u"13"}},
+                  {{u"E12 \u00b110\u00a0%", u"18 kohm", u"0,611", u"0,541", u"35 (21)"},
+                   {u"E24, E96 \u00b15\u00a0%", u"20 kohm", u"0,550", u"0,480", u"20 (13)"}},
                   {std::u16string(casoPeggioreRb1Ic2), std::u16string(piuSerie)}},
         // 5 % resistors may leave Q2 out of saturation.
         NotesCase{
@@ -357,9 +362,9 @@ INSTANTIATE_TEST_SUITE_P(
             sample(sampleRb1Two),
             rb2Notes,
             rb2Title,
-            {{u"E12 \u00b110\u00a0%", u"47 kohm", u"0,0915", u"0,0215", u"252", u"94", u"0,102"},
-             {u"E24 \u00b15\u00a0%", u"56 kohm", u"0,0768", u"0,00679", u"23", u"-46", u"0,0808"},
-             {u"E96 \u00b11\u00a0%", u"54,9 kohm", u"0,0783", u"0,00832", u"51", u"36", u"0,0791"}},
+            {{u"E12 \u00b110\u00a0%", u"47 kohm", u"0,0915", u"0,0215", u"252 (94)", u"0,102"},
+             {u"E24 \u00b15\u00a0%", u"56 kohm", u"0,0768", u"0,00679", u"23 (-46)", u"0,0808"},
+             {u"E96 \u00b11\u00a0%", u"54,9 kohm", u"0,0783", u"0,00832", u"51 (36)", u"0,0791"}},
             {u"E24: con il margine negativo nel caso peggiore Q2 può non andare in saturazione."}},
         // See StandardValueCrossesFourMilliamps: Ii max reaches 4 mA with E12 and E24.
         NotesCase{"IiCrossesFourMilliamps",

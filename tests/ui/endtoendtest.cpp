@@ -113,6 +113,11 @@ private slots:
         // Each field is replaced in one edit: Ctrl+Z brings back what the user had typed.
         QTest::keyClick(entry("Text6"), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(entry("Text6")->text(), QString("20abc"));
+        // A field that already holds its sample keeps its undo history as it is.
+        click("Command2");
+        click("Command2");
+        QTest::keyClick(entry("Text6"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(entry("Text6")->text(), QString("20abc"));
         QCOMPARE(label("Label17")->text(), number("7.82"));
         QVERIFY(radio("Option1")->isChecked());
         expectLayout(oneTransistor);

@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
@@ -512,6 +513,105 @@ private slots:
         QCOMPARE(checked, option == "Option1" ? 24 : 38);
     }
 
+    // The notes of each result: a mark in the field once a press has set them, a tooltip about
+    // 60 characters wide that stays on the screen, a long number included.
+    void notesTooltips_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("text");
+        for (const char *label : {"Label17", "Label20", "Label23"})
+            QTest::addRow("%s, sample design", label) << "Option2" << QString() << QString();
+        // Ii = 1.2E298 mA: three hundred digits.
+        QTest::addRow("Label23, IL 1E300") << "Option1" << "Text2" << "1E300";
+    }
+
+    void notesTooltips()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, entry);
+        QFETCH(QString, text);
+        auto *field = form->findChild<ResultField *>(QString(QTest::currentDataTag()).section(u',', 0, 0));
+        form->findChild<QRadioButton *>(option)->setChecked(true);
+        const QImage before = field->grab().toImage();
+        pressSampleValuesAndCalcola(entry, text);
+        QVERIFY(!field->notesHtml().isEmpty());
+        QVERIFY2(field->grab().toImage() != before, "no mark in view");
+
+        const QPoint inside(field->width() / 2, field->height() / 2);
+        QHelpEvent help(QEvent::ToolTip, inside, field->mapToGlobal(inside));
+        QApplication::sendEvent(field, &help);
+        QTRY_VERIFY(QToolTip::isVisible());
+        const QWidget *tip = nullptr;
+        for (const QWidget *widget : QApplication::topLevelWidgets())
+            if (widget->isVisible() && widget->inherits("QTipLabel"))
+                tip = widget;
+        QVERIFY(tip);
+        const int characters = tip->width() / QFontMetrics(tip->font()).averageCharWidth();
+        QVERIFY2(characters <= 66, qPrintable(QString("%1 characters wide").arg(characters)));
+        const QRect screen = field->screen()->availableGeometry();
+        QVERIFY(tip->width() <= screen.width() && tip->height() <= screen.height());
+        QToolTip::hideText();
+    }
+
+    // F1 opens the notes of the results in view, for the keyboard.
+    void notesFromTheKeyboard()
+    {
+        pressSampleValuesAndCalcola();
+        QTest::keyClick(form->findChild<QPushButton *>("Command1"), Qt::Key_F1);
+        QWidget *popup = nullptr;
+        QTRY_VERIFY((popup = [] {
+            for (QWidget *widget : QApplication::topLevelWidgets())
+                if (widget->isVisible() && widget->inherits("QWhatsThat"))
+                    return widget;
+            return static_cast<QWidget *>(nullptr);
+        }()));
+        popup->close();
+    }
+
+    // The control that has the focus is ringed on the window's orange, 3 : 1 at least, under
+    // any palette; without the focus, nothing is drawn there.
+    void focusVisible_data()
+    {
+        QTest::addColumn<QPalette>("desktop");
+        QTest::addColumn<QString>("control");
+        const std::pair<const char *, QPalette> desktops[] = {
+            {"default", QPalette()},
+            {"dark",
+             darkDesktop(
+                 QColor(0x22, 0x20, 0x20), QColor(0x3d, 0x3d, 0x3d), QColor(0x42, 0x42, 0x45))},
+            {"high contrast", darkDesktop(Qt::black, Qt::black, Qt::black)}};
+        for (const auto &[name, desktop] : desktops)
+            for (const char *control : {"Picture1", "Command1", "Command2", "Text2", "Option1"})
+                QTest::addRow("%s, %s", control, name) << desktop << QString(control);
+    }
+
+    void focusVisible()
+    {
+        QFETCH(QPalette, desktop);
+        QFETCH(QString, control);
+        form.reset();
+        if (desktop.resolveMask() != 0)
+            QApplication::setPalette(desktop);
+        form = openForm1();
+        QVERIFY(form);
+        QWidget *widget = form->findChild<QWidget *>(control);
+        const QPoint above(widget->x() + widget->width() / 2, widget->y() - 2);
+        const QPoint left(widget->x() - 2, widget->y() + widget->height() / 2);
+        const auto seen = [&](QPoint at) {
+            const QImage shot = form->grab().toImage();
+            return shot.pixelColor(at * shot.devicePixelRatio());
+        };
+        widget->setFocus();
+        QTRY_VERIFY(widget->hasFocus());
+        for (const QPoint at : {above, left})
+            QVERIFY2(contrast(seen(at), orange) >= 3, qPrintable(seen(at).name()));
+        form->findChild<QWidget *>(control == "Text2" ? "Text3" : "Text2")->setFocus();
+        QTRY_VERIFY(!widget->hasFocus());
+        QCOMPARE(seen(above), orange);
+        QCOMPARE(seen(left), orange);
+    }
+
     // A result wider than its field shows an ellipsis in front, never a shorter number; text(),
     // the accessible name and the tooltip keep it whole.
     void longResultShownShortened_data()
@@ -566,7 +666,7 @@ private slots:
         QApplication::sendEvent(label, &help);
         // The whole result first, wrapped; the notes below it.
         QTRY_VERIFY(QToolTip::isVisible());
-        QCOMPARE(plainText(QToolTip::text()).section(u'\n', 0, 0).remove(QChar(0x200B)), whole);
+        QCOMPARE(plainText(QToolTip::text()).trimmed().section(u'\n', 0, 0).remove(QChar(0x200B)), whole);
         QToolTip::hideText();
     }
 
