@@ -129,9 +129,10 @@ QString captionAndUnit(const Control &row)
 
 // The focus mark: a ring around the control that has the focus, on the window's orange, in the
 // window's fixed text colour (black: 8.4 : 1), whatever the desktop's style and palette.
-QRect focusRing(const QWidget *control)
+QRegion focusRing(const QWidget *control)
 {
-    return control->geometry().adjusted(-3, -3, 2, 2);
+    const QRect outside = control->geometry().adjusted(-3, -3, 3, 3);
+    return QRegion(outside) - QRegion(outside.adjusted(2, 2, -2, -2));
 }
 
 } // namespace
@@ -236,7 +237,7 @@ void Form1::followFocus(QWidget *old, QWidget *now)
 {
     for (const QWidget *control : {old, now})
         if (control && control->parentWidget() == this)
-            update(focusRing(control).adjusted(-1, -1, 1, 1));
+            update(focusRing(control));
 }
 
 void Form1::paintEvent(QPaintEvent * /*event*/)
@@ -245,8 +246,8 @@ void Form1::paintEvent(QPaintEvent * /*event*/)
     if (!focused || focused->parentWidget() != this)
         return;
     QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 2));
-    painter.drawRect(QRectF(focusRing(focused)).adjusted(0.5, 0.5, -0.5, -0.5));
+    for (const QRect &side : focusRing(focused))
+        painter.fillRect(side, palette().color(QPalette::WindowText));
 }
 
 // The notes of the results in view, under the results, until the next key or click.
