@@ -71,8 +71,10 @@ const std::u16string_view risultatoTroppoGrande =
 
 namespace Note {
 
-const std::u16string_view titoloRb1 = u"Valori normalizzati di Rb1, non superiori a quello calcolato";
-const std::u16string_view titoloRb2 = u"Valori normalizzati di Rb2, non superiori a quello calcolato";
+const std::u16string_view titoloRb1 =
+    u"Valori normalizzati di Rb1, non superiori a quello calcolato";
+const std::u16string_view titoloRb2 =
+    u"Valori normalizzati di Rb2, non superiori a quello calcolato";
 const std::u16string_view titoloIi = u"Ii\u00a0=\u00a0%1\u00a0mA";
 
 const std::u16string_view serie = u"Serie";

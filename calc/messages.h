@@ -52,7 +52,7 @@ extern const std::u16string_view nonPositivo;
 extern const std::u16string_view sottoIntervallo;
 extern const std::u16string_view sopraIntervallo;
 extern const std::u16string_view ricalcoloImpossibile;
-extern const std::u16string_view senzaRb1; // series
+extern const std::u16string_view senzaRb1;        // series
 extern const std::u16string_view nessunRisultato; // F1 before any result
 extern const std::u16string_view tastiera;        // how the keyboard reaches the notes
 } // namespace Note

@@ -119,10 +119,8 @@ std::optional<double> parseLeadingNumber(std::u16string_view text)
 
 namespace {
 
-std::u16string format(double value,
-                      std::chars_format style,
-                      int precision,
-                      std::u16string_view decimalPoint)
+std::u16string
+format(double value, std::chars_format style, int precision, std::u16string_view decimalPoint)
 {
     // 309 integer digits at most for a finite double, sign, point and the decimals.
     std::array<char, 650> buffer; // NOLINT(cppcoreguidelines-pro-type-member-init): written first

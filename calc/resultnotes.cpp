@@ -225,15 +225,18 @@ ResultNotes rb2Notes(const StandardFits &fits, std::u16string_view point)
                            {Text::margine, pc, Text::margineQ2Detto},
                            {Text::iiMax, mA, Text::iiMaxDetta}};
     for (const SeriesFit &s : fits.series)
-        table.add(
-            s.series, s.rb2.value_or(NoFit::NoFirstStage), u"Rb2", u"Q2", true,
-            [&](const StageFit &f) {
-                return std::vector<NoteCell>{resistor(f, point),
-                                             milliamps(f.current, point),
-                                             milliamps(f.baseCurrent, point),
-                                             margins(f, point),
-                                             milliamps(f.largestCurrent, point)};
-            });
+        table.add(s.series,
+                  s.rb2.value_or(NoFit::NoFirstStage),
+                  u"Rb2",
+                  u"Q2",
+                  true,
+                  [&](const StageFit &f) {
+                      return std::vector<NoteCell>{resistor(f, point),
+                                                   milliamps(f.current, point),
+                                                   milliamps(f.baseCurrent, point),
+                                                   margins(f, point),
+                                                   milliamps(f.largestCurrent, point)};
+                  });
     return table.finish(Text::casoPeggioreRb2);
 }
 
@@ -248,8 +251,12 @@ ResultNotes iiNotes(double Ii, const StandardFits &fits, std::u16string_view poi
                            {u"Ii", mA, u"Ii"},
                            {Text::iiMax, mA, Text::iiMaxDetta}};
     for (const SeriesFit &s : fits.series)
-        table.add(s.series, two ? s.rb2.value_or(NoFit::NoFirstStage) : s.rb1, resistorName,
-                  u"", true, [&](const StageFit &f) {
+        table.add(s.series,
+                  two ? s.rb2.value_or(NoFit::NoFirstStage) : s.rb1,
+                  resistorName,
+                  u"",
+                  true,
+                  [&](const StageFit &f) {
                       return std::vector<NoteCell>{resistor(f, point),
                                                    milliamps(f.current, point),
                                                    milliamps(f.largestCurrent, point)};

@@ -67,10 +67,9 @@ StandardFits fitOneTransistor(const FormVariables &v)
 {
     StandardFits fits{};
     for (std::size_t i = 0; i < allSeries.size(); ++i)
-        fits.series[i] = {
-            allSeries[i],
-            fitStage(allSeries[i], v.Rb1, v.Vi - Vbe, v.R1, v.hFE1min, v.IL, v.IL),
-            std::nullopt};
+        fits.series[i] = {allSeries[i],
+                          fitStage(allSeries[i], v.Rb1, v.Vi - Vbe, v.R1, v.hFE1min, v.IL, v.IL),
+                          std::nullopt};
     return fits;
 }
 
@@ -79,8 +78,7 @@ StandardFits fitTwoTransistors(const FormVariables &v)
     StandardFits fits{};
     for (std::size_t i = 0; i < allSeries.size(); ++i) {
         const Series series = allSeries[i];
-        const Fit rb1 =
-            fitStage(series, v.Rb1, v.Vcc - VdropTwoStage, v.R1, v.hFE1min, v.IL, v.IL);
+        const Fit rb1 = fitStage(series, v.Rb1, v.Vcc - VdropTwoStage, v.R1, v.hFE1min, v.IL, v.IL);
         Fit rb2 = NoFit::NoFirstStage;
         if (const auto *first = std::get_if<StageFit>(&rb1)) {
             // The second stage as the press computes it, for the collector current Rs1 asks of Q2.
@@ -88,13 +86,8 @@ StandardFits fitTwoTransistors(const FormVariables &v)
             const Checked Ib2 = Stage::baseCurrent(v.maggIb2, Ic2, v.hFE2min);
             const Checked Ii = Stage::baseResistorCurrent(v.R2, Ib2);
             const Checked Rb2 = Stage::resistorFor(v.Vi - Vbe, Ii);
-            rb2 = Rb2.fault() == Fault::None ? fitStage(series,
-                                                        Rb2.value(),
-                                                        v.Vi - Vbe,
-                                                        v.R2,
-                                                        v.hFE2min,
-                                                        Ic2,
-                                                        first->largestCurrent)
+            rb2 = Rb2.fault() == Fault::None ? fitStage(
+                      series, Rb2.value(), v.Vi - Vbe, v.R2, v.hFE2min, Ic2, first->largestCurrent)
                                              : NoFit::NotComputable;
         }
         fits.series[i] = {series, rb1, rb2};

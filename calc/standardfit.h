@@ -18,9 +18,9 @@
 struct StageFit
 {
     StandardResistor resistor;
-    double current;     // through it [mA]: Q2's collector current for Rb1 of the two-transistor
-                        // circuit, otherwise Ii, the current from the CMOS output
-    double baseCurrent; // the base current it gives [mA]: Ib1, or Ib2 for Rb2
+    double current;        // through it [mA]: Q2's collector current for Rb1 of the two-transistor
+                           // circuit, otherwise Ii, the current from the CMOS output
+    double baseCurrent;    // the base current it gives [mA]: Ib1, or Ib2 for Rb2
     double largestCurrent; // through it with the resistor at -t [mA]
     // Obtained on the base current [%]: base current x hFEmin / collector current - 1; none
     // when that is not finite (no collector current).

@@ -110,8 +110,8 @@ std::u16string resistorText(StandardResistor resistor, std::u16string_view decim
     const auto whole = static_cast<std::size_t>(decade % 3 + 1);
     std::u16string text = digits.substr(0, whole);
     text.append(whole > digits.size() ? whole - digits.size() : 0, u'0');
-    std::u16string_view fraction = digits.size() > whole ? std::u16string_view(digits).substr(whole)
-                                                         : std::u16string_view();
+    std::u16string_view fraction =
+        digits.size() > whole ? std::u16string_view(digits).substr(whole) : std::u16string_view();
     while (!fraction.empty() && fraction.back() == u'0')
         fraction.remove_suffix(1);
     if (!fraction.empty())

@@ -10,12 +10,18 @@ namespace {
 // A run without blanks longer than this may break anywhere.
 constexpr qsizetype longestRun = 16;
 
-QString cell(const QString &tag, const QString &text, const char *align)
+// A cell of the table: the first column on the left, the numbers right-aligned with room
+// between the columns; a number kept whole on its line unless it is longer than a line.
+QString cell(const QString &tag, const QString &text, std::size_t column)
 {
-    return QStringLiteral("<%1 align=\"%2\"%3>%4</%1>")
+    const QString style = column == 0 ? QStringLiteral("") : QStringLiteral("padding-left:8px;");
+    const QString wrap =
+        text.size() > longestRun ? QString() : QStringLiteral("white-space:nowrap");
+    return QStringLiteral("<%1 align=\"%2\" style=\"%3%4\">%5</%1>")
         .arg(tag,
-             QLatin1String(align),
-             text.size() > longestRun ? QString() : QStringLiteral(" style=\"white-space:nowrap\""),
+             column == 0 ? QStringLiteral("left") : QStringLiteral("right"),
+             style,
+             wrap,
              wrappingText(text));
 }
 
@@ -44,15 +50,15 @@ QString notesTooltip(const ResultNotes &notes)
         // The headings, then the units under them.
         html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\"><tr>");
         for (std::size_t i = 0; i < notes.columns.size(); ++i)
-            html += cell(QStringLiteral("th"), fromView(notes.columns[i].heading), i ? "right" : "left");
+            html += cell(QStringLiteral("th"), fromView(notes.columns[i].heading), i);
         html += QStringLiteral("</tr><tr>");
         for (std::size_t i = 0; i < notes.columns.size(); ++i)
-            html += cell(QStringLiteral("td"), fromView(notes.columns[i].unit), "right");
+            html += cell(QStringLiteral("td"), fromView(notes.columns[i].unit), i);
         html += QStringLiteral("</tr>");
         for (const std::vector<NoteCell> &row : notes.rows) {
             html += QStringLiteral("<tr>");
             for (std::size_t i = 0; i < row.size(); ++i)
-                html += cell(QStringLiteral("td"), fromView(row[i].shown), i ? "right" : "left");
+                html += cell(QStringLiteral("td"), fromView(row[i].shown), i);
             html += QStringLiteral("</tr>");
         }
         html += QStringLiteral("</table>");

@@ -523,7 +523,9 @@ private slots:
         for (const char *label : {"Label17", "Label20", "Label23"})
             QTest::addRow("%s, sample design", label) << "Option2" << QString() << QString();
         // Ii = 1.2E298 mA: three hundred digits.
-        QTest::addRow("Label23, IL 1E300") << "Option1" << "Text2" << "1E300";
+        QTest::addRow("Label23, IL 1E300") << "Option1"
+                                           << "Text2"
+                                           << "1E300";
     }
 
     void notesTooltips()
@@ -531,7 +533,8 @@ private slots:
         QFETCH(QString, option);
         QFETCH(QString, entry);
         QFETCH(QString, text);
-        auto *field = form->findChild<ResultField *>(QString(QTest::currentDataTag()).section(u',', 0, 0));
+        auto *field =
+            form->findChild<ResultField *>(QString(QTest::currentDataTag()).section(u',', 0, 0));
         form->findChild<QRadioButton *>(option)->setChecked(true);
         const QImage before = field->grab().toImage();
         pressSampleValuesAndCalcola(entry, text);
@@ -666,7 +669,8 @@ private slots:
         QApplication::sendEvent(label, &help);
         // The whole result first, wrapped; the notes below it.
         QTRY_VERIFY(QToolTip::isVisible());
-        QCOMPARE(plainText(QToolTip::text()).trimmed().section(u'\n', 0, 0).remove(QChar(0x200B)), whole);
+        QCOMPARE(plainText(QToolTip::text()).trimmed().section(u'\n', 0, 0).remove(QChar(0x200B)),
+                 whole);
         QToolTip::hideText();
     }
 
@@ -761,18 +765,17 @@ private slots:
         QCOMPARE(picture->drawingSize(), size);
         QVERIFY(picture->width() < size.width() && picture->height() < size.height());
         QCOMPARE(picture->focusPolicy(), Qt::StrongFocus);
-        form->findChild<QRadioButton *>(picture == form->findChild<QWidget *>("Picture1")
-                                            ? "Option1"
-                                            : "Option2")
+        form->findChild<QRadioButton *>(
+                picture == form->findChild<QWidget *>("Picture1") ? "Option1" : "Option2")
             ->setChecked(true);
         form->setFocus(); // no focus mark around the box
         const QImage window = form->grab().toImage();
         const qreal scale = window.devicePixelRatio();
         // The device pixels wholly inside the box (at 125 % its edges fall inside pixels).
         const QRectF exact(QPointF(picture->pos()) * scale, QSizeF(picture->size()) * scale);
-        const QRect box(QPoint(int(std::ceil(exact.left())), int(std::ceil(exact.top()))),
-                        QPoint(int(std::floor(exact.right())) - 1,
-                               int(std::floor(exact.bottom())) - 1));
+        const QRect box(
+            QPoint(int(std::ceil(exact.left())), int(std::ceil(exact.top()))),
+            QPoint(int(std::floor(exact.right())) - 1, int(std::floor(exact.bottom())) - 1));
         const QImage shot = window.copy(box);
         int dark = 0;
         for (int y = 0; y < shot.height(); ++y)
