@@ -88,80 +88,98 @@ std::u16string noFitLine(NoFit reason, std::u16string_view series, std::u16strin
     return fill(Text::senzaRb1, {series});
 }
 
-// "E12 ±10 %", or "E12, E24 ±10 %" where a row stands for both: the tolerance of the first,
-// the widest, is the one the row's worst case assumes.
-std::u16string seriesCell(const std::vector<Series> &group)
+// "E12", or "E12, E24" where a row stands for both.
+std::u16string seriesNames(const std::vector<Series> &group)
 {
-    std::u16string cell;
+    std::u16string names;
     for (const Series s : group) {
-        if (!cell.empty())
-            cell += u", ";
-        cell += seriesName(s);
+        if (!names.empty())
+            names += u", ";
+        names += seriesName(s);
     }
-    const auto t = static_cast<int>(std::lround(tolerance(group.front()) * 100));
-    return cell + u" \u00b1" + formatFixed(t, 0, u".") + nbsp + u'%';
+    return names;
 }
 
-// Builds a table from the fits of one resistor, a row per distinct standard value.
-struct TableBuilder
+// "E12 ±10 %", or "E12, E24 ±10 %": the tolerance of the first, the widest, is the one the
+// row's worst case assumes.
+NoteCell seriesCell(const std::vector<Series> &group)
 {
+    const auto t = static_cast<int>(std::lround(tolerance(group.front()) * 100));
+    std::u16string text = seriesNames(group) + u" \u00b1" + formatFixed(t, 0, u".") + nbsp + u'%';
+    return {text, text};
+}
+
+// Builds the table of one resistor from its fits in each series: a row per standard value,
+// then the lines below.
+class TableBuilder
+{
+public:
     using Cells = std::function<std::vector<NoteCell>(const StageFit &)>;
 
-    // Adds the series's fit: a row, merged into the last one when it gives the same value, or a
-    // line saying why there is none. resistor names the resistor in that line; transistor the
-    // one whose margin the row gives (none: the margins are not this table's); feedsCmos
-    // whether the resistor carries Ii.
-    void add(Series series,
-             const Fit &fit,
-             std::u16string_view resistor,
-             std::u16string_view transistor,
-             bool feedsCmos,
-             const Cells &cells)
+    // resistor names the resistor; transistor the one whose margin the rows give (empty: the
+    // margins are not this table's); feedsCmos whether the resistor carries Ii.
+    TableBuilder(std::u16string_view resistor, std::u16string_view transistor, bool feedsCmos)
+        : resistor_(resistor), transistor_(transistor), feedsCmos_(feedsCmos)
+    {}
+
+    // The series's fit: a row of the given cells, or the series added to the last row when it
+    // gives the same value; where there is none, a line saying why.
+    void add(Series series, const Fit &fit, const Cells &cells)
     {
         const auto *stage = std::get_if<StageFit>(&fit);
         if (!stage) {
-            noFits.push_back(noFitLine(std::get<NoFit>(fit), seriesName(series), resistor));
+            noFits_.push_back(noFitLine(std::get<NoFit>(fit), seriesName(series), resistor_));
             return;
         }
-        if (!groups.empty() && lastFit.resistor.kiloohms() == stage->resistor.kiloohms()
-            && lastFit.current == stage->current && lastFit.margin == stage->margin) {
-            groups.back().push_back(series);
-            notes.rows.back().front() = {seriesCell(groups.back()), seriesCell(groups.back())};
-            merged = true;
-            return;
+        if (!rows_.empty()) {
+            const StageFit &last = rows_.back().fit;
+            if (last.resistor.kiloohms() == stage->resistor.kiloohms()
+                && last.current == stage->current && last.margin == stage->margin) {
+                rows_.back().series.push_back(series);
+                return;
+            }
         }
-        lastFit = *stage;
-        groups.push_back({series});
-        std::vector<NoteCell> row{{seriesCell(groups.back()), seriesCell(groups.back())}};
-        for (NoteCell &cell : cells(*stage))
-            row.push_back(std::move(cell));
-        notes.rows.push_back(std::move(row));
-        if (!transistor.empty() && stage->worstMargin && *stage->worstMargin < 0)
-            warnings.push_back(fill(Text::saturazione, {seriesName(series), transistor}));
-        if (feedsCmos && !(stage->largestCurrent < SwitchConstants::cmosOutputLimit))
-            warnings.push_back(fill(Text::limiteCmos, {seriesName(series)}));
+        rows_.push_back({{series}, *stage, cells(*stage)});
     }
 
-    ResultNotes finish(std::u16string_view legend)
+    ResultNotes finish(ResultNotes notes, std::u16string_view legend) const
     {
-        if (!notes.rows.empty()) {
+        bool merged = false;
+        std::vector<std::u16string> warnings;
+        for (const Row &row : rows_) {
+            notes.rows.push_back({seriesCell(row.series)});
+            notes.rows.back().insert(notes.rows.back().end(), row.cells.begin(), row.cells.end());
+            merged = merged || row.series.size() > 1;
+            const std::u16string names = seriesNames(row.series);
+            if (!transistor_.empty() && row.fit.worstMargin && *row.fit.worstMargin < 0)
+                warnings.push_back(fill(Text::saturazione, {names, transistor_}));
+            if (feedsCmos_ && !(row.fit.largestCurrent < SwitchConstants::cmosOutputLimit))
+                warnings.push_back(fill(Text::limiteCmos, {names}));
+        }
+        if (!rows_.empty()) {
             notes.lines.emplace_back(legend);
             notes.lines.emplace_back(Text::tolleranza);
         }
         if (merged)
             notes.lines.emplace_back(Text::piuSerie);
-        for (auto *lines : {&warnings, &noFits})
-            for (std::u16string &line : *lines)
-                notes.lines.push_back(std::move(line));
-        return std::move(notes);
+        notes.lines.insert(notes.lines.end(), warnings.begin(), warnings.end());
+        notes.lines.insert(notes.lines.end(), noFits_.begin(), noFits_.end());
+        return notes;
     }
 
-    ResultNotes notes;
-    std::vector<std::vector<Series>> groups;
-    StageFit lastFit{};
-    bool merged = false;
-    std::vector<std::u16string> warnings;
-    std::vector<std::u16string> noFits;
+private:
+    struct Row
+    {
+        std::vector<Series> series; // that give this value; the first has the widest tolerance
+        StageFit fit;
+        std::vector<NoteCell> cells;
+    };
+
+    std::u16string_view resistor_;
+    std::u16string_view transistor_;
+    bool feedsCmos_;
+    std::vector<Row> rows_;
+    std::vector<std::u16string> noFits_;
 };
 
 bool isTwoTransistors(const StandardFits &fits)
@@ -191,18 +209,19 @@ std::u16string ResultNotes::sentences() const
 ResultNotes rb1Notes(const StandardFits &fits, std::u16string_view point)
 {
     const bool two = isTwoTransistors(fits);
-    TableBuilder table;
-    table.notes.title = Text::titoloRb1;
-    table.notes.columns = {{Text::serie, {}, {}},
-                           {u"Rb1", {}, u"Rb1"},
-                           two ? NoteColumn{Text::correnteRb1, mA, Text::correnteRb1Detta}
-                               : NoteColumn{u"Ii", mA, u"Ii"},
-                           {Text::ib1, mA, Text::ib1Detta},
-                           {Text::margine, pc, Text::margineQ1Detto}};
+    ResultNotes notes;
+    notes.title = Text::titoloRb1;
+    notes.columns = {{Text::serie, {}, {}},
+                     {u"Rb1", {}, u"Rb1"},
+                     two ? NoteColumn{Text::correnteRb1, mA, Text::correnteRb1Detta}
+                         : NoteColumn{u"Ii", mA, u"Ii"},
+                     {Text::ib1, mA, Text::ib1Detta},
+                     {Text::margine, pc, Text::margineQ1Detto}};
     if (!two)
-        table.notes.columns.push_back({Text::iiMax, mA, Text::iiMaxDetta});
+        notes.columns.push_back({Text::iiMax, mA, Text::iiMaxDetta});
+    TableBuilder table(u"Rb1", u"Q1", !two);
     for (const SeriesFit &s : fits.series)
-        table.add(s.series, s.rb1, u"Rb1", u"Q1", !two, [&](const StageFit &f) {
+        table.add(s.series, s.rb1, [&](const StageFit &f) {
             std::vector<NoteCell> cells{resistor(f, point),
                                         milliamps(f.current, point),
                                         milliamps(f.baseCurrent, point),
@@ -211,55 +230,48 @@ ResultNotes rb1Notes(const StandardFits &fits, std::u16string_view point)
                 cells.push_back(milliamps(f.largestCurrent, point));
             return cells;
         });
-    return table.finish(two ? Text::casoPeggioreRb1Ic2 : Text::casoPeggioreRb1);
+    return table.finish(std::move(notes), two ? Text::casoPeggioreRb1Ic2 : Text::casoPeggioreRb1);
 }
 
 ResultNotes rb2Notes(const StandardFits &fits, std::u16string_view point)
 {
-    TableBuilder table;
-    table.notes.title = Text::titoloRb2;
-    table.notes.columns = {{Text::serie, {}, {}},
-                           {u"Rb2", {}, u"Rb2"},
-                           {u"Ii", mA, u"Ii"},
-                           {Text::ib2, mA, Text::ib2Detta},
-                           {Text::margine, pc, Text::margineQ2Detto},
-                           {Text::iiMax, mA, Text::iiMaxDetta}};
+    ResultNotes notes;
+    notes.title = Text::titoloRb2;
+    notes.columns = {{Text::serie, {}, {}},
+                     {u"Rb2", {}, u"Rb2"},
+                     {u"Ii", mA, u"Ii"},
+                     {Text::ib2, mA, Text::ib2Detta},
+                     {Text::margine, pc, Text::margineQ2Detto},
+                     {Text::iiMax, mA, Text::iiMaxDetta}};
+    TableBuilder table(u"Rb2", u"Q2", true);
     for (const SeriesFit &s : fits.series)
-        table.add(s.series,
-                  s.rb2.value_or(NoFit::NoFirstStage),
-                  u"Rb2",
-                  u"Q2",
-                  true,
-                  [&](const StageFit &f) {
-                      return std::vector<NoteCell>{resistor(f, point),
-                                                   milliamps(f.current, point),
-                                                   milliamps(f.baseCurrent, point),
-                                                   margins(f, point),
-                                                   milliamps(f.largestCurrent, point)};
-                  });
-    return table.finish(Text::casoPeggioreRb2);
+        table.add(s.series, s.rb2.value_or(NoFit::NoFirstStage), [&](const StageFit &f) {
+            return std::vector<NoteCell>{resistor(f, point),
+                                         milliamps(f.current, point),
+                                         milliamps(f.baseCurrent, point),
+                                         margins(f, point),
+                                         milliamps(f.largestCurrent, point)};
+        });
+    return table.finish(std::move(notes), Text::casoPeggioreRb2);
 }
 
 ResultNotes iiNotes(double Ii, const StandardFits &fits, std::u16string_view point)
 {
     const bool two = isTwoTransistors(fits);
-    const std::u16string_view resistorName = two ? u"Rb2" : u"Rb1";
-    TableBuilder table;
-    table.notes.title = fill(Text::titoloIi, {formatThreeSignificant(Ii, point)});
-    table.notes.columns = {{Text::serie, {}, {}},
-                           {resistorName, {}, resistorName},
-                           {u"Ii", mA, u"Ii"},
-                           {Text::iiMax, mA, Text::iiMaxDetta}};
+    const std::u16string_view feeding = two ? u"Rb2" : u"Rb1"; // the resistor Ii flows through
+    ResultNotes notes;
+    notes.title = fill(Text::titoloIi, {formatThreeSignificant(Ii, point)});
+    notes.columns = {{Text::serie, {}, {}},
+                     {feeding, {}, feeding},
+                     {u"Ii", mA, u"Ii"},
+                     {Text::iiMax, mA, Text::iiMaxDetta}};
+    TableBuilder table(feeding, {}, true);
     for (const SeriesFit &s : fits.series)
-        table.add(s.series,
-                  two ? s.rb2.value_or(NoFit::NoFirstStage) : s.rb1,
-                  resistorName,
-                  u"",
-                  true,
-                  [&](const StageFit &f) {
-                      return std::vector<NoteCell>{resistor(f, point),
-                                                   milliamps(f.current, point),
-                                                   milliamps(f.largestCurrent, point)};
-                  });
-    return table.finish(fill(Text::casoPeggioreIi, {resistorName}));
+        table.add(
+            s.series, two ? s.rb2.value_or(NoFit::NoFirstStage) : s.rb1, [&](const StageFit &f) {
+                return std::vector<NoteCell>{resistor(f, point),
+                                             milliamps(f.current, point),
+                                             milliamps(f.largestCurrent, point)};
+            });
+    return table.finish(std::move(notes), fill(Text::casoPeggioreIi, {feeding}));
 }
