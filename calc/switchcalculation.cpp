@@ -73,12 +73,15 @@ public:
         return true;
     }
 
-    // True, with the fault's message, if the step faulted: the press ends there.
-    bool faulted(Checked step)
+    // Whether the step passed: then its value goes into its variable; otherwise its fault's
+    // message is said, and the press ends there.
+    bool passed(Checked step, double &variable)
     {
-        if (step.fault() == Fault::None)
+        if (step.fault() != Fault::None) {
+            say(MessageKind::ArithmeticFault, faultMessage(step.fault()));
             return false;
-        say(MessageKind::ArithmeticFault, faultMessage(step.fault()));
+        }
+        variable = step.value();
         return true;
     }
 
@@ -110,8 +113,21 @@ private:
     std::vector<PressMessage> messages_;
 };
 
-// Each step is computed from the entries and the steps before it, then written into its
-// variable once it has passed.
+// Each step is computed in local values, from the entries and the steps before it, and written
+// into its variable once it has passed.
+
+// The stage the CMOS output drives, step by step: Ii into the base (Ib) and its base-emitter
+// resistor Rbe, the warning at 4 mA, then the base resistor Rb that Vi less Vbe drives Ii
+// through. False when a step faulted.
+bool cmosDrivenStage(Press &p, FormVariables &v, Checked Rbe, Checked Ib, double &Rb)
+{
+    const Checked Ii = Stage::baseResistorCurrent(Rbe, Ib);
+    if (!p.passed(Ii, v.Ii))
+        return false;
+    p.warnIfOverLimit(v.Ii, v.Msg);
+    return p.passed(Stage::resistorFor(Checked(v.Vi) - Vbe, Ii), Rb);
+}
+
 std::optional<PressResults> oneTransistor(Press &p, FormVariables &v)
 {
     static constexpr std::array checked{
@@ -129,19 +145,8 @@ std::optional<PressResults> oneTransistor(Press &p, FormVariables &v)
         return std::nullopt;
 
     const Checked Ib1 = Stage::baseCurrent(v.maggIb1, v.IL, v.hFE1min);
-    if (p.faulted(Ib1))
+    if (!p.passed(Ib1, v.Ib1) || !cmosDrivenStage(p, v, v.R1, Ib1, v.Rb1))
         return std::nullopt;
-    v.Ib1 = Ib1.value();
-    // The CMOS output feeds R1 and the base of Q1 through Rb1.
-    const Checked Ii = Stage::baseResistorCurrent(v.R1, Ib1);
-    if (p.faulted(Ii))
-        return std::nullopt;
-    v.Ii = Ii.value();
-    p.warnIfOverLimit(v.Ii, v.Msg);
-    const Checked Rb1 = Stage::resistorFor(Checked(v.Vi) - Vbe, Ii);
-    if (p.faulted(Rb1))
-        return std::nullopt;
-    v.Rb1 = Rb1.value();
     return PressResults{v.Rb1, std::nullopt, v.Ii, fitOneTransistor(v)};
 }
 
@@ -171,29 +176,14 @@ std::optional<PressResults> twoTransistors(Press &p, FormVariables &v)
         return std::nullopt;
 
     const Checked Ib1 = Stage::baseCurrent(v.maggIb1, v.IL, v.hFE1min);
-    if (p.faulted(Ib1))
-        return std::nullopt;
-    v.Ib1 = Ib1.value();
     // Q2 pulls Q1's base current and the current of R1 through Rb1, from Vcc less 1 V: that is
     // Q2's collector current.
     const Checked Ic2 = Stage::baseResistorCurrent(v.R1, Ib1);
-    const Checked Rb1 = Stage::resistorFor(Checked(v.Vcc) - VdropTwoStage, Ic2);
-    if (p.faulted(Rb1))
-        return std::nullopt;
-    v.Rb1 = Rb1.value();
     const Checked Ib2 = Stage::baseCurrent(v.maggIb2, Ic2, v.hFE2min);
-    if (p.faulted(Ib2))
+    if (!p.passed(Ib1, v.Ib1)
+        || !p.passed(Stage::resistorFor(Checked(v.Vcc) - VdropTwoStage, Ic2), v.Rb1)
+        || !p.passed(Ib2, v.Ib2) || !cmosDrivenStage(p, v, v.R2, Ib2, v.Rb2))
         return std::nullopt;
-    v.Ib2 = Ib2.value();
-    const Checked Ii = Stage::baseResistorCurrent(v.R2, Ib2);
-    if (p.faulted(Ii))
-        return std::nullopt;
-    v.Ii = Ii.value();
-    p.warnIfOverLimit(v.Ii, v.Msg);
-    const Checked Rb2 = Stage::resistorFor(Checked(v.Vi) - Vbe, Ii);
-    if (p.faulted(Rb2))
-        return std::nullopt;
-    v.Rb2 = Rb2.value();
     return PressResults{v.Rb1, v.Rb2, v.Ii, fitTwoTransistors(v)};
 }
 

@@ -24,6 +24,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include "application.h"
 #include "circuitpicture.h"
@@ -107,6 +108,17 @@ QPalette darkDesktop(const QColor &window, const QColor &base, const QColor &but
         palette.setColor(role, Qt::white);
     palette.setColor(QPalette::Base, base);
     return palette;
+}
+
+// The desktop's palette (an empty one: the platform's own), qt6ct's "darker" colour scheme, and
+// white on black, as high-contrast themes have it.
+std::vector<std::pair<const char *, QPalette>> desktops()
+{
+    return {
+        {"default", QPalette()},
+        {"dark",
+         darkDesktop(QColor(0x22, 0x20, 0x20), QColor(0x3d, 0x3d, 0x3d), QColor(0x42, 0x42, 0x45))},
+        {"high contrast", darkDesktop(Qt::black, Qt::black, Qt::black)}};
 }
 
 // What a rich tooltip reads as plain text: a line for each paragraph and each table cell.
@@ -460,15 +472,8 @@ private slots:
         QTest::addColumn<QString>("style");
         QTest::addColumn<QPalette>("desktop"); // an empty palette: the platform's own
         QTest::addColumn<QString>("option");
-        // qt6ct's "darker" colour scheme; white on black, as high-contrast themes have it.
-        const std::pair<const char *, QPalette> desktops[] = {
-            {"default", QPalette()},
-            {"dark",
-             darkDesktop(
-                 QColor(0x22, 0x20, 0x20), QColor(0x3d, 0x3d, 0x3d), QColor(0x42, 0x42, 0x45))},
-            {"high contrast", darkDesktop(Qt::black, Qt::black, Qt::black)}};
         for (const char *style : {"Fusion", "Windows"})
-            for (const auto &[name, desktop] : desktops)
+            for (const auto &[name, desktop] : desktops())
                 for (const char *option : {"Option1", "Option2"})
                     QTest::addRow("%s, %s, %s", style, name, option)
                         << QString(style) << desktop << QString(option);
@@ -578,13 +583,7 @@ private slots:
     {
         QTest::addColumn<QPalette>("desktop");
         QTest::addColumn<QString>("control");
-        const std::pair<const char *, QPalette> desktops[] = {
-            {"default", QPalette()},
-            {"dark",
-             darkDesktop(
-                 QColor(0x22, 0x20, 0x20), QColor(0x3d, 0x3d, 0x3d), QColor(0x42, 0x42, 0x45))},
-            {"high contrast", darkDesktop(Qt::black, Qt::black, Qt::black)}};
-        for (const auto &[name, desktop] : desktops)
+        for (const auto &[name, desktop] : desktops())
             for (const char *control : {"Picture1", "Command1", "Command2", "Text2", "Option1"})
                 QTest::addRow("%s, %s", control, name) << desktop << QString(control);
     }
