@@ -10,7 +10,7 @@
 
 namespace {
 
-namespace Text = Messages::Note;
+namespace Note = Messages::Note;
 
 constexpr char16_t nbsp = u'\u00a0'; // keeps a number with its unit
 
@@ -52,7 +52,7 @@ NoteCell milliamps(double current, std::u16string_view point)
 NoteCell percent(const std::optional<double> &margin, std::u16string_view point)
 {
     if (!margin)
-        return {std::u16string(Text::nonCalcolabile), std::u16string(Text::nonCalcolabile)};
+        return {std::u16string(Note::nonCalcolabile), std::u16string(Note::nonCalcolabile)};
     return number(formatFixed(std::fabs(*margin) < 0.5 ? 0.0 : *margin, 0, point), pc);
 }
 
@@ -62,7 +62,7 @@ NoteCell margins(const StageFit &fit, std::u16string_view point)
     const NoteCell nominal = percent(fit.margin, point);
     const NoteCell worst = percent(fit.worstMargin, point);
     return {nominal.shown + u" (" + worst.shown + u')',
-            nominal.spoken + u", " + std::u16string(Text::peggioreDetto) + u' ' + worst.spoken};
+            nominal.spoken + u", " + std::u16string(Note::peggioreDetto) + u' ' + worst.spoken};
 }
 
 NoteCell resistor(const StageFit &fit, std::u16string_view point)
@@ -75,17 +75,17 @@ std::u16string noFitLine(NoFit reason, std::u16string_view series, std::u16strin
 {
     switch (reason) {
     case NoFit::NotPositive:
-        return fill(Text::nonPositivo, {series, resistor});
+        return fill(Note::nonPositivo, {series, resistor});
     case NoFit::BelowRange:
-        return fill(Text::sottoIntervallo, {series, resistor});
+        return fill(Note::sottoIntervallo, {series, resistor});
     case NoFit::AboveRange:
-        return fill(Text::sopraIntervallo, {series, resistor});
+        return fill(Note::sopraIntervallo, {series, resistor});
     case NoFit::NotComputable:
-        return fill(Text::ricalcoloImpossibile, {series, resistor});
+        return fill(Note::ricalcoloImpossibile, {series, resistor});
     case NoFit::NoFirstStage:
         break;
     }
-    return fill(Text::senzaRb1, {series});
+    return fill(Note::senzaRb1, {series});
 }
 
 // "E12", or "E12, E24" where a row stands for both.
@@ -152,16 +152,16 @@ public:
             merged = merged || row.series.size() > 1;
             const std::u16string names = seriesNames(row.series);
             if (!transistor_.empty() && row.fit.worstMargin && *row.fit.worstMargin < 0)
-                warnings.push_back(fill(Text::saturazione, {names, transistor_}));
+                warnings.push_back(fill(Note::saturazione, {names, transistor_}));
             if (feedsCmos_ && !(row.fit.largestCurrent < SwitchConstants::cmosOutputLimit))
-                warnings.push_back(fill(Text::limiteCmos, {names}));
+                warnings.push_back(fill(Note::limiteCmos, {names}));
         }
         if (!rows_.empty()) {
             notes.lines.emplace_back(legend);
-            notes.lines.emplace_back(Text::tolleranza);
+            notes.lines.emplace_back(Note::tolleranza);
         }
         if (merged)
-            notes.lines.emplace_back(Text::piuSerie);
+            notes.lines.emplace_back(Note::piuSerie);
         notes.lines.insert(notes.lines.end(), warnings.begin(), warnings.end());
         notes.lines.insert(notes.lines.end(), noFits_.begin(), noFits_.end());
         return notes;
@@ -210,15 +210,15 @@ ResultNotes rb1Notes(const StandardFits &fits, std::u16string_view point)
 {
     const bool two = isTwoTransistors(fits);
     ResultNotes notes;
-    notes.title = Text::titoloRb1;
-    notes.columns = {{Text::serie, {}, {}},
+    notes.title = Note::titoloRb1;
+    notes.columns = {{Note::serie, {}, {}},
                      {u"Rb1", {}, u"Rb1"},
-                     two ? NoteColumn{Text::correnteRb1, mA, Text::correnteRb1Detta}
+                     two ? NoteColumn{Note::correnteRb1, mA, Note::correnteRb1Detta}
                          : NoteColumn{u"Ii", mA, u"Ii"},
-                     {Text::ib1, mA, Text::ib1Detta},
-                     {Text::margine, pc, Text::margineQ1Detto}};
+                     {Note::ib1, mA, Note::ib1Detta},
+                     {Note::margine, pc, Note::margineQ1Detto}};
     if (!two)
-        notes.columns.push_back({Text::iiMax, mA, Text::iiMaxDetta});
+        notes.columns.push_back({Note::iiMax, mA, Note::iiMaxDetta});
     TableBuilder table(u"Rb1", u"Q1", !two);
     for (const SeriesFit &s : fits.series)
         table.add(s.series, s.rb1, [&](const StageFit &f) {
@@ -230,19 +230,19 @@ ResultNotes rb1Notes(const StandardFits &fits, std::u16string_view point)
                 cells.push_back(milliamps(f.largestCurrent, point));
             return cells;
         });
-    return table.finish(std::move(notes), two ? Text::casoPeggioreRb1Ic2 : Text::casoPeggioreRb1);
+    return table.finish(std::move(notes), two ? Note::casoPeggioreRb1Ic2 : Note::casoPeggioreRb1);
 }
 
 ResultNotes rb2Notes(const StandardFits &fits, std::u16string_view point)
 {
     ResultNotes notes;
-    notes.title = Text::titoloRb2;
-    notes.columns = {{Text::serie, {}, {}},
+    notes.title = Note::titoloRb2;
+    notes.columns = {{Note::serie, {}, {}},
                      {u"Rb2", {}, u"Rb2"},
                      {u"Ii", mA, u"Ii"},
-                     {Text::ib2, mA, Text::ib2Detta},
-                     {Text::margine, pc, Text::margineQ2Detto},
-                     {Text::iiMax, mA, Text::iiMaxDetta}};
+                     {Note::ib2, mA, Note::ib2Detta},
+                     {Note::margine, pc, Note::margineQ2Detto},
+                     {Note::iiMax, mA, Note::iiMaxDetta}};
     TableBuilder table(u"Rb2", u"Q2", true);
     for (const SeriesFit &s : fits.series)
         table.add(s.series, s.rb2.value_or(NoFit::NoFirstStage), [&](const StageFit &f) {
@@ -252,7 +252,7 @@ ResultNotes rb2Notes(const StandardFits &fits, std::u16string_view point)
                                          margins(f, point),
                                          milliamps(f.largestCurrent, point)};
         });
-    return table.finish(std::move(notes), Text::casoPeggioreRb2);
+    return table.finish(std::move(notes), Note::casoPeggioreRb2);
 }
 
 ResultNotes iiNotes(double Ii, const StandardFits &fits, std::u16string_view point)
@@ -260,11 +260,11 @@ ResultNotes iiNotes(double Ii, const StandardFits &fits, std::u16string_view poi
     const bool two = isTwoTransistors(fits);
     const std::u16string_view feeding = two ? u"Rb2" : u"Rb1"; // the resistor Ii flows through
     ResultNotes notes;
-    notes.title = fill(Text::titoloIi, {formatThreeSignificant(Ii, point)});
-    notes.columns = {{Text::serie, {}, {}},
+    notes.title = fill(Note::titoloIi, {formatThreeSignificant(Ii, point)});
+    notes.columns = {{Note::serie, {}, {}},
                      {feeding, {}, feeding},
                      {u"Ii", mA, u"Ii"},
-                     {Text::iiMax, mA, Text::iiMaxDetta}};
+                     {Note::iiMax, mA, Note::iiMaxDetta}};
     TableBuilder table(feeding, {}, true);
     for (const SeriesFit &s : fits.series)
         table.add(
@@ -273,5 +273,5 @@ ResultNotes iiNotes(double Ii, const StandardFits &fits, std::u16string_view poi
                                              milliamps(f.current, point),
                                              milliamps(f.largestCurrent, point)};
             });
-    return table.finish(std::move(notes), fill(Text::casoPeggioreIi, {feeding}));
+    return table.finish(std::move(notes), fill(Note::casoPeggioreIi, {feeding}));
 }

@@ -18,6 +18,10 @@ constexpr std::array<int, 96> e96{
     464, 475, 487, 499, 511, 523, 536, 549, 562, 576, 590, 604, 619, 634, 649, 665,
     681, 698, 715, 732, 750, 768, 787, 806, 825, 845, 866, 887, 909, 931, 953, 976};
 
+// Two resistances closer than this, relative to the standard value, count as equal. Far below
+// what a result shows, far above rounding noise.
+constexpr double standardValueTolerance = 1e-9;
+
 constexpr int decades = 7; // 1 ohm to 9.x Mohm; 10 Mohm closes the range
 
 // The value as a double: an exact integer times or over an exact power of ten, so one correctly

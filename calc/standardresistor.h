@@ -26,11 +26,8 @@ enum class NoStandardValue {
     AboveRange,  // above 10 Mohm
 };
 
-// Two resistances closer than this, relative to the standard value, count as equal: a computed
-// 19.99999999 kohm takes 20 kohm. Far below what a result shows, far above rounding noise.
-inline constexpr double standardValueTolerance = 1e-9;
-
-// The largest value of the series not above the computed resistance [kohm].
+// The largest value of the series not above the computed resistance [kohm]; a computed
+// 19.99999999 kohm takes 20 kohm.
 std::variant<StandardResistor, NoStandardValue> largestNotAbove(Series series, double kiloohms);
 
 // The value in ohm, kohm or Mohm, without trailing zeros after the point: "470 ohm",

@@ -18,8 +18,6 @@ public:
 
     // Where the caption is laid out: inside the frame and the margin, right of the mark.
     QRect captionRect() const;
-    // Whether the caption is too wide for the field and shown shortened.
-    bool isElided() const;
 
     // What the field shows, for assistive tools ("Rb1 [kohm]").
     void setDescription(const QString &description);
@@ -35,6 +33,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Whether the caption is too wide for the field and shown shortened.
+    bool isElided() const;
     QRect markRect() const;
     QString keyboardHint() const;
     void paintCaption(bool elided);
