@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
-#include <QWhatsThis>
 
 #include <algorithm>
 #include <limits>
@@ -19,6 +18,7 @@
 #include "controltable.h"
 #include "messagebox.h"
 #include "messages.h"
+#include "notespopup.h"
 #include "notestooltip.h"
 #include "numbertext.h"
 #include "resultfield.h"
@@ -250,7 +250,7 @@ void Form1::paintEvent(QPaintEvent * /*event*/)
         painter.fillRect(side, palette().color(QPalette::WindowText));
 }
 
-// The notes of the results in view, under the results, until the next key or click.
+// The notes of the results in view, under the results.
 void Form1::showNotes()
 {
     QString notes;
@@ -262,8 +262,7 @@ void Form1::showNotes()
                      + field->notesHtml();
     if (notes.isEmpty())
         notes = fromView(Messages::Note::nessunRisultato);
-    QWhatsThis::showText(
-        label23_->mapToGlobal(QPoint(0, label23_->height())), sixtyCharactersWide(notes), this);
+    showNotesPopup(label23_, sixtyCharactersWide(notes));
 }
 
 void Form1::selectOneTransistor()

@@ -19,6 +19,7 @@
 #include <QStyleOptionButton>
 #include <QSvgRenderer>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTextDocumentFragment>
 #include <QToolTip>
 
@@ -562,19 +563,17 @@ private slots:
         QToolTip::hideText();
     }
 
-    // F1 opens the notes of the results in view, for the keyboard.
+    // F1 opens the notes of the results in view, for the keyboard; Esc closes them.
     void notesFromTheKeyboard()
     {
         pressSampleValuesAndCalcola();
         QTest::keyClick(form->findChild<QPushButton *>("Command1"), Qt::Key_F1);
-        QWidget *popup = nullptr;
-        QTRY_VERIFY((popup = [] {
-            for (QWidget *widget : QApplication::topLevelWidgets())
-                if (widget->isVisible() && widget->inherits("QWhatsThat"))
-                    return widget;
-            return static_cast<QWidget *>(nullptr);
-        }()));
-        popup->close();
+        QTRY_VERIFY(qobject_cast<QTextBrowser *>(QApplication::activePopupWidget()));
+        auto *popup = static_cast<QTextBrowser *>(QApplication::activePopupWidget());
+        QVERIFY(popup->toPlainText().contains(fromView(Messages::Note::titoloRb1)));
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(popup->geometry()));
+        QTest::keyClick(popup, Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
     }
 
     // The control that has the focus is ringed on the window's orange, 3 : 1 at least, under
