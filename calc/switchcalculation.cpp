@@ -95,7 +95,7 @@ public:
 
     PressOutcome finish(std::optional<PressResults> results)
     {
-        return {std::move(messages_), std::move(results)};
+        return {std::move(messages_), results};
     }
 
 private:
@@ -202,5 +202,5 @@ PressOutcome pressCalcola(FormVariables &v, Module1 &module, const PressInput &i
     }
     if (input.option2)
         results = twoTransistors(press, v);
-    return press.finish(std::move(results));
+    return press.finish(results);
 }
