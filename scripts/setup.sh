@@ -67,7 +67,7 @@ need() {
     fi
     if ((${#missing_locales[@]})); then
         for name in "${missing_locales[@]}"; do
-            steps+=("{ grep -qx $name.UTF-8 /etc/locale.gen || echo $name UTF-8 >>/etc/locale.gen; }")
+            steps+=("{ grep -qxF \"$name UTF-8\" /etc/locale.gen || echo \"$name UTF-8\" >>/etc/locale.gen; }")
         done
         steps+=(locale-gen)
         wanted+=("the locale(s) ${missing_locales[*]}")
