@@ -34,6 +34,22 @@ as_root() {
     fi
 }
 
+# missing_packages <package>...
+# Prints those of the Debian packages that are not installed, one a line.
+missing_packages() {
+    local name
+    for name in "$@"; do
+        dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep 'install ok installed' >/dev/null \
+            || echo "$name"
+    done
+}
+
+# install_line <package>...
+# The shell line that installs the Debian packages as root, without recommended ones.
+install_line() {
+    echo "apt-get update && apt-get install -y --no-install-recommends $*"
+}
+
 # need <package>... [--locales <locale>...]
 # Makes sure the Debian packages and the UTF-8 locales that the calling command needs are there.
 # As root it installs whatever is missing, with apt's progress; otherwise it prints one line that
@@ -50,10 +66,7 @@ need() {
         packages+=("$1")
         shift
     done
-    for name in "${packages[@]}"; do
-        dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep 'install ok installed' >/dev/null \
-            || missing+=("$name")
-    done
+    mapfile -t missing < <(missing_packages "${packages[@]}")
     for name in "${locales[@]}"; do
         locale -a 2>/dev/null | grep -ix "${name/UTF-8/utf8}" >/dev/null || missing_locales+=("$name")
     done
@@ -62,7 +75,7 @@ need() {
     # One shell line for both, the same whether this script runs it or prints it.
     local steps=() wanted=()
     if ((${#missing[@]})); then
-        steps+=("apt-get update" "apt-get install -y --no-install-recommends ${missing[*]}")
+        steps+=("$(install_line "${missing[@]}")")
         wanted+=("${#missing[@]} Debian package(s): ${missing[*]}")
     fi
     if ((${#missing_locales[@]})); then
