@@ -15,13 +15,30 @@ echo "== clang-tidy"
 dir="$BUILD_DIR-lint"
 configure_and_build "$dir" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DCMAKE_GLOBAL_AUTOGEN_TARGET=ON \
     -- --target autogen >/dev/null
-log="$dir/clang-tidy.log"
-status=0
-git ls-files 'calc/*.cpp' 'ui/*.cpp' 'tests/*.cpp' 'bench/*.cpp' \
-    | xargs -P "$(nproc)" -n 3 clang-tidy -p "$dir" --quiet >"$log" 2>&1 || status=$?
-grep -v -E '^[0-9]+ warnings? generated\.$|^Suppressed [0-9]+ warnings|^Use -header-filter' "$log" \
-    || true
-if ((status != 0)) || grep -q -E 'error:|warning:' "$log"; then
+# One file after another on each core; each file's line as it starts, its findings when it ends.
+mapfile -t files < <(git ls-files 'calc/*.cpp' 'ui/*.cpp' 'tests/*.cpp' 'bench/*.cpp')
+tidy() {
+    local output status=0
+    output=$(clang-tidy -p "$dir" --quiet "$1" 2>&1) || status=$?
+    output=$(grep -v -E '^[0-9]+ warnings? generated\.$|^Suppressed [0-9]+ warnings|^Use -header-filter' \
+             <<<"$output") || true
+    [[ -z $output ]] || printf '%s\n' "$output"
+    ((status == 0)) && ! grep -q -E 'error:|warning:' <<<"$output"
+}
+failed=0 running=0
+for i in "${!files[@]}"; do
+    if ((running == $(nproc))); then
+        wait -n || failed=1
+        running=$((running - 1))
+    fi
+    echo "clang-tidy $((i + 1))/${#files[@]} ${files[i]}"
+    tidy "${files[i]}" &
+    running=$((running + 1))
+done
+for ((; running > 0; running--)); do
+    wait -n || failed=1
+done
+if ((failed)); then
     echo "clang-tidy has findings" >&2
     exit 1
 fi

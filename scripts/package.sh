@@ -11,7 +11,10 @@ configure_and_build "$dir" -DCMAKE_BUILD_TYPE=Release -DBRENVOLA_BUILD_BENCHMARK
 (cd "$dir" && cpack -G DEB >/dev/null)
 package=$(ls "$dir"/brenvola_*.deb)
 echo "== $package"
-dpkg-deb --field "$package" Package Version Depends
+dpkg-deb --field "$package" Package Version Depends Recommends
+# Qt's Wayland platform plugin, recommended: without it the window opens through XWayland.
+dpkg-deb --field "$package" Recommends | grep -q -E '(^|, )qt6-wayland($|[ ,])' \
+    || { echo "the package does not recommend qt6-wayland" >&2; exit 1; }
 
 # AppStream 1.0 (Debian 13) warns, failing the check, when the metainfo gives no homepage, which
 # the program does not have yet; AppStream 0.16 (Debian 12) does not know that check.

@@ -17,6 +17,39 @@ PROGRAM_PACKAGES=(
     qt6-translations-l10n                # Qt's own texts in Italian
 )
 
+# as_root <shell line>
+# The line as this user runs it as root: itself for root; `sudo sh -c '...'` for a member of the
+# group `sudo` (or `admin`, as on older Ubuntu), whom Debian's /etc/sudoers lets in; for anyone
+# else `su root -c '...'`, which asks for root's password, since sudo would answer them "... is not
+# in the sudoers file". The groups are read, not sudo asked: `sudo -n true` fails for a member who
+# must type a password, and for anyone else sudo logs, and may mail to root, that they tried.
+# The line must hold no single quote.
+as_root() {
+    if [[ $(id -u) -eq 0 ]]; then
+        echo "$1"
+    elif command -v sudo >/dev/null && [[ " $(id -nG) " =~ \ (sudo|admin)\  ]]; then
+        echo "sudo sh -c '$1'"
+    else
+        echo "su root -c '$1'"
+    fi
+}
+
+# missing_packages <package>...
+# Prints those of the Debian packages that are not installed, one a line.
+missing_packages() {
+    local name
+    for name in "$@"; do
+        dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep 'install ok installed' >/dev/null \
+            || echo "$name"
+    done
+}
+
+# install_line <package>...
+# The shell line that installs the Debian packages as root, without recommended ones.
+install_line() {
+    echo "apt-get update && apt-get install -y --no-install-recommends $*"
+}
+
 # need <package>... [--locales <locale>...]
 # Makes sure the Debian packages and the UTF-8 locales that the calling command needs are there.
 # As root it installs whatever is missing, with apt's progress; otherwise it prints one line that
@@ -33,10 +66,7 @@ need() {
         packages+=("$1")
         shift
     done
-    for name in "${packages[@]}"; do
-        dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep 'install ok installed' >/dev/null \
-            || missing+=("$name")
-    done
+    mapfile -t missing < <(missing_packages "${packages[@]}")
     for name in "${locales[@]}"; do
         locale -a 2>/dev/null | grep -ix "${name/UTF-8/utf8}" >/dev/null || missing_locales+=("$name")
     done
@@ -45,12 +75,12 @@ need() {
     # One shell line for both, the same whether this script runs it or prints it.
     local steps=() wanted=()
     if ((${#missing[@]})); then
-        steps+=("apt-get update" "apt-get install -y --no-install-recommends ${missing[*]}")
+        steps+=("$(install_line "${missing[@]}")")
         wanted+=("${#missing[@]} Debian package(s): ${missing[*]}")
     fi
     if ((${#missing_locales[@]})); then
         for name in "${missing_locales[@]}"; do
-            steps+=("{ grep -qx $name.UTF-8 /etc/locale.gen || echo $name UTF-8 >>/etc/locale.gen; }")
+            steps+=("{ grep -qxF \"$name UTF-8\" /etc/locale.gen || echo \"$name UTF-8\" >>/etc/locale.gen; }")
         done
         steps+=(locale-gen)
         wanted+=("the locale(s) ${missing_locales[*]}")
@@ -65,11 +95,7 @@ need() {
         printf '%s needs %s.\n' "$me" "${wanted[0]}" >&2
         ((${#wanted[@]} == 1)) || printf '%s also needs %s.\n' "$me" "${wanted[1]}" >&2
         echo "Run this line, which asks for a password, then run $me again:" >&2
-        if command -v sudo >/dev/null; then
-            echo "  sudo sh -c '$line'" >&2
-        else
-            echo "  su root -c '$line'" >&2
-        fi
+        echo "  $(as_root "$line")" >&2
         exit 1
     fi
     for name in "${wanted[@]}"; do
