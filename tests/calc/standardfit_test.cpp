@@ -49,7 +49,12 @@ Expected noFit(NoFit reason)
 
 Expected fit(double r, double i, double ib, std::optional<double> margin)
 {
-    return {std::nullopt, r, i, ib, margin};
+    Expected e;
+    e.kiloohms = r;
+    e.current = i;
+    e.baseCurrent = ib;
+    e.margin = margin;
+    return e;
 }
 
 struct DesignCase
