@@ -128,7 +128,7 @@ QString captionAndUnit(const Control &row)
 }
 
 // The focus mark: a ring around the control that has the focus, on the window's orange, in the
-// window's fixed text colour (black: 8.4 : 1), whatever the desktop's style and palette.
+// window's fixed text colour (black: 8.3 : 1), whatever the desktop's style and palette.
 QRegion focusRing(const QWidget *control)
 {
     const QRect outside = control->geometry().adjusted(-3, -3, 3, 3);

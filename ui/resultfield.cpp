@@ -122,7 +122,7 @@ void ResultField::paintEvent(QPaintEvent *event)
         paintCaption(elided);
     if (!!notes_.isEmpty())
         return;
-    // The mark: a white "i" on a dark blue disc, 7.6 : 1 against the white field.
+    // The mark: a white "i" on a dark blue disc, 7.8 : 1 against the white field.
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRect mark = markRect();
