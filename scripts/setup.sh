@@ -16,6 +16,11 @@ PROGRAM_PACKAGES=(
     fonts-liberation                     # Liberation Sans: the window's font on Linux
     qt6-translations-l10n                # Qt's own texts in Italian
 )
+# Qt's SVG icon engine draws the window's icon. Debian 12 ships it in libqt6svg6, which
+# qt6-svg-dev brings; Debian 13 in a package of its own.
+if [[ $(. /etc/os-release 2>/dev/null && echo "${VERSION_ID%%.*}") != 12 ]]; then
+    PROGRAM_PACKAGES+=(qt6-svg-plugins)
+fi
 
 # as_root <shell line>
 # The line as this user runs it as root: itself for root; `sudo sh -c '...'` for a member of the
