@@ -86,9 +86,11 @@ StandardFits fitTwoTransistors(const FormVariables &v)
             const Checked Ib2 = Stage::baseCurrent(v.maggIb2, Ic2, v.hFE2min);
             const Checked Ii = Stage::baseResistorCurrent(v.R2, Ib2);
             const Checked Rb2 = Stage::resistorFor(v.Vi - Vbe, Ii);
-            rb2 = Rb2.fault() == Fault::None ? fitStage(
-                      series, Rb2.value(), v.Vi - Vbe, v.R2, v.hFE2min, Ic2, first->largestCurrent)
-                                             : NoFit::NotComputable;
+            const double IcLargest = first->largestCurrent; // Rs1 at -t
+            if (Rb2.fault() != Fault::None)
+                rb2 = NoFit::NotComputable;
+            else
+                rb2 = fitStage(series, Rb2.value(), v.Vi - Vbe, v.R2, v.hFE2min, Ic2, IcLargest);
         }
         fits.series[i] = {series, rb1, rb2};
     }
