@@ -1,9 +1,9 @@
 #include "notestooltip.h"
 
-#include "textview.h"
-
 #include <QFontMetrics>
 #include <QToolTip>
+
+#include "textview.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ constexpr qsizetype longestRun = 16;
 // between the columns; a number kept whole on its line unless it is longer than a line.
 QString cell(const QString &tag, const QString &text, std::size_t column)
 {
-    const QString style = column == 0 ? QStringLiteral("") : QStringLiteral("padding-left:8px;");
+    const QString style = column == 0 ? QString() : QStringLiteral("padding-left:8px;");
     const QString wrap =
         text.size() > longestRun ? QString() : QStringLiteral("white-space:nowrap");
     return QStringLiteral("<%1 align=\"%2\" style=\"%3%4\">%5</%1>")

@@ -1,10 +1,5 @@
 #include "resultfield.h"
 
-#include "messages.h"
-#include "notestooltip.h"
-#include "resultnotes.h"
-#include "textview.h"
-
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -16,6 +11,11 @@
 #include <QToolTip>
 
 #include <algorithm>
+
+#include "messages.h"
+#include "notestooltip.h"
+#include "resultnotes.h"
+#include "textview.h"
 
 ResultField::ResultField(QWidget *parent) : QLabel(parent)
 {
