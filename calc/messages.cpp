@@ -71,15 +71,15 @@ const std::u16string_view risultatoTroppoGrande =
 
 namespace Note {
 
-const std::u16string_view titoloRb1 =
-    u"Valori normalizzati di Rb1, non superiori a quello calcolato";
-const std::u16string_view titoloRb2 =
-    u"Valori normalizzati di Rb2, non superiori a quello calcolato";
+const std::u16string_view titoloRb1 = u"Rb1 da acquistare in ogni serie";
+const std::u16string_view titoloRb2 = u"Rb2 da acquistare in ogni serie";
 const std::u16string_view titoloIi = u"Ii\u00a0=\u00a0%1\u00a0mA";
 
 const std::u16string_view serie = u"Serie";
 const std::u16string_view correnteRb1 = u"I in Rb1";
 const std::u16string_view correnteRb1Detta = u"corrente in Rb1 (di collettore di Q2)";
+const std::u16string_view correnteRb1Max = u"I max";
+const std::u16string_view correnteRb1MaxDetta = u"corrente massima in Rb1";
 const std::u16string_view ib1 = u"Ib1";
 const std::u16string_view ib1Detta = u"corrente di base di Q1";
 const std::u16string_view ib2 = u"Ib2";
@@ -91,26 +91,53 @@ const std::u16string_view peggioreDetto = u"nel caso peggiore";
 const std::u16string_view iiMax = u"Ii max";
 const std::u16string_view iiMaxDetta = u"Ii massima";
 const std::u16string_view nonCalcolabile = u"\u2014";
+const std::u16string_view spento = u"spento";
 
-const std::u16string_view casoPeggioreRb1 =
-    u"Margine sulla corrente di base di Q1, nominale e (tra parentesi) nel caso peggiore: Rb1 a "
-    u"+t. Ii\u00a0max con Rb1 a \u2212t.";
-const std::u16string_view casoPeggioreRb1Ic2 =
-    u"I in Rb1: corrente di collettore di Q2. Margine sulla corrente di base di Q1, nominale e "
-    u"(tra parentesi) nel caso peggiore: Rb1 a +t.";
-const std::u16string_view casoPeggioreRb2 =
-    u"Rb2 ricalcolata con Rb1 normalizzato della stessa serie. Margine sulla corrente di base "
-    u"di Q2, nominale e (tra parentesi) nel caso peggiore: Rb2 a +t, Rb1 a \u2212t. Ii\u00a0max "
-    u"con Rb2 a \u2212t.";
-const std::u16string_view casoPeggioreIi = u"Ii con %1 normalizzato; Ii\u00a0max con %1 a \u2212t.";
-const std::u16string_view tolleranza =
-    u"t: tolleranza della serie (IEC 60063); R1, R2 e guadagni come inseriti.";
-const std::u16string_view piuSerie =
-    u"Una riga per più serie: il caso peggiore è quello della tolleranza più larga.";
+const std::u16string_view daAcquistareDetto = u"da acquistare";
+const std::u16string_view piuVicino = u"%1 più vicino";
+const std::u16string_view piuVicinoDetto = u"%1, valore più vicino sotto quello calcolato";
+
+const std::u16string_view margineRb1 =
+    u"Margine sulla corrente di base di Q1, nominale e (tra parentesi) nel caso peggiore.";
+const std::u16string_view margineRb1Ic2 =
+    u"I in Rb1: corrente di collettore di Q2; I max la sua massima. Margine sulla corrente di "
+    u"base di Q1, nominale e (tra parentesi) nel caso peggiore.";
+const std::u16string_view margineRb2 =
+    u"Margine sulla corrente di base di Q2, nominale e (tra parentesi) nel caso peggiore, con "
+    u"la I max di Rb1 della stessa riga della tabella di Rb1.";
+const std::u16string_view correntiIi = u"Ii con %1 nominale; Ii\u00a0max nel caso peggiore.";
+const std::u16string_view acquisto =
+    u"Da acquistare: il valore più grande della serie che nel caso peggiore dà ancora il "
+    u"margine richiesto (%1\u00a0%) con Ii\u00a0max sotto 4\u00a0mA. Più vicino: il valore "
+    u"subito sotto quello calcolato, dove è diverso.";
+const std::u16string_view acquistoQ1 =
+    u"Da acquistare: il valore più grande della serie che nel caso peggiore dà ancora il "
+    u"margine richiesto su Q1 (%1\u00a0%). Più vicino: il valore subito sotto quello "
+    u"calcolato, dove è diverso.";
+const std::u16string_view acquistoRb2 =
+    u"Rb2 da acquistare con Rb1 da acquistare della stessa serie, Rb2 più vicino con Rb1 più "
+    u"vicino.";
+
+const std::u16string_view ipotesiResistenze =
+    u"Caso peggiore: ogni resistenza, R1 e R2 comprese, a \u00b1t, tolleranza della serie "
+    u"(IEC 60063).";
+const std::u16string_view ipotesiVbe =
+    u"Vbe da 0,6 a 0,8\u00a0V (dispersione e temperatura); Vce(sat) di Q2 0,3\u00a0V.";
+const std::u16string_view ipotesiMinimaIb =
+    u"Corrente di base minima: Vbe 0,8\u00a0V, Rb a +t, R1 o R2 a \u2212t.";
+const std::u16string_view ipotesiMassimaI =
+    u"Ii\u00a0max e I\u00a0max in Rb1: Vbe 0,6\u00a0V, Rb a \u2212t.";
+const std::u16string_view ipotesiIngressi =
+    u"Guadagni, Vcc e Vi come inseriti: inserisci i guadagni minimi e la Vi alta minima della "
+    u"logica.";
+
+const std::u16string_view nonSatura =
+    u"%1, %2: %3 non va in saturazione, nemmeno con i valori nominali.";
+const std::u16string_view spentoPeggiore = u"%1, %2: %3 spento nel caso peggiore.";
 const std::u16string_view saturazione =
-    u"%1: con il margine negativo nel caso peggiore %2 può non andare in saturazione.";
+    u"%1, %2: con il margine negativo nel caso peggiore %3 può non andare in saturazione.";
 const std::u16string_view limiteCmos =
-    u"%1: Ii\u00a0max raggiunge i 4\u00a0mA, corrente limite di uscita per i CMOS.";
+    u"%1, %2: Ii\u00a0max raggiunge i 4\u00a0mA, corrente limite di uscita per i CMOS.";
 
 const std::u16string_view nonPositivo =
     u"%1: nessun valore normalizzato per %2, il valore calcolato non è positivo.";
@@ -124,10 +151,41 @@ const std::u16string_view ricalcoloImpossibile =
 const std::u16string_view senzaRb1 =
     u"%1: nessun valore normalizzato per Rb2, perché non ce n'è uno per Rb1.";
 
+const std::u16string_view viBassa =
+    u"%1: nessun %2 da acquistare: con Vbe a 0,8\u00a0V la Vi non fa passare corrente. Serve "
+    u"una Vi più alta.";
+const std::u16string_view vccBassa =
+    u"%1: nessun %2 da acquistare: con Vbe di Q1 a 0,8\u00a0V e Vce(sat) di Q2 a 0,3\u00a0V la "
+    u"Vcc non fa passare corrente. Serve una Vcc più alta.";
+const std::u16string_view partitoreTuttaCorrente =
+    u"%1: nessun %2 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA mentre %3 prende ancora "
+    u"tutta la corrente. Servono una %3 più grande o una Vi più alta.";
+const std::u16string_view limiteCmosQ1 =
+    u"%1: nessun %2 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA prima del margine "
+    u"richiesto. Servono un Q1 con guadagno più alto o il circuito a due transistor.";
+const std::u16string_view limiteCmosQ2 =
+    u"%1: nessun %2 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA prima del margine "
+    u"richiesto. Servono un Q2 con guadagno più alto o una %3 più grande.";
+const std::u16string_view nessunoFinoAUnOhm =
+    u"%1: nessun %2 da acquistare: nessun valore, fino a 1\u00a0ohm, dà il margine richiesto "
+    u"nel caso peggiore.";
+const std::u16string_view casoPeggioreImpossibile =
+    u"%1: nessun %2 da acquistare: le correnti del caso peggiore richiedono una divisione per "
+    u"zero o danno un risultato troppo grande.";
+const std::u16string_view senzaRb1DaAcquistare =
+    u"%1: nessun Rb2 da acquistare, perché non c'è un Rb1 da acquistare.";
+
 const std::u16string_view nessunRisultato =
-    u"Premi \u00abCalcola\u00bb: ogni risultato avrà le sue note, con i valori normalizzati "
-    u"delle resistenze e il caso peggiore delle loro tolleranze.";
-const std::u16string_view tastiera = u"Da tastiera: F1.";
+    u"Premi \u00abCalcola\u00bb: ogni risultato avrà le sue note, con le resistenze normalizzate "
+    u"da acquistare e il loro caso peggiore.";
+const std::u16string_view tastiera = u"Da tastiera: F1, che mostra anche il progetto intero.";
+
+const std::u16string_view titoloRelazione = u"Interruttore a transistor pilotato da un'uscita CMOS";
+const std::u16string_view circuito = u"Circuito";
+const std::u16string_view datiInseriti = u"Dati inseriti";
+const std::u16string_view risultati = u"Risultati";
+const std::u16string_view ipotesi = u"Ipotesi del caso peggiore";
+const std::u16string_view copia = u"Copia";
 
 } // namespace Note
 

@@ -4,7 +4,6 @@
 #include <functional>
 #include <initializer_list>
 
-#include "circuitconstants.h"
 #include "messages.h"
 #include "numbertext.h"
 
@@ -48,19 +47,37 @@ NoteCell milliamps(double current, std::u16string_view point)
     return number(formatThreeSignificant(current, point), mA);
 }
 
-// A margin [%] in whole percent, without "-0", with its unit when spoken.
+// A margin [%] as shown: whole percent from 1 % up, one decimal below, so that a small negative
+// margin still reads negative; one that rounds to zero reads 0.
+std::u16string marginText(double margin, std::u16string_view point)
+{
+    const int decimals = std::fabs(margin) < 1 ? 1 : 0;
+    if (formatFixed(std::fabs(margin), decimals, u".") == (decimals == 0 ? u"0" : u"0.0"))
+        return u"0";
+    return formatFixed(margin, decimals, point);
+}
+
+bool shownNegative(double margin)
+{
+    return marginText(margin, u".").front() == u'-';
+}
+
 NoteCell percent(const std::optional<double> &margin, std::u16string_view point)
 {
     if (!margin)
         return {std::u16string(Note::nonCalcolabile), std::u16string(Note::nonCalcolabile)};
-    return number(formatFixed(std::fabs(*margin) < 0.5 ? 0.0 : *margin, 0, point), pc);
+    return number(marginText(*margin, point), pc);
 }
 
-// The margin and, in brackets, its worst case: "23 (-46)" under a heading in %.
-NoteCell margins(const StageFit &fit, std::u16string_view point)
+// The margin and, in brackets, its worst case: "41 (18)" under a heading in %; "23 (spento)"
+// where the transistor is off at a corner.
+NoteCell margins(const StageFit &fit, std::u16string_view transistor, std::u16string_view point)
 {
     const NoteCell nominal = percent(fit.margin, point);
-    const NoteCell worst = percent(fit.worstMargin, point);
+    NoteCell worst = percent(fit.worstMargin, point);
+    if (fit.offInWorstCase())
+        worst = {std::u16string(Note::spento),
+                 std::u16string(transistor) + u' ' + std::u16string(Note::spento)};
     return {nominal.shown + u" (" + worst.shown + u')',
             nominal.spoken + u", " + std::u16string(Note::peggioreDetto) + u' ' + worst.spoken};
 }
@@ -70,6 +87,18 @@ NoteCell resistor(const StageFit &fit, std::u16string_view point)
     std::u16string text = resistorText(fit.resistor, point);
     return {text, text};
 }
+
+// What a table is about: its base resistor, the transistor whose margin it gives (empty: the
+// margins are not this table's) and the base-emitter resistor beside that transistor.
+struct StageNames
+{
+    std::u16string_view resistor;
+    std::u16string_view transistor;
+    std::u16string_view Rbe;
+    bool feedsCmos;    // the resistor carries Ii
+    bool fromVcc;      // Rb1 of the two-transistor circuit
+    bool oneTransistor;
+};
 
 std::u16string noFitLine(NoFit reason, std::u16string_view series, std::u16string_view resistor)
 {
@@ -88,103 +117,126 @@ std::u16string noFitLine(NoFit reason, std::u16string_view series, std::u16strin
     return fill(Note::senzaRb1, {series});
 }
 
-// "E12", or "E12, E24" where a row stands for both.
-std::u16string seriesNames(const std::vector<Series> &group)
+// Why nothing is worth buying, and what would help; empty where the nearest's line says it.
+std::u16string noPurchaseLine(NoPurchase reason, std::u16string_view series, const StageNames &s)
 {
-    std::u16string names;
-    for (const Series s : group) {
-        if (!names.empty())
-            names += u", ";
-        names += seriesName(s);
+    switch (reason) {
+    case NoPurchase::NoStandardValue:
+        return {};
+    case NoPurchase::SourceTooLow:
+        return fill(s.fromVcc ? Note::vccBassa : Note::viBassa, {series, s.resistor});
+    case NoPurchase::PullDownTakesAll:
+        return fill(Note::partitoreTuttaCorrente, {series, s.resistor, s.Rbe});
+    case NoPurchase::CmosLimit:
+        return fill(s.oneTransistor ? Note::limiteCmosQ1 : Note::limiteCmosQ2,
+                    {series, s.resistor, s.Rbe});
+    case NoPurchase::NoneDownToOneOhm:
+        return fill(Note::nessunoFinoAUnOhm, {series, s.resistor});
+    case NoPurchase::NotComputable:
+        return fill(Note::casoPeggioreImpossibile, {series, s.resistor});
+    case NoPurchase::NoFirstStage:
+        break;
     }
-    return names;
+    return fill(Note::senzaRb1DaAcquistare, {series});
 }
 
-// "E12 ±10 %", or "E12, E24 ±10 %": the tolerance of the first, the widest, is the one the
-// row's worst case assumes.
-NoteCell seriesCell(const std::vector<Series> &group)
+// "E12 ±10 %": the series of the value to buy, with the tolerance its worst case assumes.
+NoteCell toBuyCell(Series series)
 {
-    const auto t = static_cast<int>(std::lround(tolerance(group.front()) * 100));
-    std::u16string text = seriesNames(group) + u" \u00b1" + formatFixed(t, 0, u".") + nbsp + u'%';
-    return {text, text};
+    const auto t = static_cast<int>(std::lround(tolerance(series) * 100));
+    std::u16string text =
+        std::u16string(seriesName(series)) + u" \u00b1" + formatFixed(t, 0, u".") + nbsp + u'%';
+    return {text, text + u", " + std::u16string(Note::daAcquistareDetto)};
 }
 
-// Builds the table of one resistor from its fits in each series: a row per standard value,
-// then the lines below.
+NoteCell nearestCell(Series series)
+{
+    return {fill(Note::piuVicino, {seriesName(series)}),
+            fill(Note::piuVicinoDetto, {seriesName(series)})};
+}
+
+// Builds the table of one resistor: for each series the value to buy and, where it differs, the
+// nearest below the computed one; then the lines below.
 class TableBuilder
 {
 public:
     using Cells = std::function<std::vector<NoteCell>(const StageFit &)>;
 
-    // resistor names the resistor; transistor the one whose margin the rows give (empty: the
-    // margins are not this table's); feedsCmos whether the resistor carries Ii.
-    TableBuilder(std::u16string_view resistor, std::u16string_view transistor, bool feedsCmos)
-        : resistor_(resistor), transistor_(transistor), feedsCmos_(feedsCmos)
-    {}
+    TableBuilder(const StageNames &stage, Cells cells) : stage_(stage), cells_(std::move(cells)) {}
 
-    // The series's fit: a row of the given cells, or the series added to the last row when it
-    // gives the same value; where there is none, a line saying why.
-    void add(Series series, const Fit &fit, const Cells &cells)
+    void add(Series series, const Fit &nearest, const Purchase &buy, std::u16string_view point)
     {
-        const auto *stage = std::get_if<StageFit>(&fit);
-        if (!stage) {
-            noFits_.push_back(noFitLine(std::get<NoFit>(fit), seriesName(series), resistor_));
-            return;
+        const auto *bought = std::get_if<StageFit>(&buy);
+        const auto *near = std::get_if<StageFit>(&nearest);
+        if (bought)
+            addRow(series, toBuyCell(series), *bought, point);
+        if (near && (!bought || near->resistor != bought->resistor))
+            addRow(series, nearestCell(series), *near, point);
+        if (!near)
+            reasons_.push_back(noFitLine(std::get<NoFit>(nearest), seriesName(series),
+                                         stage_.resistor));
+        if (!bought) {
+            std::u16string line = noPurchaseLine(std::get<NoPurchase>(buy), seriesName(series),
+                                                 stage_);
+            if (!line.empty())
+                reasons_.push_back(std::move(line));
         }
-        if (!rows_.empty()) {
-            const StageFit &last = rows_.back().fit;
-            if (last.resistor.kiloohms() == stage->resistor.kiloohms()
-                && last.current == stage->current && last.margin == stage->margin) {
-                rows_.back().series.push_back(series);
-                return;
-            }
-        }
-        rows_.push_back({{series}, *stage, cells(*stage)});
     }
 
-    ResultNotes finish(ResultNotes notes, std::u16string_view legend) const
+    ResultNotes finish(ResultNotes notes, std::vector<std::u16string> legend) const
     {
-        bool merged = false;
-        std::vector<std::u16string> warnings;
-        for (const Row &row : rows_) {
-            notes.rows.push_back({seriesCell(row.series)});
-            notes.rows.back().insert(notes.rows.back().end(), row.cells.begin(), row.cells.end());
-            merged = merged || row.series.size() > 1;
-            const std::u16string names = seriesNames(row.series);
-            if (!transistor_.empty() && row.fit.worstMargin && *row.fit.worstMargin < 0)
-                warnings.push_back(fill(Note::saturazione, {names, transistor_}));
-            if (feedsCmos_ && !(row.fit.largestCurrent < SwitchConstants::cmosOutputLimit))
-                warnings.push_back(fill(Note::limiteCmos, {names}));
-        }
-        if (!rows_.empty()) {
-            notes.lines.emplace_back(legend);
-            notes.lines.emplace_back(Note::tolleranza);
-        }
-        if (merged)
-            notes.lines.emplace_back(Note::piuSerie);
-        notes.lines.insert(notes.lines.end(), warnings.begin(), warnings.end());
-        notes.lines.insert(notes.lines.end(), noFits_.begin(), noFits_.end());
+        if (!rows_.empty())
+            notes.lines.insert(notes.lines.end(), legend.begin(), legend.end());
+        notes.lines.insert(notes.lines.end(), warnings_.begin(), warnings_.end());
+        notes.lines.insert(notes.lines.end(), reasons_.begin(), reasons_.end());
+        for (const std::u16string_view line : {Note::ipotesiResistenze,
+                                               Note::ipotesiVbe,
+                                               Note::ipotesiMinimaIb,
+                                               Note::ipotesiMassimaI,
+                                               Note::ipotesiIngressi})
+            notes.assumptions.emplace_back(line);
+        notes.rows = rows_;
         return notes;
     }
 
 private:
-    struct Row
+    void addRow(Series series, NoteCell first, const StageFit &fit, std::u16string_view point)
     {
-        std::vector<Series> series; // that give this value; the first has the widest tolerance
-        StageFit fit;
-        std::vector<NoteCell> cells;
-    };
+        rows_.push_back({std::move(first)});
+        const std::vector<NoteCell> cells = cells_(fit);
+        rows_.back().insert(rows_.back().end(), cells.begin(), cells.end());
 
-    std::u16string_view resistor_;
-    std::u16string_view transistor_;
-    bool feedsCmos_;
-    std::vector<Row> rows_;
-    std::vector<std::u16string> noFits_;
+        const std::u16string value = resistorText(fit.resistor, point);
+        const std::u16string_view name = seriesName(series);
+        if (!stage_.transistor.empty()) {
+            const std::u16string_view t = stage_.transistor;
+            if (fit.margin && shownNegative(*fit.margin))
+                warnings_.push_back(fill(Note::nonSatura, {name, value, t}));
+            else if (fit.offInWorstCase())
+                warnings_.push_back(fill(Note::spentoPeggiore, {name, value, t}));
+            else if (fit.worstMargin && shownNegative(*fit.worstMargin))
+                warnings_.push_back(fill(Note::saturazione, {name, value, t}));
+        }
+        if (stage_.feedsCmos && reachesCmosLimit(fit.largestCurrent))
+            warnings_.push_back(fill(Note::limiteCmos, {name, value}));
+    }
+
+    StageNames stage_;
+    Cells cells_;
+    std::vector<std::vector<NoteCell>> rows_;
+    std::vector<std::u16string> warnings_;
+    std::vector<std::u16string> reasons_;
 };
 
 bool isTwoTransistors(const StandardFits &fits)
 {
     return fits.series.front().rb2.has_value();
+}
+
+// What "to buy" means for a table whose margin is asked on the CMOS-driven transistor.
+std::u16string buyingLine(double magg, std::u16string_view point)
+{
+    return fill(Note::acquisto, {marginText(magg, point)});
 }
 
 } // namespace
@@ -201,8 +253,9 @@ std::u16string ResultNotes::sentences() const
         }
         text += u'.';
     }
-    for (const std::u16string &line : lines)
-        text += u' ' + line;
+    for (const std::vector<std::u16string> *part : {&lines, &assumptions})
+        for (const std::u16string &line : *part)
+            text += u' ' + line;
     return text;
 }
 
@@ -216,21 +269,24 @@ ResultNotes rb1Notes(const StandardFits &fits, std::u16string_view point)
                      two ? NoteColumn{Note::correnteRb1, mA, Note::correnteRb1Detta}
                          : NoteColumn{u"Ii", mA, u"Ii"},
                      {Note::ib1, mA, Note::ib1Detta},
-                     {Note::margine, pc, Note::margineQ1Detto}};
-    if (!two)
-        notes.columns.push_back({Note::iiMax, mA, Note::iiMaxDetta});
-    TableBuilder table(u"Rb1", u"Q1", !two);
+                     {Note::margine, pc, Note::margineQ1Detto},
+                     two ? NoteColumn{Note::correnteRb1Max, mA, Note::correnteRb1MaxDetta}
+                         : NoteColumn{Note::iiMax, mA, Note::iiMaxDetta}};
+    TableBuilder table({u"Rb1", u"Q1", u"R1", !two, two, !two}, [&](const StageFit &f) {
+        return std::vector<NoteCell>{resistor(f, point),
+                                     milliamps(f.current, point),
+                                     milliamps(f.baseCurrent, point),
+                                     margins(f, u"Q1", point),
+                                     milliamps(f.largestCurrent, point)};
+    });
     for (const SeriesFit &s : fits.series)
-        table.add(s.series, s.rb1, [&](const StageFit &f) {
-            std::vector<NoteCell> cells{resistor(f, point),
-                                        milliamps(f.current, point),
-                                        milliamps(f.baseCurrent, point),
-                                        margins(f, point)};
-            if (!two)
-                cells.push_back(milliamps(f.largestCurrent, point));
-            return cells;
-        });
-    return table.finish(std::move(notes), two ? Note::casoPeggioreRb1Ic2 : Note::casoPeggioreRb1);
+        table.add(s.series, s.rb1, s.buyRb1, point);
+    if (two)
+        return table.finish(std::move(notes),
+                            {std::u16string(Note::margineRb1Ic2),
+                             fill(Note::acquistoQ1, {marginText(fits.maggIb1, point)})});
+    return table.finish(std::move(notes),
+                        {std::u16string(Note::margineRb1), buyingLine(fits.maggIb1, point)});
 }
 
 ResultNotes rb2Notes(const StandardFits &fits, std::u16string_view point)
@@ -243,16 +299,22 @@ ResultNotes rb2Notes(const StandardFits &fits, std::u16string_view point)
                      {Note::ib2, mA, Note::ib2Detta},
                      {Note::margine, pc, Note::margineQ2Detto},
                      {Note::iiMax, mA, Note::iiMaxDetta}};
-    TableBuilder table(u"Rb2", u"Q2", true);
+    TableBuilder table({u"Rb2", u"Q2", u"R2", true, false, false}, [&](const StageFit &f) {
+        return std::vector<NoteCell>{resistor(f, point),
+                                     milliamps(f.current, point),
+                                     milliamps(f.baseCurrent, point),
+                                     margins(f, u"Q2", point),
+                                     milliamps(f.largestCurrent, point)};
+    });
     for (const SeriesFit &s : fits.series)
-        table.add(s.series, s.rb2.value_or(NoFit::NoFirstStage), [&](const StageFit &f) {
-            return std::vector<NoteCell>{resistor(f, point),
-                                         milliamps(f.current, point),
-                                         milliamps(f.baseCurrent, point),
-                                         margins(f, point),
-                                         milliamps(f.largestCurrent, point)};
-        });
-    return table.finish(std::move(notes), Note::casoPeggioreRb2);
+        table.add(s.series,
+                  s.rb2.value_or(NoFit::NoFirstStage),
+                  s.buyRb2.value_or(NoPurchase::NoFirstStage),
+                  point);
+    return table.finish(std::move(notes),
+                        {std::u16string(Note::margineRb2),
+                         buyingLine(fits.maggIb2, point),
+                         std::u16string(Note::acquistoRb2)});
 }
 
 ResultNotes iiNotes(double Ii, const StandardFits &fits, std::u16string_view point)
@@ -265,13 +327,23 @@ ResultNotes iiNotes(double Ii, const StandardFits &fits, std::u16string_view poi
                      {feeding, {}, feeding},
                      {u"Ii", mA, u"Ii"},
                      {Note::iiMax, mA, Note::iiMaxDetta}};
-    TableBuilder table(feeding, {}, true);
-    for (const SeriesFit &s : fits.series)
-        table.add(
-            s.series, two ? s.rb2.value_or(NoFit::NoFirstStage) : s.rb1, [&](const StageFit &f) {
-                return std::vector<NoteCell>{resistor(f, point),
-                                             milliamps(f.current, point),
-                                             milliamps(f.largestCurrent, point)};
-            });
-    return table.finish(std::move(notes), fill(Note::casoPeggioreIi, {feeding}));
+    const StageNames stage = two ? StageNames{u"Rb2", {}, u"R2", true, false, false}
+                            : StageNames{u"Rb1", {}, u"R1", true, false, true};
+    TableBuilder table(stage, [&](const StageFit &f) {
+        return std::vector<NoteCell>{resistor(f, point),
+                                     milliamps(f.current, point),
+                                     milliamps(f.largestCurrent, point)};
+    });
+    for (const SeriesFit &s : fits.series) {
+        if (two)
+            table.add(s.series,
+                      s.rb2.value_or(NoFit::NoFirstStage),
+                      s.buyRb2.value_or(NoPurchase::NoFirstStage),
+                      point);
+        else
+            table.add(s.series, s.rb1, s.buyRb1, point);
+    }
+    return table.finish(std::move(notes),
+                        {fill(Note::correntiIi, {feeding}),
+                         buyingLine(two ? fits.maggIb2 : fits.maggIb1, point)});
 }

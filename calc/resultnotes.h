@@ -6,9 +6,10 @@
 
 #include "standardfit.h"
 
-// What a result holds beyond its caption: a small table, one row per series (or per group of
-// series that give the same value), with lines below it, for the tooltip; and the same as plain
-// sentences for assistive tools. Numbers are written with the given decimal point.
+// What a result holds beyond its caption: a small table, for each series the value to buy and,
+// where it differs, the nearest below the computed one, with lines below it, for the tooltip;
+// and the same as plain sentences for assistive tools. Numbers are written with the given decimal
+// point.
 
 struct NoteColumn
 {
@@ -29,8 +30,10 @@ struct ResultNotes
     std::vector<NoteColumn> columns;
     std::vector<std::vector<NoteCell>> rows; // one cell per column
     std::vector<std::u16string> lines;       // below the table
+    std::vector<std::u16string> assumptions; // what the worst case assumes, a line each
 
-    // The title, each row as a sentence of its columns' spoken names and cells, then the lines.
+    // The title, each row as a sentence of its columns' spoken names and cells, then the lines
+    // and the assumptions.
     std::u16string sentences() const;
 };
 

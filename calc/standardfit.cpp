@@ -1,6 +1,9 @@
 #include "standardfit.h"
 
+#include <initializer_list>
+
 #include "circuitconstants.h"
+#include "numbertext.h"
 #include "switchstages.h"
 
 namespace {
@@ -29,70 +32,179 @@ std::optional<double> ifComputable(Checked value)
     return value.value();
 }
 
-// The stage whose base resistor is `computed` [kohm] in the series, with V [V] across it and
-// Rbe [kohm] beside the base it feeds; the transistor's collector current is Ic [mA] at nominal
-// values and at most IcLargest [mA] in the worst case.
-Fit fitStage(Series series,
-             double computed,
-             double V,
-             double Rbe,
-             double hFEmin,
-             double Ic,
-             double IcLargest)
+bool anyFault(std::initializer_list<Checked> values)
+{
+    for (const Checked &value : values)
+        if (value.fault() != Fault::None)
+            return true;
+    return false;
+}
+
+// A stage as the fits see it: a base resistor driven from a source, feeding the base of a
+// transistor with a base-emitter resistor beside it.
+struct StageCircuit
+{
+    double Vs;        // the source [V]: Vi, or Vcc for Rb1 of the two-transistor circuit
+    double inSeries;  // what conducts in series with the junction [V]: Q2's Vce(sat), or 0
+    double Rbe;       // the base-emitter resistor [kohm]
+    double hFEmin;    // the transistor's least gain
+    double Ic;        // its collector current [mA]
+    double IcLargest; // the largest in the worst case [mA]
+    double magg;      // the margin asked for [%]
+    bool feedsCmos;   // the CMOS output drives it, so Ii max must stay below 4 mA
+};
+
+StageCircuit drivenByCmos(const FormVariables &v, double Rbe, double hFEmin, double Ic,
+                          double IcLargest, double magg)
+{
+    return {v.Vi, 0, Rbe, hFEmin, Ic, IcLargest, magg, true};
+}
+
+// Q1 of the two-transistor circuit, whose base current Q2 pulls through Rb1.
+StageCircuit pulledByQ2(const FormVariables &v)
+{
+    return {v.Vcc, VceSat, v.R1, v.hFE1min, v.IL, v.IL, v.maggIb1, false};
+}
+
+// What the standard resistor gives in the stage, nominal and at the corners of the series's
+// tolerance t; none where a current cannot be computed.
+std::optional<StageFit> evaluate(const StageCircuit &s, StandardResistor resistor, double t)
+{
+    const double Rs = resistor.kiloohms();
+    const auto currentAt = [&](Corner c) {
+        return Stage::currentThrough(Stage::acrossBaseResistor(s.Vs, s.inSeries, c), Rs, c);
+    };
+    const Corner least = Corners::leastBaseCurrent(t);
+    const Checked I = currentAt({});
+    const Checked Ib = Stage::baseCurrentLeft(I, s.Rbe);
+    const Checked Imax = currentAt(Corners::largestCurrent(t));
+    const Checked IbLeast = Stage::baseCurrentLeft(currentAt(least), s.Rbe, least);
+    if (anyFault({Ib, Imax, IbLeast}))
+        return std::nullopt;
+    StageFit fit{resistor,
+                 I.value(),
+                 Ib.value(),
+                 Imax.value(),
+                 IbLeast.value(),
+                 ifComputable(Stage::marginObtained(Ib, s.hFEmin, s.Ic)),
+                 std::nullopt};
+    if (!fit.offInWorstCase())
+        fit.worstMargin = ifComputable(Stage::marginObtained(IbLeast, s.hFEmin, s.IcLargest));
+    return fit;
+}
+
+// Whether the fit keeps the transistor saturated with the margin asked for at every corner,
+// within what the CMOS output can deliver.
+bool holds(const StageCircuit &s, const StageFit &fit)
+{
+    if ((s.feedsCmos && reachesCmosLimit(fit.largestCurrent)) || fit.offInWorstCase())
+        return false;
+    if (!fit.worstMargin) // no collector current: any base current saturates
+        return s.IcLargest == 0;
+    return *fit.worstMargin >= s.magg;
+}
+
+// The largest standard value not above the computed resistor [kohm], and what it gives.
+Fit nearestBelow(const StageCircuit &s, Series series, double computed)
 {
     const auto standard = largestNotAbove(series, computed);
     if (const auto *reason = std::get_if<NoStandardValue>(&standard))
         return noFit(*reason);
-    const StandardResistor resistor = std::get<StandardResistor>(standard);
-    const double Rs = resistor.kiloohms();
-    const double t = tolerance(series);
-
-    const Checked I = Stage::currentThrough(V, Rs);
-    const Checked Ib = Stage::baseCurrentLeft(I, Rbe);
-    const Checked largest = Stage::currentThrough(V, Rs * (1 - t));
-    const Checked leastIb = Stage::baseCurrentLeft(Stage::currentThrough(V, Rs * (1 + t)), Rbe);
-    if (Ib.fault() != Fault::None || largest.fault() != Fault::None)
+    const auto fit = evaluate(s, std::get<StandardResistor>(standard), tolerance(series));
+    if (!fit)
         return NoFit::NotComputable;
-    return StageFit{resistor,
-                    I.value(),
-                    Ib.value(),
-                    largest.value(),
-                    ifComputable(Stage::marginObtained(Ib, hFEmin, Ic)),
-                    ifComputable(Stage::marginObtained(leastIb, hFEmin, IcLargest))};
+    return *fit;
+}
+
+// The value to buy: a walk down the series from the nearest value below the computed resistor
+// [kohm] (a larger one gives less than the margin even at nominal values) to the first that
+// holds. Ii max only grows on the way down, so the walk ends where it reaches 4 mA.
+Purchase toBuy(const StageCircuit &s, Series series, double computed)
+{
+    auto standard = largestNotAbove(series, computed);
+    if (const auto *reason = std::get_if<NoStandardValue>(&standard)) {
+        if (*reason != NoStandardValue::AboveRange)
+            return NoPurchase::NoStandardValue;
+        standard = largestNotAbove(series, 1e4); // from 10 Mohm down
+    }
+    if (!(Stage::acrossBaseResistor(s.Vs, s.inSeries, Corners::leastBaseCurrent(0)).value() > 0))
+        return NoPurchase::SourceTooLow;
+    const double t = tolerance(series);
+    for (std::optional<StandardResistor> r = std::get<StandardResistor>(standard); r;
+         r = nextBelow(series, *r)) {
+        const auto fit = evaluate(s, *r, t);
+        if (!fit)
+            return NoPurchase::NotComputable;
+        if (s.feedsCmos && reachesCmosLimit(fit->largestCurrent))
+            return fit->offInWorstCase() ? NoPurchase::PullDownTakesAll : NoPurchase::CmosLimit;
+        if (holds(s, *fit))
+            return *fit;
+    }
+    return NoPurchase::NoneDownToOneOhm;
+}
+
+// Rb2 as the press computes it for Q2's collector current Ic2 [mA].
+Checked rb2For(const FormVariables &v, double Ic2)
+{
+    const Checked Ib2 = Stage::baseCurrent(v.maggIb2, Ic2, v.hFE2min);
+    const Checked Ii = Stage::baseResistorCurrent(v.R2, Ib2);
+    return Stage::resistorFor(Stage::acrossBaseResistor(v.Vi, 0), Ii);
+}
+
+// Q2's stage for the Rb1 fitted in the series: its collector current, and the largest one in
+// the worst case.
+StageCircuit secondStage(const FormVariables &v, const StageFit &rb1)
+{
+    return drivenByCmos(v, v.R2, v.hFE2min, rb1.current, rb1.largestCurrent, v.maggIb2);
 }
 
 } // namespace
 
+bool reachesCmosLimit(double current)
+{
+    if (!(current < cmosOutputLimit))
+        return true;
+    return parseLeadingNumber(formatThreeSignificant(current, u".")).value_or(0)
+           >= cmosOutputLimit;
+}
+
 StandardFits fitOneTransistor(const FormVariables &v)
 {
+    const StageCircuit stage = drivenByCmos(v, v.R1, v.hFE1min, v.IL, v.IL, v.maggIb1);
     StandardFits fits{};
+    fits.maggIb1 = v.maggIb1;
     for (std::size_t i = 0; i < allSeries.size(); ++i)
         fits.series[i] = {allSeries[i],
-                          fitStage(allSeries[i], v.Rb1, v.Vi - Vbe, v.R1, v.hFE1min, v.IL, v.IL),
+                          nearestBelow(stage, allSeries[i], v.Rb1),
+                          std::nullopt,
+                          toBuy(stage, allSeries[i], v.Rb1),
                           std::nullopt};
     return fits;
 }
 
 StandardFits fitTwoTransistors(const FormVariables &v)
 {
+    const StageCircuit first = pulledByQ2(v);
     StandardFits fits{};
+    fits.maggIb1 = v.maggIb1;
+    fits.maggIb2 = v.maggIb2;
     for (std::size_t i = 0; i < allSeries.size(); ++i) {
         const Series series = allSeries[i];
-        const Fit rb1 = fitStage(series, v.Rb1, v.Vcc - VdropTwoStage, v.R1, v.hFE1min, v.IL, v.IL);
-        Fit rb2 = NoFit::NoFirstStage;
-        if (const auto *first = std::get_if<StageFit>(&rb1)) {
-            // The second stage as the press computes it, for the collector current Rs1 asks of Q2.
-            const double Ic2 = first->current;
-            const Checked Ib2 = Stage::baseCurrent(v.maggIb2, Ic2, v.hFE2min);
-            const Checked Ii = Stage::baseResistorCurrent(v.R2, Ib2);
-            const Checked Rb2 = Stage::resistorFor(v.Vi - Vbe, Ii);
-            const double IcLargest = first->largestCurrent; // Rs1 at -t
-            if (Rb2.fault() != Fault::None)
-                rb2 = NoFit::NotComputable;
-            else
-                rb2 = fitStage(series, Rb2.value(), v.Vi - Vbe, v.R2, v.hFE2min, Ic2, IcLargest);
+        SeriesFit &fit = fits.series[i];
+        fit = {series, nearestBelow(first, series, v.Rb1), NoFit::NoFirstStage,
+               toBuy(first, series, v.Rb1), NoPurchase::NoFirstStage};
+        if (const auto *rb1 = std::get_if<StageFit>(&fit.rb1)) {
+            const Checked Rb2 = rb2For(v, rb1->current);
+            fit.rb2 = Rb2.fault() != Fault::None
+                          ? Fit(NoFit::NotComputable)
+                          : nearestBelow(secondStage(v, *rb1), series, Rb2.value());
         }
-        fits.series[i] = {series, rb1, rb2};
+        if (const auto *rb1 = std::get_if<StageFit>(&fit.buyRb1)) {
+            const Checked Rb2 = rb2For(v, rb1->current);
+            fit.buyRb2 = Rb2.fault() != Fault::None
+                             ? Purchase(NoPurchase::NotComputable)
+                             : toBuy(secondStage(v, *rb1), series, Rb2.value());
+        }
     }
     return fits;
 }

@@ -7,27 +7,35 @@
 #include "formvariables.h"
 #include "standardresistor.h"
 
-// The base resistors of a completed press replaced by standard values, each with the currents
-// recomputed for it, nominal and in the worst case that the series's tolerance allows. The
-// standard value is the largest not above the computed resistor: it drives at least the base
-// current asked for, so the transistor stays saturated, and the CMOS output delivers a little
-// more.
+// The base resistors of a completed press as standard values, in each series: the nearest below
+// the computed resistor, and the one to buy, which keeps every transistor saturated with the
+// margin asked for at every corner the designer cannot choose (the worst case):
+// - every resistor at the limit of its series's tolerance t that hurts most: the standard base
+//   resistors, and R1 and R2 as entered, bought from the same series;
+// - each junction's Vbe anywhere from 0.6 to 0.8 V; Q2's Vce(sat) 0.3 V;
+// - the gains, Vcc and Vi as entered: the least gain and the least logic-high level are the
+//   designer's to enter.
 
-// A standard base resistor and what it gives. The worst case takes the inputs as entered and
-// each standard resistor at the limit of its tolerance that hurts most.
+// A standard base resistor and what it gives, nominal and in the worst case.
 struct StageFit
 {
     StandardResistor resistor;
-    double current;        // through it [mA]: Q2's collector current for Rb1 of the two-transistor
-                           // circuit, otherwise Ii, the current from the CMOS output
-    double baseCurrent;    // the base current it gives [mA]: Ib1, or Ib2 for Rb2
-    double largestCurrent; // through it with the resistor at -t [mA]
+    double current;     // through it [mA]: Q2's collector current for Rb1 of the two-transistor
+                        // circuit, otherwise Ii, the current from the CMOS output
+    double baseCurrent; // the base current it gives [mA]: Ib1, or Ib2 for Rb2
+    // Through it at Vbe 0.6 V with the resistor at -t [mA].
+    double largestCurrent;
+    // At Vbe 0.8 V with the resistor at +t and the base-emitter resistor at -t [mA].
+    double leastBaseCurrent;
     // Obtained on the base current [%]: base current x hFEmin / collector current - 1; none
     // when that is not finite (no collector current).
     std::optional<double> margin;
-    // The same with the least base current (the resistor at +t) against the largest collector
-    // current (for Q2, Rb1 at -t).
+    // The least base current against the largest collector current (for Q2: Rb1's largest
+    // current); none where the margin is none or the transistor is off.
     std::optional<double> worstMargin;
+
+    // Whether the base-emitter resistor takes the whole current at the corner: no base current.
+    bool offInWorstCase() const { return !(leastBaseCurrent > 0); }
 };
 
 // Why a base resistor has no standard value in a series.
@@ -41,23 +49,45 @@ enum class NoFit {
 
 using Fit = std::variant<StageFit, NoFit>;
 
+// Why no value of a series is worth buying.
+enum class NoPurchase {
+    NoStandardValue,  // the computed resistor has none: the nearest's NoFit says why
+    SourceTooLow,     // at Vbe 0.8 V the source (Vi, or Vcc for Rb1) drives no current at all
+    PullDownTakesAll, // Ii max reaches 4 mA while the base-emitter resistor takes all the current
+    CmosLimit,        // Ii max reaches 4 mA before the margin holds
+    NoneDownToOneOhm, // no value down to 1 ohm gives the margin
+    NotComputable,    // a current at a corner divides by zero or is beyond a double
+    NoFirstStage,     // Rb2 only: no Rb1 to buy in the series
+};
+
+using Purchase = std::variant<StageFit, NoPurchase>;
+
 struct SeriesFit
 {
     Series series;
-    Fit rb1;
-    std::optional<Fit> rb2; // after a two-transistor press: Rb2 from this series's value of Rb1
+    Fit rb1;                // the largest standard value not above the computed Rb1
+    std::optional<Fit> rb2; // two transistors: the same for Rb2 recomputed for that Rb1
+    // The largest standard value whose worst case gives the margin asked for (maggIb1,
+    // maggIb2) with Ii max below 4 mA; for Rb2, with the Rb1 bought.
+    Purchase buyRb1;
+    std::optional<Purchase> buyRb2;
 };
 
 struct StandardFits
 {
     std::array<SeriesFit, 3> series; // E12, E24, E96
+    double maggIb1 = 0;              // the margins asked for [%]
+    double maggIb2 = 0;
 };
 
-// From the inputs and Rb1 of a completed one-transistor press: Ii = (Vi - 0.7) / Rs and
-// Ib1 = Ii - 0.7 / R1 for the standard value Rs.
+// From the inputs and Rb1 of a completed one-transistor press.
 StandardFits fitOneTransistor(const FormVariables &v);
 
-// From the inputs and Rb1 of a completed two-transistor press: Q2's collector current
-// (Vcc - 1) / Rs1 and Ib1 from it; then Rb2 as the press computes it for that current, its
-// standard value Rs2, Ii = (Vi - 0.7) / Rs2 and Ib2 = Ii - 0.7 / R2.
+// From the inputs and Rb1 of a completed two-transistor press: Rb1 first, for Q1; then Rb2 as
+// the press computes it for the collector current of that Rb1, its worst case against that
+// Rb1's largest current.
 StandardFits fitTwoTransistors(const FormVariables &v);
+
+// Whether a current from the CMOS output [mA] reaches the 4 mA it can deliver, as shown to
+// three significant digits: 3.9999 reads 4,00 and reaches it.
+bool reachesCmosLimit(double current);

@@ -102,6 +102,15 @@ std::variant<StandardResistor, NoStandardValue> largestNotAbove(Series series, d
     return values.resistors[static_cast<std::size_t>(above - values.kiloohms.begin()) - 1];
 }
 
+std::optional<StandardResistor> nextBelow(Series series, StandardResistor resistor)
+{
+    const std::vector<StandardResistor> &values = valuesOf(series).resistors;
+    const auto at = std::find(values.begin(), values.end(), resistor);
+    if (at == values.begin() || at == values.end())
+        return std::nullopt;
+    return *(at - 1);
+}
+
 std::u16string resistorText(StandardResistor resistor, std::u16string_view decimalPoint)
 {
     static constexpr std::array<std::u16string_view, 3> units{u" ohm", u" kohm", u" Mohm"};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -29,6 +30,10 @@ enum class NoStandardValue {
 // The largest value of the series not above the computed resistance [kohm]; a computed
 // 19.99999999 kohm takes 20 kohm.
 std::variant<StandardResistor, NoStandardValue> largestNotAbove(Series series, double kiloohms);
+
+// The value of the series just below the resistor, which must be one of the series; none below
+// 1 ohm.
+std::optional<StandardResistor> nextBelow(Series series, StandardResistor resistor);
 
 // The value in ohm, kohm or Mohm, without trailing zeros after the point: "470 ohm",
 // "7,5 kohm", "7,68 kohm", "20 kohm", "1 Mohm".

@@ -125,7 +125,7 @@ bool cmosDrivenStage(Press &p, FormVariables &v, Checked Rbe, Checked Ib, double
     if (!p.passed(Ii, v.Ii))
         return false;
     p.warnIfOverLimit(v.Ii, v.Msg);
-    return p.passed(Stage::resistorFor(Checked(v.Vi) - Vbe, Ii), Rb);
+    return p.passed(Stage::resistorFor(Stage::acrossBaseResistor(v.Vi, 0), Ii), Rb);
 }
 
 std::optional<PressResults> oneTransistor(Press &p, FormVariables &v)
@@ -181,7 +181,7 @@ std::optional<PressResults> twoTransistors(Press &p, FormVariables &v)
     const Checked Ic2 = Stage::baseResistorCurrent(v.R1, Ib1);
     const Checked Ib2 = Stage::baseCurrent(v.maggIb2, Ic2, v.hFE2min);
     if (!p.passed(Ib1, v.Ib1)
-        || !p.passed(Stage::resistorFor(Checked(v.Vcc) - VdropTwoStage, Ic2), v.Rb1)
+        || !p.passed(Stage::resistorFor(Stage::acrossBaseResistor(v.Vcc, VceSat), Ic2), v.Rb1)
         || !p.passed(Ib2, v.Ib2) || !cmosDrivenStage(p, v, v.R2, Ib2, v.Rb2))
         return std::nullopt;
     return PressResults{v.Rb1, v.Rb2, v.Ii, fitTwoTransistors(v)};

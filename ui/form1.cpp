@@ -18,9 +18,10 @@
 #include "controltable.h"
 #include "messagebox.h"
 #include "messages.h"
-#include "notespopup.h"
 #include "notestooltip.h"
 #include "numbertext.h"
+#include "reporthtml.h"
+#include "reportview.h"
 #include "resultfield.h"
 #include "resultnotes.h"
 #include "sampledesign.h"
@@ -250,19 +251,56 @@ void Form1::paintEvent(QPaintEvent * /*event*/)
         painter.fillRect(side, palette().color(QPalette::WindowText));
 }
 
-// The notes of the results in view, under the results.
+// The report of the last design, beside the window where the screen has room, so that the
+// results stay in view.
 void Form1::showNotes()
 {
-    QString notes;
+    ReportView *view = nullptr;
+    if (report_)
+        view = new ReportView(sixtyCharactersWide(reportHtml(*report_, ReportView::pictureUrl)),
+                              fromView(report_->plainText()),
+                              reportPicture_->grab(),
+                              this);
+    else
+        view = new ReportView(
+            sixtyCharactersWide(fromView(Messages::Note::nessunRisultato)), {}, {}, this);
+    view->showBeside(label23_, resultsOnScreen());
+}
+
+// Where the result fields in view lie, in global coordinates.
+QRect Form1::resultsOnScreen() const
+{
+    QRect results;
     for (const ResultField *field : {label17_, label20_, label23_})
-        if (field->isVisible() && !field->notesHtml().isEmpty())
-            notes += QStringLiteral("<p><b>%1 = %2</b></p>")
-                         .arg(field->accessibleDescription().section(u'\n', 0, 0),
-                              field->text().toHtmlEscaped())
-                     + field->notesHtml();
-    if (notes.isEmpty())
-        notes = fromView(Messages::Note::nessunRisultato);
-    showNotesPopup(label23_, sixtyCharactersWide(notes));
+        if (field->isVisible())
+            results |= QRect(field->mapToGlobal(QPoint(0, 0)), field->size());
+    return results;
+}
+
+// The design of the press just completed: the circuit, its inputs as typed, the results in view
+// as shown, each with its notes.
+DesignReport Form1::describeDesign(std::vector<ResultNotes> notes) const
+{
+    const auto captionOf = [](const char *label) {
+        return label ? std::u16string(ControlTable::control(label).text) : std::u16string();
+    };
+    DesignReport report;
+    report.circuit = viewOf((option1_->isChecked() ? option1_ : option2_)->text());
+    for (const Control &row : ControlTable::controls()) {
+        const auto *field = findChild<QLineEdit *>(row.name);
+        if (row.kind == Kind::EntryField && field->isVisibleTo(this))
+            report.inputs.push_back(
+                {captionOf(row.caption), std::u16string(viewOf(field->text())), captionOf(row.unit)});
+    }
+    for (const ResultField *field : {label17_, label20_, label23_}) {
+        if (!field->isVisibleTo(this))
+            continue;
+        const Control &row = ControlTable::control(field->objectName().toLatin1().constData());
+        report.results.push_back(
+            {captionOf(row.caption), std::u16string(viewOf(field->text())), captionOf(row.unit)});
+    }
+    report.notes = std::move(notes);
+    return report;
 }
 
 void Form1::selectOneTransistor()
@@ -308,15 +346,20 @@ void Form1::calcola()
     const auto caption = [&](double value) {
         return fromView(formatHundredths(value, viewOf(decimalPoint)));
     };
-    // Each with its notes: the standard resistors and the worst cases they leave.
+    // Each with its notes: the standard resistors to buy and the worst cases they leave.
+    std::vector<ResultNotes> notes{rb1Notes(results.fits, viewOf(decimalPoint))};
     label17_->setText(caption(results.Rb1));
-    label17_->setNotes(rb1Notes(results.fits, viewOf(decimalPoint)));
+    label17_->setNotes(notes.back());
     if (results.Rb2) {
+        notes.push_back(rb2Notes(results.fits, viewOf(decimalPoint)));
         label20_->setText(caption(*results.Rb2));
-        label20_->setNotes(rb2Notes(results.fits, viewOf(decimalPoint)));
+        label20_->setNotes(notes.back());
     }
+    notes.push_back(iiNotes(results.Ii, results.fits, viewOf(decimalPoint)));
     label23_->setText(caption(results.Ii));
-    label23_->setNotes(iiNotes(results.Ii, results.fits, viewOf(decimalPoint)));
+    label23_->setNotes(notes.back());
+    report_ = describeDesign(std::move(notes));
+    reportPicture_ = option1_->isChecked() ? picture1_ : picture2_;
 }
 
 void Form1::fillSampleValues()

@@ -3,7 +3,9 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
+#include "designreport.h"
 #include "module1.h"
 #include "switchcalculation.h"
 
@@ -43,6 +45,8 @@ private:
     void showNotes();
 
     void showTwoTransistorControls(bool shown);
+    DesignReport describeDesign(std::vector<ResultNotes> notes) const;
+    QRect resultsOnScreen() const;
     QLineEdit *entry(Entry entry) const;
 
     QRadioButton *option1_ = nullptr;
@@ -55,6 +59,10 @@ private:
     ResultField *label17_ = nullptr; // Rb1
     ResultField *label20_ = nullptr; // Rb2
     ResultField *label23_ = nullptr; // Ii
+
+    // The design of the last completed press, and the picture of its circuit.
+    std::optional<DesignReport> report_;
+    CircuitPicture *reportPicture_ = nullptr;
 
     FormVariables variables_;
     Module1 module1_;

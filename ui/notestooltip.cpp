@@ -27,6 +27,15 @@ QString cell(const QString &tag, const QString &text, std::size_t column)
 
 } // namespace
 
+QString assumptionsHtml(const std::vector<std::u16string> &assumptions)
+{
+    QString html;
+    for (const std::u16string &line : assumptions)
+        html += QStringLiteral("<p style=\"margin-top:2px; margin-bottom:0\"><small>%1</small></p>")
+                    .arg(wrappingText(fromView(line)));
+    return html;
+}
+
 QString wrappingText(const QString &text)
 {
     QString wrapping;
@@ -42,7 +51,7 @@ QString wrappingText(const QString &text)
     return wrapping.toHtmlEscaped();
 }
 
-QString notesTooltip(const ResultNotes &notes)
+QString notesTooltip(const ResultNotes &notes, Assumptions assumptions)
 {
     QString html = QStringLiteral("<p style=\"margin-bottom:4px\"><b>%1</b></p>")
                        .arg(wrappingText(fromView(notes.title)));
@@ -66,6 +75,8 @@ QString notesTooltip(const ResultNotes &notes)
     for (const std::u16string &line : notes.lines)
         html += QStringLiteral("<p style=\"margin-top:6px; margin-bottom:0\">%1</p>")
                     .arg(wrappingText(fromView(line)));
+    if (assumptions == Assumptions::Shown)
+        html += assumptionsHtml(notes.assumptions);
     return html;
 }
 

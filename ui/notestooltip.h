@@ -4,8 +4,13 @@
 
 #include "resultnotes.h"
 
-// A result's notes as rich text: the title, the table, the lines below it.
-QString notesTooltip(const ResultNotes &notes);
+// A result's notes as rich text: the title, the table, the lines below it and, unless left out,
+// what the worst case assumes.
+enum class Assumptions { Shown, LeftOut };
+QString notesTooltip(const ResultNotes &notes, Assumptions assumptions = Assumptions::Shown);
+
+// What the worst case assumes, a small line each.
+QString assumptionsHtml(const std::vector<std::u16string> &assumptions);
 
 // Rich text laid out about 60 characters of the tooltip's font wide, whatever its length.
 QString sixtyCharactersWide(const QString &html);

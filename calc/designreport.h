@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "resultnotes.h"
+
+// A completed design as a report to hand on: the circuit, each input as typed, the results as
+// shown, then the notes of each result and, once, what their worst case assumes.
+
+struct ReportItem
+{
+    std::u16string name;  // as the window captions it: "Vcc", "Rb1"
+    std::u16string value; // as typed, or as shown
+    std::u16string unit;  // as the window captions it: "[V]"; empty for a pure number
+};
+
+struct DesignReport
+{
+    std::u16string circuit;          // the caption of the circuit's option button
+    std::vector<ReportItem> inputs;  // those of the circuit, as typed
+    std::vector<ReportItem> results; // as shown
+    std::vector<ResultNotes> notes;  // of each result, in the order of the results
+
+    // Plain text to paste into a notebook, a mail or a spreadsheet: a line a row, the columns of
+    // every table separated by tabs, a blank line between the parts.
+    std::u16string plainText() const;
+};

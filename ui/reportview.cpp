@@ -1,0 +1,130 @@
+#include "reportview.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <functional>
+
+#include "messages.h"
+#include "textview.h"
+
+namespace {
+
+// A text browser whose Ctrl+C copies the whole report when nothing is selected, and which shows
+// the picture it is given.
+class ReportBrowser : public QTextBrowser
+{
+public:
+    ReportBrowser(std::function<void()> copyAll, const QPixmap &picture, QWidget *parent)
+        : QTextBrowser(parent), copyAll_(std::move(copyAll)), picture_(picture)
+    {}
+
+protected:
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        if (type == QTextDocument::ImageResource && name == QUrl(ReportView::pictureUrl))
+            return picture_;
+        return QTextBrowser::loadResource(type, name);
+    }
+
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->matches(QKeySequence::Copy) && !textCursor().hasSelection() && copyAll_) {
+            copyAll_();
+            return;
+        }
+        QTextBrowser::keyPressEvent(event);
+    }
+
+private:
+    std::function<void()> copyAll_;
+    QPixmap picture_;
+};
+
+} // namespace
+
+const QString ReportView::pictureUrl = QStringLiteral("brenvola:circuit");
+
+ReportView::ReportView(const QString &html,
+                       const QString &plainText,
+                       const QPixmap &picture,
+                       QWidget *window)
+    : QFrame(window, Qt::Popup), plainText_(plainText)
+{
+    setObjectName("notesPopup");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    std::function<void()> copyAll;
+    if (!plainText.isEmpty())
+        copyAll = [this] { copyReport(); };
+    browser_ = new ReportBrowser(copyAll, picture, this);
+    browser_->setObjectName("reportText");
+    browser_->setFrameStyle(QFrame::NoFrame);
+    browser_->setHtml(html);
+    layout->addWidget(browser_);
+    if (!plainText.isEmpty()) {
+        browser_->setAccessibleDescription(plainText);
+        auto *copy = new QPushButton(fromView(Messages::Note::copia), this);
+        copy->setObjectName("reportCopy");
+        connect(copy, &QPushButton::clicked, this, &ReportView::copyReport);
+        auto *buttons = new QHBoxLayout;
+        buttons->setContentsMargins(6, 6, 6, 6);
+        buttons->addStretch();
+        buttons->addWidget(copy);
+        layout->addLayout(buttons);
+    }
+    setFocusProxy(browser_);
+    // A text browser keeps Esc for itself; a popup closes on it.
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
+}
+
+void ReportView::copyReport() const
+{
+    QGuiApplication::clipboard()->setText(plainText_);
+}
+
+void ReportView::showBeside(const QWidget *anchor, const QRect &keepClear)
+{
+    browser_->document()->adjustSize();
+    const QRect screen = anchor->screen()->availableGeometry();
+    const QSizeF text = browser_->document()->size();
+    const int frame = 2 * frameWidth();
+    const int buttons = layout()->count() > 1 ? layout()->itemAt(1)->sizeHint().height() : 0;
+    const int width =
+        static_cast<int>(text.width()) + frame + browser_->verticalScrollBar()->sizeHint().width();
+    const int height =
+        std::min(static_cast<int>(text.height()) + frame + buttons, screen.height() * 3 / 4);
+
+    const QPoint below = anchor->mapToGlobal(QPoint(0, anchor->height()));
+    QRect place(std::clamp(below.x(), screen.left(), screen.right() - width),
+                std::clamp(below.y(), screen.top(), screen.bottom() - height),
+                width,
+                height);
+    if (place.intersects(keepClear)) {
+        // Beside the window, right or else left, level with its top as far as the screen allows.
+        const QRect window = anchor->window()->frameGeometry();
+        const int top = std::clamp(window.top(), screen.top(), screen.bottom() - height);
+        for (const int left : {window.right() + 1, window.left() - width}) {
+            const QRect beside(left, top, width, height);
+            if (screen.contains(beside)) {
+                place = beside;
+                break;
+            }
+        }
+    }
+    setGeometry(place);
+    show();
+    browser_->setFocus();
+}
