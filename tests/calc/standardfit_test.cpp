@@ -137,8 +137,9 @@ TEST_P(DesignTest, RecomputesTheCurrentsForEachSeries)
 const double sampleRb1One = (5.0 - 0.7) / (0.7 / 10.0 + 1.2 * 40.0 / 100.0);  // 7.8181...
 const double sampleRb1Two = (12.0 - 1.0) / (0.7 / 10.0 + 1.2 * 40.0 / 100.0); // 20, or an ulp off
 
-// Worst cases: Rs at +t for the least base current, at -t for the largest current through it;
-// for Q2 the least Ib2 (Rs2 at +t) against the largest Ic2 (Rs1 at -t).
+// Worst cases: the least base current at Vbe 0.8 V with Rs at +t and R1 (R2) at -t; the largest
+// current through Rs at Vbe 0.6 V with Rs at -t; for Q2 the least Ib2 against Rs1's largest
+// current. Where Rbe takes the whole least current the transistor is off: no worst margin.
 INSTANTIATE_TEST_SUITE_P(
     Designs,
     DesignTest,
@@ -148,33 +149,36 @@ INSTANTIATE_TEST_SUITE_P(
             false,
             sample(sampleRb1One),
             // E12 6.8: Ii = 4.3 / 6.8 = 0.6324, Ib1 = 0.5624, 0.5624 x 100 / 40 - 1 = 40.59 %;
-            // 7.48: Ib1 = 0.5749 - 0.07, 26.22 %; 6.12: Ii = 0.7026
-            {fit(6.8, 0.6324, 0.5624, 40.59).worst(26.22, 0.7026),
-             // E24 7.5: Ii = 0.5733, Ib1 = 0.5033, 25.83 %; 7.875: 19.01 %; 7.125: Ii = 0.6035
-             fit(7.5, 0.5733, 0.5033, 25.83).worst(19.01, 0.6035),
-             // E96 7.68: Ii = 0.5599, Ib1 = 0.4899, 22.47 %; 7.757: 21.09 %; 7.603: 0.5656
-             fit(7.68, 0.5599, 0.4899, 22.47).worst(21.09, 0.5656)},
+            // 4.2 / 7.48 - 0.8 / 9 = 0.4726, 18.15 %; 4.4 / 6.12 = 0.7190
+            {fit(6.8, 0.6324, 0.5624, 40.59).worst(18.15, 0.7190),
+             // E24 7.5: Ii = 0.5733, Ib1 = 0.5033, 25.83 %; 4.2 / 7.875 - 0.8 / 9.5 = 0.4491,
+             // 12.28 %; 4.4 / 7.125 = 0.6175
+             fit(7.5, 0.5733, 0.5033, 25.83).worst(12.28, 0.6175),
+             // E96 7.68: Ii = 0.5599, Ib1 = 0.4899, 22.47 %; 4.2 / 7.757 - 0.8 / 9.9 = 0.4607,
+             // 15.16 %; 4.4 / 7.603 = 0.5787
+             fit(7.68, 0.5599, 0.4899, 22.47).worst(15.16, 0.5787)},
             {}},
         DesignCase{"TwoTransistorSample",
                    true,
                    sample(sampleRb1Two),
-                   // E12 18: Ic2 = 11 / 18 = 0.6111, Ib1 = 0.5411, 35.28 %; 19.8: Ic2 = 0.5556,
-                   // 21.39 %; 16.2: Ic2 = 0.6790
-                   {fit(18.0, 0.6111, 0.5411, 35.28).worst(21.39, 0.6790),
-                    // E24 20 is Rb1 itself: Ic2 = 0.55, Ib1 = 0.48, 20 %; 21: 13.45 %; 19: 0.5789
-                    fit(20.0, 0.55, 0.48, 20.0).worst(13.45, 0.5789),
-                    // E96 20.0: 20 %; 20.2: Ic2 = 0.5446, 18.64 %; 19.8: 0.5556
-                    fit(20.0, 0.55, 0.48, 20.0).worst(18.64, 0.5556)},
+                   // E12 18: Ic2 = 11 / 18 = 0.6111, Ib1 = 0.5411, 35.28 %; 10.9 / 19.8 - 0.8 / 9
+                   // = 0.4616, 15.40 %; 11.1 / 16.2 = 0.6852
+                   {fit(18.0, 0.6111, 0.5411, 35.28).worst(15.40, 0.6852),
+                    // E24 20 is Rb1 itself: Ic2 = 0.55, Ib1 = 0.48, 20 %; 10.9 / 21 - 0.8 / 9.5
+                    // = 0.4348, 8.709 %; 11.1 / 19 = 0.5842
+                    fit(20.0, 0.55, 0.48, 20.0).worst(8.709, 0.5842),
+                    // E96 20.0: 20 %; 10.9 / 20.2 - 0.8 / 9.9 = 0.4588, 14.70 %; 11.1 / 19.8
+                    fit(20.0, 0.55, 0.48, 20.0).worst(14.70, 0.5606)},
                    // E12: Ib2 = 0.6111 x 1.2 / 100, Ii = 0.07733, Rb2 = 55.60 -> 47: Ii = 0.09149,
-                   // Ib2 = 0.02149, 0.02149 x 100 / 0.6111 - 1 = 251.6 %; 51.7: Ib2 = 0.01317,
-                   // against 0.6790: 93.99 %; 42.3: Ii = 0.1017
-                   {fit(47.0, 0.09149, 0.02149, 251.6).worst(93.99, 0.1017),
-                    // E24: Rb2 = 56.14 -> 56: Ii = 0.07679, Ib2 = 0.006786, 23.38 %; 58.8:
-                    // Ib2 = 0.003129, against 0.5789: -45.95 %; 53.2: Ii = 0.08083
-                    fit(56.0, 0.07679, 0.006786, 23.38).worst(-45.95, 0.08083),
-                    // E96: Rb2 = 56.14 -> 54.9: Ii = 0.07832, Ib2 = 0.008324, 51.35 %; 55.45:
-                    // Ib2 = 0.007549, against 0.5556: 35.88 %; 54.35: Ii = 0.07912
-                    fit(54.9, 0.07832, 0.008324, 51.35).worst(35.88, 0.07912)}},
+                   // Ib2 = 0.02149, 0.02149 x 100 / 0.6111 - 1 = 251.6 %; 4.2 / 51.7 = 0.0812 is
+                   // less than R2's 0.8 / 9 = 0.0889: Q2 off; 4.4 / 42.3 = 0.1040
+                   {fit(47.0, 0.09149, 0.02149, 251.6).worst(std::nullopt, 0.1040),
+                    // E24: Rb2 = 56.14 -> 56: Ii = 0.07679, Ib2 = 0.006786, 23.38 %; 4.2 / 58.8
+                    // = 0.0714 < 0.8 / 9.5 = 0.0842: off; 4.4 / 53.2 = 0.08271
+                    fit(56.0, 0.07679, 0.006786, 23.38).worst(std::nullopt, 0.08271),
+                    // E96: Rb2 = 56.14 -> 54.9: Ii = 0.07832, Ib2 = 0.008324, 51.35 %;
+                    // 4.2 / 55.45 = 0.0757 < 0.8 / 9.9 = 0.0808: off; 4.4 / 54.35 = 0.08096
+                    fit(54.9, 0.07832, 0.008324, 51.35).worst(std::nullopt, 0.08096)}},
         DesignCase{"JustBelowADecade",
                    false,
                    sample(9.99),
@@ -226,22 +230,25 @@ INSTANTIATE_TEST_SUITE_P(
         DesignCase{"StandardValueCrossesFourMilliamps",
                    false,
                    with(sample(4.3 / 3.67), &FormVariables::IL, 300.0),
-                   // E12 1.0: Ii = 4.3, Ib1 = 4.23, 41.00 %; 1.1: 27.97 %; 0.9: Ii = 4.778
-                   {fit(1.0, 4.3, 4.23, 41.0).worst(27.97, 4.778),
-                    // E24 1.1: Ii = 3.909 < 4, Ib1 = 3.839, 27.97 %; 1.155: 21.76 %;
-                    // 1.045: Ii = 4.115, over the limit
-                    fit(1.1, 3.909, 3.839, 27.97).worst(21.76, 4.115),
-                    // E96 1.15: Ii = 3.739, Ib1 = 3.669, 22.30 %; 1.1615: 21.07 %; 1.1385: 3.777
-                    fit(1.15, 3.739, 3.669, 22.30).worst(21.07, 3.777)},
+                   // E12 1.0: Ii = 4.3, Ib1 = 4.23, 41.00 %; 4.2 / 1.1 - 0.8 / 9 = 3.729,
+                   // 24.31 %; 4.4 / 0.9 = 4.889
+                   {fit(1.0, 4.3, 4.23, 41.0).worst(24.31, 4.889),
+                    // E24 1.1: Ii = 3.909 < 4, Ib1 = 3.839, 27.97 %; 4.2 / 1.155 - 0.8 / 9.5 =
+                    // 3.552, 18.41 %; 4.4 / 1.045 = 4.211, over the limit
+                    fit(1.1, 3.909, 3.839, 27.97).worst(18.41, 4.211),
+                    // E96 1.15: Ii = 3.739, Ib1 = 3.669, 22.30 %; 4.2 / 1.1615 - 0.8 / 9.9 =
+                    // 3.535, 17.84 %; 4.4 / 1.1385 = 3.865
+                    fit(1.15, 3.739, 3.669, 22.30).worst(17.84, 3.865)},
                    {}},
         // Vi 4.7, IL 300: Rb1 = 4.0 / 3.67 = 1.0899; E12 and E24 1.0: Ii = 4.0 exactly.
         DesignCase{
             "StandardValueGivesExactlyFourMilliamps",
             false,
             with(with(sample(4.0 / 3.67), &FormVariables::IL, 300.0), &FormVariables::Vi, 4.7),
-            // Ib1 = 3.93, 31.00 %; E12 1.1: Ib1 = 3.566, 18.88 %; E24 1.05: 24.65 %
-            {fit(1.0, 4.0, 3.93, 31.0).worst(18.88, 4.444),
-             fit(1.0, 4.0, 3.93, 31.0).worst(24.65, 4.211),
+            // Ib1 = 3.93, 31.00 %; E12: 3.9 / 1.1 - 0.8 / 9 = 3.457, 15.22 %; 4.1 / 0.9;
+            // E24: 3.9 / 1.05 - 0.8 / 9.5 = 3.630, 21.00 %; 4.1 / 0.95 = 4.316
+            {fit(1.0, 4.0, 3.93, 31.0).worst(15.22, 4.556),
+             fit(1.0, 4.0, 3.93, 31.0).worst(21.00, 4.316),
              // E96 1.07: Ii = 3.738, Ib1 = 3.668, 22.28 %
              fit(1.07, 3.738, 3.668, 22.28)},
             {}},
@@ -262,7 +269,8 @@ INSTANTIATE_TEST_SUITE_P(
         DesignCase{"NoLoadHasNoMargin",
                    false,
                    with(sample(4.3 / 0.07), &FormVariables::IL, 0.0),
-                   {fit(56.0, 0.07679, 0.006786, std::nullopt).worst(std::nullopt, 0.08532),
+                   // E12: 4.2 / 61.6 = 0.0682 < 0.8 / 9: Q1 off at the corner; 4.4 / 50.4
+                   {fit(56.0, 0.07679, 0.006786, std::nullopt).worst(std::nullopt, 0.08730),
                     fit(56.0, 0.07679, 0.006786, std::nullopt),
                     fit(60.4, 0.07119, 0.001192, std::nullopt)},
                    {}},
@@ -284,6 +292,186 @@ INSTANTIATE_TEST_SUITE_P(
                     noFit(NoFit::NotComputable),
                     noFit(NoFit::NotComputable)}}),
     CaseName());
+
+// ---------------------------------------------------------------------------------------------
+// The value to buy: the largest whose worst case gives the margin asked for with Ii max below
+// 4 mA, or why none does.
+
+struct Bought
+{
+    std::optional<NoPurchase> none;
+    double kiloohms = 0;
+    double margin = 0;      // nominal [%]
+    double worstMargin = 0; // [%]
+    double largestCurrent = 0;
+};
+
+Bought buy(double r, double margin, double worst, double largest)
+{
+    return {std::nullopt, r, margin, worst, largest};
+}
+
+Bought noBuy(NoPurchase reason)
+{
+    return {reason};
+}
+
+void expectPurchase(const Purchase &purchase, const Bought &e)
+{
+    if (e.none) {
+        ASSERT_TRUE(std::holds_alternative<NoPurchase>(purchase));
+        EXPECT_EQ(std::get<NoPurchase>(purchase), *e.none);
+        return;
+    }
+    ASSERT_TRUE(std::holds_alternative<StageFit>(purchase));
+    const StageFit &f = std::get<StageFit>(purchase);
+    EXPECT_EQ(f.resistor.kiloohms(), e.kiloohms);
+    ASSERT_TRUE(f.margin && f.worstMargin);
+    expectClose(*f.margin, e.margin, "margin");
+    expectClose(*f.worstMargin, e.worstMargin, "worst-case margin");
+    expectClose(f.largestCurrent, e.largestCurrent, "largest current");
+}
+
+struct PurchaseCase
+{
+    const char *name;
+    bool twoTransistors;
+    FormVariables values;
+    std::array<Bought, 3> rb1; // E12, E24, E96
+    std::array<Bought, 3> rb2;
+};
+
+class PurchaseTest : public ::testing::TestWithParam<PurchaseCase>
+{};
+
+TEST_P(PurchaseTest, HoldsTheMarginAtEveryCorner)
+{
+    const PurchaseCase &c = GetParam();
+    const StandardFits fits =
+        c.twoTransistors ? fitTwoTransistors(c.values) : fitOneTransistor(c.values);
+    for (std::size_t i = 0; i < fits.series.size(); ++i) {
+        SCOPED_TRACE(std::string(seriesName(fits.series[i].series).begin(),
+                                 seriesName(fits.series[i].series).end()));
+        expectPurchase(fits.series[i].buyRb1, c.rb1[i]);
+        ASSERT_EQ(fits.series[i].buyRb2.has_value(), c.twoTransistors);
+        if (c.twoTransistors)
+            expectPurchase(*fits.series[i].buyRb2, c.rb2[i]);
+    }
+}
+
+template <typename T> std::array<T, 3> all(T value)
+{
+    return {value, value, value};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Designs,
+    PurchaseTest,
+    ::testing::Values(
+        // The nearest values below (6.8, 7.5, 7.68) leave 18, 12 and 15 % at the corners.
+        PurchaseCase{"OneTransistorSample",
+                     false,
+                     sample(sampleRb1One),
+                     // E12 5.6: Ib1 = 4.3 / 5.6 - 0.07 = 0.6979, 74.46 %; 4.2 / 6.16 - 0.8 / 9 =
+                     // 0.5929, 48.23 %; 4.4 / 5.04 = 0.8730
+                     {buy(5.6, 74.46, 48.23, 0.8730),
+                      // E24 6.8: 40.59 %; 4.2 / 7.14 - 0.8 / 9.5 = 0.5040, 26.01 %; 4.4 / 6.46
+                      buy(6.8, 40.59, 26.01, 0.6811),
+                      // E96 7.32: 4.3 / 7.32 - 0.07 = 0.5174, 29.36 %; 4.2 / 7.393 - 0.8 / 9.9
+                      // = 0.4873, 21.82 %; 4.4 / 7.247 = 0.6072
+                      buy(7.32, 29.36, 21.82, 0.6072)},
+                     {}},
+        // Rb1 first, then Rb2 against that Rb1's largest current. The nearest pairs (18 k and
+        // 47 k, 20 k and 56 k, 20 k and 54.9 k) leave Q2 off at a corner.
+        PurchaseCase{"TwoTransistorSample",
+                     true,
+                     sample(sampleRb1Two),
+                     // E12 15: Ic2 = 11 / 15 = 0.7333, Ib1 = 0.6633, 65.83 %; 10.9 / 16.5 -
+                     // 0.8 / 9 = 0.5717, 42.93 %; Ic2 max = 11.1 / 13.5 = 0.8222
+                     {buy(15.0, 65.83, 42.93, 0.8222),
+                      // E24 18: 35.28 %; 10.9 / 18.9 - 0.8 / 9.5 = 0.4925, 23.13 %; 11.1 / 17.1
+                      buy(18.0, 35.28, 23.13, 0.6491),
+                      // E96 19.1: Ic2 = 0.5759, Ib1 = 0.5059, 26.48 %; 10.9 / 19.29 - 0.8 / 9.9
+                      // = 0.4842, 21.05 %; 11.1 / 18.91 = 0.5870
+                      buy(19.1, 26.48, 21.05, 0.5870)},
+                     // E12 33: Ii = 4.3 / 33 = 0.1303, Ib2 = 0.0603, x 100 / 0.7333 - 1 =
+                     // 722.3 %; 4.2 / 36.3 - 0.8 / 9 = 0.02681 against 0.8222: 226.1 %;
+                     // 4.4 / 29.7 = 0.1481
+                     {buy(33.0, 722.3, 226.1, 0.1481),
+                      // E24 43: Ii = 0.1, Ib2 = 0.03, 390.9 %; 4.2 / 45.15 - 0.8 / 9.5 =
+                      // 0.008812 against 0.6491: 35.76 %; 4.4 / 40.85 = 0.1077
+                      buy(43.0, 390.9, 35.76, 0.1077),
+                      // E96 46.4: Ii = 0.09267, Ib2 = 0.02267, 293.7 %; 4.2 / 46.86 - 0.8 / 9.9
+                      // = 0.008813 against 0.5870: 50.13 %; 4.4 / 45.94 = 0.09579
+                      buy(46.4, 293.7, 50.13, 0.09579)}},
+        // Vi 0.75: nothing across Rb1 at Vbe 0.8 V.
+        PurchaseCase{"InputTooLowAtTheCorner",
+                     false,
+                     with(sample(0.05 / 0.55), &FormVariables::Vi, 0.75),
+                     all(noBuy(NoPurchase::SourceTooLow)),
+                     {}},
+        // R1 0.2: it takes 0.8 / 0.18 = 4.4 mA at the corner, more than the output gives.
+        PurchaseCase{"PullDownTakesTheWholeCurrent",
+                     false,
+                     with(sample(4.3 / 3.98), &FormVariables::R1, 0.2),
+                     all(noBuy(NoPurchase::PullDownTakesAll)),
+                     {}},
+        // IL 300: Ib1 = 3.6 mA asked with 20 % at the corners needs Ii max above 4 mA.
+        PurchaseCase{"GainTooLowForTheCmosOutput",
+                     false,
+                     with(sample(4.3 / 3.67), &FormVariables::IL, 300.0),
+                     all(noBuy(NoPurchase::CmosLimit)),
+                     {}},
+        // Vcc 1.05: Rb1 = 0.05 / 0.55 nominally, but 1.05 - 0.8 - 0.3 < 0 at the corner.
+        PurchaseCase{"TwoSupplyTooLowAtTheCorner",
+                     true,
+                     with(sample(0.05 / 0.55), &FormVariables::Vcc, 1.05),
+                     all(noBuy(NoPurchase::SourceTooLow)),
+                     all(noBuy(NoPurchase::NoFirstStage))},
+        // Vcc 1.2, IL 10 A: Rb1 = 0.2 / 120.07 = 1.67 ohm; the corners ask for 0.1 / (1.1 x
+        // 120.09) = 0.76 ohm at most.
+        PurchaseCase{"TwoNothingDownToOneOhm",
+                     true,
+                     with(with(sample(0.2 / 120.07), &FormVariables::Vcc, 1.2),
+                          &FormVariables::IL,
+                          10000.0),
+                     all(noBuy(NoPurchase::NoneDownToOneOhm)),
+                     all(noBuy(NoPurchase::NoFirstStage))},
+        PurchaseCase{"InputBelowVbe",
+                     false,
+                     with(sample(-0.2 / 0.55), &FormVariables::Vi, 0.5),
+                     all(noBuy(NoPurchase::NoStandardValue)),
+                     {}},
+        PurchaseCase{"ZeroR1",
+                     false,
+                     with(sample(sampleRb1One), &FormVariables::R1, 0.0),
+                     all(noBuy(NoPurchase::NotComputable)),
+                     {}},
+        // Vi 10000: Rb1 = 18180 kohm; 10 Mohm gives 9999.2 / 11000 - 0.8 / 9 = 0.8201,
+        // 105.0 % (E12); Ii = 9999.3 / 10000, Ii max = 9999.4 / 9000 = 1.111.
+        PurchaseCase{"AboveTenMegohm",
+                     false,
+                     with(sample(9999.3 / 0.55), &FormVariables::Vi, 10000.0),
+                     // nominal 9999.3 / 10000 - 0.07 = 0.9299, 132.5 %
+                     {buy(10000.0, 132.5, 105.0, 1.111),
+                      // 9999.2 / 10500 - 0.8 / 9.5 = 0.8681, 117.0 %; 9999.4 / 9500
+                      buy(10000.0, 132.5, 117.0, 1.0526),
+                      // 9999.2 / 10100 - 0.8 / 9.9 = 0.9092, 127.3 %; 9999.4 / 9900
+                      buy(10000.0, 132.5, 127.3, 1.0100)},
+                     {}}),
+    CaseName());
+
+// A current the notes show as 4,00 mA reaches the limit, as one of 4 mA or more does.
+TEST(CmosLimit, AsShown)
+{
+    const std::array<std::pair<double, bool>, 5> currents{{{3.9999999999999996, true},
+                                                           {4.0, true},
+                                                           {3.996, true},
+                                                           {3.994, false},
+                                                           {0.55, false}}};
+    for (const auto &[current, reaches] : currents)
+        EXPECT_EQ(reachesCmosLimit(current), reaches) << current;
+}
 
 // ---------------------------------------------------------------------------------------------
 // The notes as the window shows them, with the Italian decimal point: one row per standard
@@ -324,7 +512,9 @@ TEST_P(NotesTest, ReadAsATable)
         for (const NoteCell &cell : row)
             shown.back().push_back(cell.shown);
     }
-    EXPECT_EQ(shown, c.rows);
+    if (!c.rows.empty()) {
+        EXPECT_EQ(shown, c.rows);
+    }
     auto line = notes.lines.begin();
     for (const std::u16string &expected : c.lines) {
         line = std::find(line, notes.lines.end(), expected);
@@ -337,52 +527,112 @@ using namespace Messages::Note;
 const std::u16string rb1Title(titoloRb1);
 const std::u16string rb2Title(titoloRb2);
 
+const std::u16string e12 = u"E12 \u00b110\u00a0%";
+const std::u16string e24 = u"E24 \u00b15\u00a0%";
+const std::u16string e96 = u"E96 \u00b11\u00a0%";
+
 INSTANTIATE_TEST_SUITE_P(
     Designs,
     NotesTest,
     ::testing::Values(
-        // See OneTransistorSample above.
+        // See OneTransistorSample above: the value to buy, then the nearest below, per series.
         NotesCase{"OneTransistorRb1",
                   false,
                   sample(sampleRb1One),
                   rb1Notes,
                   rb1Title,
-                  {{u"E12 \u00b110\u00a0%", u"6,8 kohm", u"0,632", u"0,562", u"41 (26)", u"0,703"},
-                   {u"E24 \u00b15\u00a0%", u"7,5 kohm", u"0,573", u"0,503", u"26 (19)", u"0,604"},
-                   {u"E96 \u00b11\u00a0%", u"7,68 kohm", u"0,560", u"0,490", u"22 (21)", u"0,566"}},
-                  {std::u16string(casoPeggioreRb1)}},
-        // E24 and E96 both give 20 kohm: one row, with the worst case of 5 %.
+                  {{e12, u"5,6 kohm", u"0,768", u"0,698", u"74 (48)", u"0,873"},
+                   {u"E12 più vicino", u"6,8 kohm", u"0,632", u"0,562", u"41 (18)", u"0,719"},
+                   {e24, u"6,8 kohm", u"0,632", u"0,562", u"41 (26)", u"0,681"},
+                   {u"E24 più vicino", u"7,5 kohm", u"0,573", u"0,503", u"26 (12)", u"0,618"},
+                   {e96, u"7,32 kohm", u"0,587", u"0,517", u"29 (22)", u"0,607"},
+                   {u"E96 più vicino", u"7,68 kohm", u"0,560", u"0,490", u"22 (15)", u"0,579"}},
+                  {std::u16string(margineRb1),
+                   u"Da acquistare: il valore più grande della serie che nel caso peggiore dà "
+                   u"ancora il margine richiesto (20\u00a0%) con Ii\u00a0max sotto 4\u00a0mA. Più "
+                   u"vicino: il valore subito sotto quello calcolato, dove è diverso."}},
+        // E24 and E96 both have 20 kohm, each with its own worst case; the largest current
+        // through Rb1 is Q2's collector current in Q2's worst case.
         NotesCase{"TwoTransistorRb1",
                   true,
                   sample(sampleRb1Two),
                   rb1Notes,
                   rb1Title,
-                  {{u"E12 \u00b110\u00a0%", u"18 kohm", u"0,611", u"0,541", u"35 (21)"},
-                   {u"E24, E96 \u00b15\u00a0%", u"20 kohm", u"0,550", u"0,480", u"20 (13)"}},
-                  {std::u16string(casoPeggioreRb1Ic2), std::u16string(piuSerie)}},
-        // 5 % resistors may leave Q2 out of saturation.
+                  {{e12, u"15 kohm", u"0,733", u"0,663", u"66 (43)", u"0,822"},
+                   {u"E12 più vicino", u"18 kohm", u"0,611", u"0,541", u"35 (15)", u"0,685"},
+                   {e24, u"18 kohm", u"0,611", u"0,541", u"35 (23)", u"0,649"},
+                   {u"E24 più vicino", u"20 kohm", u"0,550", u"0,480", u"20 (9)", u"0,584"},
+                   {e96, u"19,1 kohm", u"0,576", u"0,506", u"26 (21)", u"0,587"},
+                   {u"E96 più vicino", u"20 kohm", u"0,550", u"0,480", u"20 (15)", u"0,561"}},
+                  {std::u16string(margineRb1Ic2)}},
+        // The nearest values leave Q2 off at a corner.
         NotesCase{
             "TwoTransistorRb2",
             true,
             sample(sampleRb1Two),
             rb2Notes,
             rb2Title,
-            {{u"E12 \u00b110\u00a0%", u"47 kohm", u"0,0915", u"0,0215", u"252 (94)", u"0,102"},
-             {u"E24 \u00b15\u00a0%", u"56 kohm", u"0,0768", u"0,00679", u"23 (-46)", u"0,0808"},
-             {u"E96 \u00b11\u00a0%", u"54,9 kohm", u"0,0783", u"0,00832", u"51 (36)", u"0,0791"}},
-            {u"E24: con il margine negativo nel caso peggiore Q2 può non andare in saturazione."}},
-        // See StandardValueCrossesFourMilliamps: Ii max reaches 4 mA with E12 and E24.
+            {{e12, u"33 kohm", u"0,130", u"0,0603", u"722 (226)", u"0,148"},
+             {u"E12 più vicino", u"47 kohm", u"0,0915", u"0,0215", u"252 (spento)", u"0,104"},
+             {e24, u"43 kohm", u"0,100", u"0,0300", u"391 (36)", u"0,108"},
+             {u"E24 più vicino", u"56 kohm", u"0,0768", u"0,00679", u"23 (spento)", u"0,0827"},
+             {e96, u"46,4 kohm", u"0,0927", u"0,0227", u"294 (50)", u"0,0958"},
+             {u"E96 più vicino", u"54,9 kohm", u"0,0783", u"0,00832", u"51 (spento)", u"0,0810"}},
+            {u"E12, 47 kohm: Q2 spento nel caso peggiore.",
+             u"E24, 56 kohm: Q2 spento nel caso peggiore.",
+             u"E96, 54,9 kohm: Q2 spento nel caso peggiore."}},
+        // IL 23: Rb1 = 4.3 / 0.346 = 12.43; E12 12 leaves 4.2 / 13.2 - 0.8 / 9 = 0.2293,
+        // x 100 / 23 - 1 = -0.31 %, shown with a decimal so that it reads negative. To buy:
+        // E12 10: 4.2 / 11 - 0.8 / 9 = 0.2929, 27.4 %; E24 11: 4.2 / 11.55 - 0.8 / 9.5 = 0.2794,
+        // 21.5 % (12: 8.3 %); E96 11.5: 4.2 / 11.615 - 0.8 / 9.9 = 0.2808, 22.1 % (11.8: 18.1 %,
+        // 12.4: 10.7 %).
+        NotesCase{"SmallNegativeMargin",
+                  false,
+                  with(sample(4.3 / 0.346), &FormVariables::IL, 23.0),
+                  rb1Notes,
+                  rb1Title,
+                  {{e12, u"10 kohm", u"0,430", u"0,360", u"57 (27)", u"0,489"},
+                   {u"E12 più vicino", u"12 kohm", u"0,358", u"0,288", u"25 (-0,3)", u"0,407"},
+                   {e24, u"11 kohm", u"0,391", u"0,321", u"40 (21)", u"0,421"},
+                   {u"E24 più vicino", u"12 kohm", u"0,358", u"0,288", u"25 (8)", u"0,386"},
+                   {e96, u"11,5 kohm", u"0,374", u"0,304", u"32 (22)", u"0,386"},
+                   {u"E96 più vicino", u"12,4 kohm", u"0,347", u"0,277", u"20 (11)", u"0,358"}},
+                  {u"E12, 12 kohm: con il margine negativo nel caso peggiore Q1 può non andare "
+                   u"in saturazione."}},
+        // maggIb1 -50: Ii = 0.07 + 0.2, Rb1 = 4.3 / 0.27 = 15.93; E12 15 gives Ib1 = 4.3 / 15 -
+        // 0.07 = 0.2167, -45.8 % at nominal values: Q1 is not saturated.
+        NotesCase{"NegativeMarginEntered",
+                  false,
+                  with(sample(4.3 / 0.27), &FormVariables::maggIb1, -50.0),
+                  rb1Notes,
+                  rb1Title,
+                  {},
+                  {u"E12, 15 kohm: Q1 non va in saturazione, nemmeno con i valori nominali."}},
+        // See GainTooLowForTheCmosOutput: only the nearest values, and why none is to buy.
         NotesCase{
             "IiCrossesFourMilliamps",
             false,
             with(sample(4.3 / 3.67), &FormVariables::IL, 300.0),
             iiNotesOf,
             u"Ii\u00a0=\u00a00,0766\u00a0mA",
-            {{u"E12 \u00b110\u00a0%", u"1 kohm", u"4,30", u"4,78"},
-             {u"E24 \u00b15\u00a0%", u"1,1 kohm", u"3,91", u"4,11"},
-             {u"E96 \u00b11\u00a0%", u"1,15 kohm", u"3,74", u"3,78"}},
-            {u"E12: Ii\u00a0max raggiunge i 4\u00a0mA, corrente limite di uscita per i CMOS.",
-             u"E24: Ii\u00a0max raggiunge i 4\u00a0mA, corrente limite di uscita per i CMOS."}},
+            {{u"E12 più vicino", u"1 kohm", u"4,30", u"4,89"},
+             {u"E24 più vicino", u"1,1 kohm", u"3,91", u"4,21"},
+             {u"E96 più vicino", u"1,15 kohm", u"3,74", u"3,86"}},
+            {u"E12, 1 kohm: Ii\u00a0max raggiunge i 4\u00a0mA, corrente limite di uscita per i CMOS.",
+             u"E24, 1,1 kohm: Ii\u00a0max raggiunge i 4\u00a0mA, corrente limite di uscita per i "
+             u"CMOS.",
+             u"E96: nessun Rb1 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA prima del margine "
+             u"richiesto. Servono un Q1 con guadagno più alto o il circuito a due transistor."}},
+        // See PullDownTakesTheWholeCurrent.
+        NotesCase{"PullDownTakesTheWholeCurrent",
+                  false,
+                  with(sample(4.3 / 3.98), &FormVariables::R1, 0.2),
+                  rb1Notes,
+                  rb1Title,
+                  {},
+                  {u"E24: nessun Rb1 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA mentre R1 "
+                   u"prende ancora tutta la corrente. Servono una R1 più grande o una Vi più "
+                   u"alta."}},
         // No standard value: no row, a line for each series.
         NotesCase{"TwoNegativeRb1",
                   true,
@@ -391,18 +641,20 @@ INSTANTIATE_TEST_SUITE_P(
                   rb2Title,
                   {},
                   {u"E12: nessun valore normalizzato per Rb2, perché non ce n'è uno per Rb1.",
-                   u"E96: nessun valore normalizzato per Rb2, perché non ce n'è uno per Rb1."}}),
+                   u"E96: nessun Rb2 da acquistare, perché non c'è un Rb1 da acquistare."}}),
     CaseName());
 
 // The sentences for assistive tools carry each number with its name and unit.
 TEST(NotesSentences, NameEveryNumber)
 {
     const std::u16string text = rb2Notes(fitTwoTransistors(sample(sampleRb1Two)), u",").sentences();
-    for (const std::u16string_view part :
-         {u"E24 \u00b15\u00a0%: Rb2 56 kohm, Ii 0,0768\u00a0mA, corrente di base di Q2 "
-          u"0,00679\u00a0mA, margine su Q2 23\u00a0%, nel caso peggiore -46\u00a0%, Ii massima "
-          u"0,0808\u00a0mA.",
-          u"può non andare in saturazione."})
+    for (const std::u16string_view part : std::initializer_list<std::u16string_view>{
+             u"E24 \u00b15\u00a0%, da acquistare: Rb2 43 kohm, Ii 0,100\u00a0mA, corrente di base di "
+          u"Q2 0,0300\u00a0mA, margine su Q2 391\u00a0%, nel caso peggiore 36\u00a0%, Ii massima "
+          u"0,108\u00a0mA.",
+          u"E24, valore più vicino sotto quello calcolato: Rb2 56 kohm,",
+          u"nel caso peggiore Q2 spento",
+          std::u16string_view(ipotesiVbe)})
         EXPECT_NE(text.find(part), std::u16string::npos) << std::string(part.begin(), part.end());
 }
 
