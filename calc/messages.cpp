@@ -80,10 +80,6 @@ const std::u16string_view correnteRb1 = u"I in Rb1";
 const std::u16string_view correnteRb1Detta = u"corrente in Rb1 (di collettore di Q2)";
 const std::u16string_view correnteRb1Max = u"I max";
 const std::u16string_view correnteRb1MaxDetta = u"corrente massima in Rb1";
-const std::u16string_view ib1 = u"Ib1";
-const std::u16string_view ib1Detta = u"corrente di base di Q1";
-const std::u16string_view ib2 = u"Ib2";
-const std::u16string_view ib2Detta = u"corrente di base di Q2";
 const std::u16string_view margine = u"margine";
 const std::u16string_view margineQ1Detto = u"margine su Q1";
 const std::u16string_view margineQ2Detto = u"margine su Q2";
@@ -178,7 +174,8 @@ const std::u16string_view senzaRb1DaAcquistare =
 const std::u16string_view nessunRisultato =
     u"Premi \u00abCalcola\u00bb: ogni risultato avrà le sue note, con le resistenze normalizzate "
     u"da acquistare e il loro caso peggiore.";
-const std::u16string_view tastiera = u"Da tastiera: F1, che mostra anche il progetto intero.";
+const std::u16string_view tastiera =
+    u"F1: il progetto intero, con le ipotesi del caso peggiore, da copiare.";
 
 const std::u16string_view titoloRelazione = u"Interruttore a transistor pilotato da un'uscita CMOS";
 const std::u16string_view circuito = u"Circuito";

@@ -34,7 +34,6 @@ extern const std::u16string_view titoloIi;  // Ii [mA] to three significant digi
 extern const std::u16string_view serie;
 extern const std::u16string_view correnteRb1, correnteRb1Detta; // Q2's collector current
 extern const std::u16string_view correnteRb1Max, correnteRb1MaxDetta;
-extern const std::u16string_view ib1, ib1Detta, ib2, ib2Detta;
 extern const std::u16string_view margine, margineQ1Detto, margineQ2Detto;
 extern const std::u16string_view peggioreDetto; // before the worst-case margin
 extern const std::u16string_view iiMax, iiMaxDetta;

@@ -268,14 +268,12 @@ ResultNotes rb1Notes(const StandardFits &fits, std::u16string_view point)
                      {u"Rb1", {}, u"Rb1"},
                      two ? NoteColumn{Note::correnteRb1, mA, Note::correnteRb1Detta}
                          : NoteColumn{u"Ii", mA, u"Ii"},
-                     {Note::ib1, mA, Note::ib1Detta},
                      {Note::margine, pc, Note::margineQ1Detto},
                      two ? NoteColumn{Note::correnteRb1Max, mA, Note::correnteRb1MaxDetta}
                          : NoteColumn{Note::iiMax, mA, Note::iiMaxDetta}};
     TableBuilder table({u"Rb1", u"Q1", u"R1", !two, two, !two}, [&](const StageFit &f) {
         return std::vector<NoteCell>{resistor(f, point),
                                      milliamps(f.current, point),
-                                     milliamps(f.baseCurrent, point),
                                      margins(f, u"Q1", point),
                                      milliamps(f.largestCurrent, point)};
     });
@@ -296,13 +294,11 @@ ResultNotes rb2Notes(const StandardFits &fits, std::u16string_view point)
     notes.columns = {{Note::serie, {}, {}},
                      {u"Rb2", {}, u"Rb2"},
                      {u"Ii", mA, u"Ii"},
-                     {Note::ib2, mA, Note::ib2Detta},
                      {Note::margine, pc, Note::margineQ2Detto},
                      {Note::iiMax, mA, Note::iiMaxDetta}};
     TableBuilder table({u"Rb2", u"Q2", u"R2", true, false, false}, [&](const StageFit &f) {
         return std::vector<NoteCell>{resistor(f, point),
                                      milliamps(f.current, point),
-                                     milliamps(f.baseCurrent, point),
                                      margins(f, u"Q2", point),
                                      milliamps(f.largestCurrent, point)};
     });

@@ -51,7 +51,7 @@ QString wrappingText(const QString &text)
     return wrapping.toHtmlEscaped();
 }
 
-QString notesTooltip(const ResultNotes &notes, Assumptions assumptions)
+QString notesTooltip(const ResultNotes &notes)
 {
     QString html = QStringLiteral("<p style=\"margin-bottom:4px\"><b>%1</b></p>")
                        .arg(wrappingText(fromView(notes.title)));
@@ -75,8 +75,6 @@ QString notesTooltip(const ResultNotes &notes, Assumptions assumptions)
     for (const std::u16string &line : notes.lines)
         html += QStringLiteral("<p style=\"margin-top:6px; margin-bottom:0\">%1</p>")
                     .arg(wrappingText(fromView(line)));
-    if (assumptions == Assumptions::Shown)
-        html += assumptionsHtml(notes.assumptions);
     return html;
 }
 

@@ -4,10 +4,9 @@
 
 #include "resultnotes.h"
 
-// A result's notes as rich text: the title, the table, the lines below it and, unless left out,
-// what the worst case assumes.
-enum class Assumptions { Shown, LeftOut };
-QString notesTooltip(const ResultNotes &notes, Assumptions assumptions = Assumptions::Shown);
+// A result's notes as rich text: the title, the table, the lines below it. What the worst case
+// assumes is left to the report, which gives it once for all the results.
+QString notesTooltip(const ResultNotes &notes);
 
 // What the worst case assumes, a small line each.
 QString assumptionsHtml(const std::vector<std::u16string> &assumptions);

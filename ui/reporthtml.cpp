@@ -41,7 +41,7 @@ QString reportHtml(const DesignReport &report, const QString &pictureUrl)
     html += heading(Note::datiInseriti) + itemsTable(report.inputs);
     html += heading(Note::risultati) + itemsTable(report.results);
     for (const ResultNotes &notes : report.notes)
-        html += QStringLiteral("<hr>") + notesTooltip(notes, Assumptions::LeftOut);
+        html += QStringLiteral("<hr>") + notesTooltip(notes);
     if (!report.notes.empty() && !report.notes.front().assumptions.empty())
         html += heading(Note::ipotesi) + assumptionsHtml(report.notes.front().assumptions);
     return html;

@@ -541,12 +541,12 @@ INSTANTIATE_TEST_SUITE_P(
                   sample(sampleRb1One),
                   rb1Notes,
                   rb1Title,
-                  {{e12, u"5,6 kohm", u"0,768", u"0,698", u"74 (48)", u"0,873"},
-                   {u"E12 più vicino", u"6,8 kohm", u"0,632", u"0,562", u"41 (18)", u"0,719"},
-                   {e24, u"6,8 kohm", u"0,632", u"0,562", u"41 (26)", u"0,681"},
-                   {u"E24 più vicino", u"7,5 kohm", u"0,573", u"0,503", u"26 (12)", u"0,618"},
-                   {e96, u"7,32 kohm", u"0,587", u"0,517", u"29 (22)", u"0,607"},
-                   {u"E96 più vicino", u"7,68 kohm", u"0,560", u"0,490", u"22 (15)", u"0,579"}},
+                  {{e12, u"5,6 kohm", u"0,768", u"74 (48)", u"0,873"},
+                   {u"E12 più vicino", u"6,8 kohm", u"0,632", u"41 (18)", u"0,719"},
+                   {e24, u"6,8 kohm", u"0,632", u"41 (26)", u"0,681"},
+                   {u"E24 più vicino", u"7,5 kohm", u"0,573", u"26 (12)", u"0,618"},
+                   {e96, u"7,32 kohm", u"0,587", u"29 (22)", u"0,607"},
+                   {u"E96 più vicino", u"7,68 kohm", u"0,560", u"22 (15)", u"0,579"}},
                   {std::u16string(margineRb1),
                    u"Da acquistare: il valore più grande della serie che nel caso peggiore dà "
                    u"ancora il margine richiesto (20\u00a0%) con Ii\u00a0max sotto 4\u00a0mA. Più "
@@ -558,12 +558,12 @@ INSTANTIATE_TEST_SUITE_P(
                   sample(sampleRb1Two),
                   rb1Notes,
                   rb1Title,
-                  {{e12, u"15 kohm", u"0,733", u"0,663", u"66 (43)", u"0,822"},
-                   {u"E12 più vicino", u"18 kohm", u"0,611", u"0,541", u"35 (15)", u"0,685"},
-                   {e24, u"18 kohm", u"0,611", u"0,541", u"35 (23)", u"0,649"},
-                   {u"E24 più vicino", u"20 kohm", u"0,550", u"0,480", u"20 (9)", u"0,584"},
-                   {e96, u"19,1 kohm", u"0,576", u"0,506", u"26 (21)", u"0,587"},
-                   {u"E96 più vicino", u"20 kohm", u"0,550", u"0,480", u"20 (15)", u"0,561"}},
+                  {{e12, u"15 kohm", u"0,733", u"66 (43)", u"0,822"},
+                   {u"E12 più vicino", u"18 kohm", u"0,611", u"35 (15)", u"0,685"},
+                   {e24, u"18 kohm", u"0,611", u"35 (23)", u"0,649"},
+                   {u"E24 più vicino", u"20 kohm", u"0,550", u"20 (9)", u"0,584"},
+                   {e96, u"19,1 kohm", u"0,576", u"26 (21)", u"0,587"},
+                   {u"E96 più vicino", u"20 kohm", u"0,550", u"20 (15)", u"0,561"}},
                   {std::u16string(margineRb1Ic2)}},
         // The nearest values leave Q2 off at a corner.
         NotesCase{
@@ -572,12 +572,12 @@ INSTANTIATE_TEST_SUITE_P(
             sample(sampleRb1Two),
             rb2Notes,
             rb2Title,
-            {{e12, u"33 kohm", u"0,130", u"0,0603", u"722 (226)", u"0,148"},
-             {u"E12 più vicino", u"47 kohm", u"0,0915", u"0,0215", u"252 (spento)", u"0,104"},
-             {e24, u"43 kohm", u"0,100", u"0,0300", u"391 (36)", u"0,108"},
-             {u"E24 più vicino", u"56 kohm", u"0,0768", u"0,00679", u"23 (spento)", u"0,0827"},
-             {e96, u"46,4 kohm", u"0,0927", u"0,0227", u"294 (50)", u"0,0958"},
-             {u"E96 più vicino", u"54,9 kohm", u"0,0783", u"0,00832", u"51 (spento)", u"0,0810"}},
+            {{e12, u"33 kohm", u"0,130", u"722 (226)", u"0,148"},
+             {u"E12 più vicino", u"47 kohm", u"0,0915", u"252 (spento)", u"0,104"},
+             {e24, u"43 kohm", u"0,100", u"391 (36)", u"0,108"},
+             {u"E24 più vicino", u"56 kohm", u"0,0768", u"23 (spento)", u"0,0827"},
+             {e96, u"46,4 kohm", u"0,0927", u"294 (50)", u"0,0958"},
+             {u"E96 più vicino", u"54,9 kohm", u"0,0783", u"51 (spento)", u"0,0810"}},
             {u"E12, 47 kohm: Q2 spento nel caso peggiore.",
              u"E24, 56 kohm: Q2 spento nel caso peggiore.",
              u"E96, 54,9 kohm: Q2 spento nel caso peggiore."}},
@@ -591,12 +591,12 @@ INSTANTIATE_TEST_SUITE_P(
                   with(sample(4.3 / 0.346), &FormVariables::IL, 23.0),
                   rb1Notes,
                   rb1Title,
-                  {{e12, u"10 kohm", u"0,430", u"0,360", u"57 (27)", u"0,489"},
-                   {u"E12 più vicino", u"12 kohm", u"0,358", u"0,288", u"25 (-0,3)", u"0,407"},
-                   {e24, u"11 kohm", u"0,391", u"0,321", u"40 (21)", u"0,421"},
-                   {u"E24 più vicino", u"12 kohm", u"0,358", u"0,288", u"25 (8)", u"0,386"},
-                   {e96, u"11,5 kohm", u"0,374", u"0,304", u"32 (22)", u"0,386"},
-                   {u"E96 più vicino", u"12,4 kohm", u"0,347", u"0,277", u"20 (11)", u"0,358"}},
+                  {{e12, u"10 kohm", u"0,430", u"57 (27)", u"0,489"},
+                   {u"E12 più vicino", u"12 kohm", u"0,358", u"25 (-0,3)", u"0,407"},
+                   {e24, u"11 kohm", u"0,391", u"40 (21)", u"0,421"},
+                   {u"E24 più vicino", u"12 kohm", u"0,358", u"25 (8)", u"0,386"},
+                   {e96, u"11,5 kohm", u"0,374", u"32 (22)", u"0,386"},
+                   {u"E96 più vicino", u"12,4 kohm", u"0,347", u"20 (11)", u"0,358"}},
                   {u"E12, 12 kohm: con il margine negativo nel caso peggiore Q1 può non andare "
                    u"in saturazione."}},
         // maggIb1 -50: Ii = 0.07 + 0.2, Rb1 = 4.3 / 0.27 = 15.93; E12 15 gives Ib1 = 4.3 / 15 -
@@ -649,9 +649,8 @@ TEST(NotesSentences, NameEveryNumber)
 {
     const std::u16string text = rb2Notes(fitTwoTransistors(sample(sampleRb1Two)), u",").sentences();
     for (const std::u16string_view part : std::initializer_list<std::u16string_view>{
-             u"E24 \u00b15\u00a0%, da acquistare: Rb2 43 kohm, Ii 0,100\u00a0mA, corrente di base di "
-          u"Q2 0,0300\u00a0mA, margine su Q2 391\u00a0%, nel caso peggiore 36\u00a0%, Ii massima "
-          u"0,108\u00a0mA.",
+             u"E24 \u00b15\u00a0%, da acquistare: Rb2 43 kohm, Ii 0,100\u00a0mA, margine su Q2 "
+          u"391\u00a0%, nel caso peggiore 36\u00a0%, Ii massima 0,108\u00a0mA.",
           u"E24, valore più vicino sotto quello calcolato: Rb2 56 kohm,",
           u"nel caso peggiore Q2 spento",
           std::u16string_view(ipotesiVbe)})

@@ -564,16 +564,32 @@ private slots:
         QToolTip::hideText();
     }
 
-    // F1 opens the notes of the results in view, for the keyboard; Esc closes them.
-    void notesFromTheKeyboard()
+    // F1 opens the design as a report, for the keyboard: "Copia", and Ctrl+C with nothing
+    // selected, copy it as text with tab-separated columns, which a screen reader reads too; Esc
+    // closes it.
+    void reportFromTheKeyboard()
     {
         pressSampleValuesAndCalcola();
         QTest::keyClick(form->findChild<QPushButton *>("Command1"), Qt::Key_F1);
-        QTRY_VERIFY(qobject_cast<QTextBrowser *>(QApplication::activePopupWidget()));
-        auto *popup = static_cast<QTextBrowser *>(QApplication::activePopupWidget());
-        QVERIFY(popup->toPlainText().contains(fromView(Messages::Note::titoloRb1)));
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QWidget *popup = QApplication::activePopupWidget();
+        auto *text = popup->findChild<QTextBrowser *>("reportText");
+        QVERIFY(text->toPlainText().contains(fromView(Messages::Note::titoloRb1)));
         QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(popup->geometry()));
-        QTest::keyClick(popup, Qt::Key_Escape);
+
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        clipboard->clear();
+        QTest::mouseClick(popup->findChild<QPushButton *>("reportCopy"), Qt::LeftButton);
+        const QString copied = clipboard->text();
+        QVERIFY2(copied.contains("\nIL\t40\t[mA]\n") && copied.contains("\nRb1\t7.82\t[kohm]\n")
+                     && copied.contains("\nE12 \u00b110\u00a0%\t5.6 kohm\t"),
+                 qPrintable(copied));
+        QCOMPARE(text->accessibleDescription(), copied);
+        clipboard->clear();
+        QTest::keySequence(text, QKeySequence::Copy);
+        QCOMPARE(clipboard->text(), copied);
+
+        QTest::keyClick(text, Qt::Key_Escape);
         QTRY_VERIFY(!QApplication::activePopupWidget());
     }
 
