@@ -2,37 +2,90 @@
 
 #include <string>
 
+#include "designreport.h"
 #include "sampledesign.h"
 #include "switchcalculation.h"
 
 namespace {
 
-// One press of "Calcola " on the sample design, as the window hands it over.
-void pressWithSampleDesign(benchmark::State &state, bool oneTransistor)
+// The sample design as the window hands it over.
+PressInput sampleInput(bool oneTransistor)
 {
     PressInput input{oneTransistor, !oneTransistor};
     for (const SampleText &sample : sampleDesign)
         input.texts[static_cast<std::size_t>(sample.entry)] = sample.text;
+    return input;
+}
+
+// The notes the window sets after a completed press.
+std::vector<ResultNotes> notesOf(const PressResults &results)
+{
+    std::vector<ResultNotes> notes{rb1Notes(results.fits, u",")};
+    if (results.Rb2)
+        notes.push_back(rb2Notes(results.fits, u","));
+    notes.push_back(iiNotes(results.Ii, results.fits, u","));
+    return notes;
+}
+
+// One press of "Calcola " on the sample design, with the notes of its results (withNotes).
+void pressWithSampleDesign(benchmark::State &state, bool oneTransistor, bool withNotes)
+{
+    const PressInput input = sampleInput(oneTransistor);
     FormVariables variables;
     Module1 module;
     for (auto _ : state) {
         PressOutcome outcome = pressCalcola(variables, module, input);
         if (!outcome.messages.empty() || !outcome.results)
             state.SkipWithError("the sample design did not complete without a message");
+        if (withNotes) {
+            std::vector<ResultNotes> notes = notesOf(*outcome.results);
+            benchmark::DoNotOptimize(notes);
+        }
         benchmark::DoNotOptimize(outcome);
     }
 }
 
 void BM_PressOneTransistor(benchmark::State &state)
 {
-    pressWithSampleDesign(state, true);
+    pressWithSampleDesign(state, true, false);
 }
 void BM_PressTwoTransistors(benchmark::State &state)
 {
-    pressWithSampleDesign(state, false);
+    pressWithSampleDesign(state, false, false);
+}
+void BM_PressWithNotesOneTransistor(benchmark::State &state)
+{
+    pressWithSampleDesign(state, true, true);
+}
+void BM_PressWithNotesTwoTransistors(benchmark::State &state)
+{
+    pressWithSampleDesign(state, false, true);
+}
+
+// The report of the sample two-transistor design as text to copy.
+void BM_ReportTwoTransistors(benchmark::State &state)
+{
+    FormVariables variables;
+    Module1 module;
+    const PressOutcome outcome = pressCalcola(variables, module, sampleInput(false));
+    DesignReport report;
+    report.circuit = u"Carico con un pin a massa";
+    for (const SampleText &sample : sampleDesign)
+        report.inputs.push_back({u"Vcc", std::u16string(sample.text), u"[V]"});
+    report.results = {{u"Rb1", u"20,00", u"[kohm]"},
+                      {u"Rb2", u"56,14", u"[kohm]"},
+                      {u"Ii", u"0,08", u"[mA]"}};
+    for (auto _ : state) {
+        report.notes = notesOf(*outcome.results);
+        std::u16string text = report.plainText();
+        benchmark::DoNotOptimize(text);
+    }
 }
 
 } // namespace
 
 BENCHMARK(BM_PressOneTransistor);
 BENCHMARK(BM_PressTwoTransistors);
+BENCHMARK(BM_PressWithNotesOneTransistor);
+BENCHMARK(BM_PressWithNotesTwoTransistors);
+BENCHMARK(BM_ReportTwoTransistors);
