@@ -113,13 +113,14 @@ void ReportView::showBeside(const QWidget *anchor, const QRect &keepClear)
                 width,
                 height);
     if (place.intersects(keepClear)) {
-        // Beside the window, right or else left, level with its top as far as the screen allows.
+        // Beside the window, right or else left, level with its top as far as the screen allows;
+        // or else over the window's left part, its picture, which the report shows too.
         const QRect window = anchor->window()->frameGeometry();
         const int top = std::clamp(window.top(), screen.top(), screen.bottom() - height);
-        for (const int left : {window.right() + 1, window.left() - width}) {
-            const QRect beside(left, top, width, height);
-            if (screen.contains(beside)) {
-                place = beside;
+        for (const int left : {window.right() + 1, window.left() - width, window.left()}) {
+            const QRect candidate(left, top, width, height);
+            if (screen.contains(candidate) && !candidate.intersects(keepClear)) {
+                place = candidate;
                 break;
             }
         }

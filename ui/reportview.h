@@ -19,8 +19,8 @@ public:
 
     static const QString pictureUrl;
 
-    // Shows the view beside the window where it would cover keepClear (global coordinates) and
-    // the screen has room; otherwise under anchor, kept on the screen.
+    // Shows the view under anchor, kept on the screen; where it would cover keepClear (global
+    // coordinates), beside the window, or over its left part, if the screen has room there.
     void showBeside(const QWidget *anchor, const QRect &keepClear);
 
     QTextBrowser *browser() const { return browser_; }
