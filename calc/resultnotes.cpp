@@ -3,6 +3,7 @@
 #include <cmath>
 #include <functional>
 #include <initializer_list>
+#include <iterator>
 
 #include "messages.h"
 #include "numbertext.h"
@@ -47,19 +48,21 @@ NoteCell milliamps(double current, std::u16string_view point)
     return number(formatThreeSignificant(current, point), mA);
 }
 
+// Below this in magnitude a margin [%] shows as 0,0: 0.05 itself rounds to 0,1.
+constexpr double shownAsZero = 0.05;
+
 // A margin [%] as shown: whole percent from 1 % up, one decimal below, so that a small negative
 // margin still reads negative; one that rounds to zero reads 0.
 std::u16string marginText(double margin, std::u16string_view point)
 {
-    const int decimals = std::fabs(margin) < 1 ? 1 : 0;
-    if (formatFixed(std::fabs(margin), decimals, u".") == (decimals == 0 ? u"0" : u"0.0"))
+    if (std::fabs(margin) < shownAsZero)
         return u"0";
-    return formatFixed(margin, decimals, point);
+    return formatFixed(margin, std::fabs(margin) < 1 ? 1 : 0, point);
 }
 
 bool shownNegative(double margin)
 {
-    return marginText(margin, u".").front() == u'-';
+    return margin <= -shownAsZero;
 }
 
 NoteCell percent(const std::optional<double> &margin, std::u16string_view point)
@@ -183,19 +186,21 @@ public:
         }
     }
 
-    ResultNotes finish(ResultNotes notes, std::vector<std::u16string> legend) const
+    ResultNotes finish(ResultNotes notes, std::vector<std::u16string> legend)
     {
         if (!rows_.empty())
-            notes.lines.insert(notes.lines.end(), legend.begin(), legend.end());
-        notes.lines.insert(notes.lines.end(), warnings_.begin(), warnings_.end());
-        notes.lines.insert(notes.lines.end(), reasons_.begin(), reasons_.end());
+            notes.lines = std::move(legend);
+        for (std::vector<std::u16string> *part : {&warnings_, &reasons_})
+            notes.lines.insert(notes.lines.end(),
+                               std::make_move_iterator(part->begin()),
+                               std::make_move_iterator(part->end()));
         for (const std::u16string_view line : {Note::ipotesiResistenze,
                                                Note::ipotesiVbe,
                                                Note::ipotesiMinimaIb,
                                                Note::ipotesiMassimaI,
                                                Note::ipotesiIngressi})
             notes.assumptions.emplace_back(line);
-        notes.rows = rows_;
+        notes.rows = std::move(rows_);
         return notes;
     }
 
@@ -203,22 +208,27 @@ private:
     void addRow(Series series, NoteCell first, const StageFit &fit, std::u16string_view point)
     {
         rows_.push_back({std::move(first)});
-        const std::vector<NoteCell> cells = cells_(fit);
-        rows_.back().insert(rows_.back().end(), cells.begin(), cells.end());
+        std::vector<NoteCell> cells = cells_(fit);
+        rows_.back().insert(rows_.back().end(),
+                            std::make_move_iterator(cells.begin()),
+                            std::make_move_iterator(cells.end()));
 
-        const std::u16string value = resistorText(fit.resistor, point);
-        const std::u16string_view name = seriesName(series);
+        const auto warn = [&](std::u16string_view pattern) {
+            warnings_.push_back(fill(pattern,
+                                     {seriesName(series),
+                                      resistorText(fit.resistor, point),
+                                      stage_.transistor}));
+        };
         if (!stage_.transistor.empty()) {
-            const std::u16string_view t = stage_.transistor;
             if (fit.margin && shownNegative(*fit.margin))
-                warnings_.push_back(fill(Note::nonSatura, {name, value, t}));
+                warn(Note::nonSatura);
             else if (fit.offInWorstCase())
-                warnings_.push_back(fill(Note::spentoPeggiore, {name, value, t}));
+                warn(Note::spentoPeggiore);
             else if (fit.worstMargin && shownNegative(*fit.worstMargin))
-                warnings_.push_back(fill(Note::saturazione, {name, value, t}));
+                warn(Note::saturazione);
         }
         if (stage_.feedsCmos && reachesCmosLimit(fit.largestCurrent))
-            warnings_.push_back(fill(Note::limiteCmos, {name, value}));
+            warn(Note::limiteCmos);
     }
 
     StageNames stage_;

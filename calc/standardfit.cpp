@@ -164,6 +164,8 @@ bool reachesCmosLimit(double current)
 {
     if (!(current < cmosOutputLimit))
         return true;
+    if (current < 3.99) // far from showing 4,00: no need to format it
+        return false;
     return parseLeadingNumber(formatThreeSignificant(current, u".")).value_or(0)
            >= cmosOutputLimit;
 }

@@ -104,11 +104,13 @@ std::variant<StandardResistor, NoStandardValue> largestNotAbove(Series series, d
 
 std::optional<StandardResistor> nextBelow(Series series, StandardResistor resistor)
 {
-    const std::vector<StandardResistor> &values = valuesOf(series).resistors;
-    const auto at = std::find(values.begin(), values.end(), resistor);
-    if (at == values.begin() || at == values.end())
+    const Values &values = valuesOf(series);
+    const auto at = std::lower_bound(
+        values.kiloohms.begin(), values.kiloohms.end(), kiloohmsOf(resistor));
+    const auto index = static_cast<std::size_t>(at - values.kiloohms.begin());
+    if (index == 0 || index == values.resistors.size() || values.resistors[index] != resistor)
         return std::nullopt;
-    return *(at - 1);
+    return values.resistors[index - 1];
 }
 
 std::u16string resistorText(StandardResistor resistor, std::u16string_view decimalPoint)
