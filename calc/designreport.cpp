@@ -16,7 +16,8 @@ void appendRow(std::u16string &text, const std::vector<std::u16string_view> &cel
     text += u'\n';
 }
 
-void appendItems(std::u16string &text, std::u16string_view heading,
+void appendItems(std::u16string &text,
+                 std::u16string_view heading,
                  const std::vector<ReportItem> &items)
 {
     text.append(u"\n").append(heading).append(u"\n");

@@ -47,10 +47,10 @@ extern const std::u16string_view piuVicinoDetto;    // series
 extern const std::u16string_view margineRb1;    // Q1's margin, one-transistor Rb1
 extern const std::u16string_view margineRb1Ic2; // two-transistor Rb1
 extern const std::u16string_view margineRb2;
-extern const std::u16string_view correntiIi;    // resistor name
-extern const std::u16string_view acquisto;      // margin asked for [%]: what "to buy" means
-extern const std::u16string_view acquistoQ1;    // the same, where the margin is Q1's alone
-extern const std::u16string_view acquistoRb2;   // margin asked for [%]
+extern const std::u16string_view correntiIi;  // resistor name
+extern const std::u16string_view acquisto;    // margin asked for [%]: what "to buy" means
+extern const std::u16string_view acquistoQ1;  // the same, where the margin is Q1's alone
+extern const std::u16string_view acquistoRb2; // margin asked for [%]
 // What the worst case assumes, a line each.
 extern const std::u16string_view ipotesiResistenze;
 extern const std::u16string_view ipotesiVbe;
@@ -77,8 +77,8 @@ extern const std::u16string_view limiteCmosQ2;
 extern const std::u16string_view nessunoFinoAUnOhm;
 extern const std::u16string_view casoPeggioreImpossibile;
 extern const std::u16string_view senzaRb1DaAcquistare; // series
-extern const std::u16string_view nessunRisultato; // F1 before any result
-extern const std::u16string_view tastiera;        // how the keyboard reaches the notes
+extern const std::u16string_view nessunRisultato;      // F1 before any result
+extern const std::u16string_view tastiera;             // how the keyboard reaches the notes
 // The report of a design.
 extern const std::u16string_view titoloRelazione;
 extern const std::u16string_view circuito;

@@ -98,8 +98,8 @@ struct StageNames
     std::u16string_view resistor;
     std::u16string_view transistor;
     std::u16string_view Rbe;
-    bool feedsCmos;    // the resistor carries Ii
-    bool fromVcc;      // Rb1 of the two-transistor circuit
+    bool feedsCmos; // the resistor carries Ii
+    bool fromVcc;   // Rb1 of the two-transistor circuit
     bool oneTransistor;
 };
 
@@ -176,11 +176,11 @@ public:
         if (near && (!bought || near->resistor != bought->resistor))
             addRow(series, nearestCell(series), *near, point);
         if (!near)
-            reasons_.push_back(noFitLine(std::get<NoFit>(nearest), seriesName(series),
-                                         stage_.resistor));
+            reasons_.push_back(
+                noFitLine(std::get<NoFit>(nearest), seriesName(series), stage_.resistor));
         if (!bought) {
-            std::u16string line = noPurchaseLine(std::get<NoPurchase>(buy), seriesName(series),
-                                                 stage_);
+            std::u16string line =
+                noPurchaseLine(std::get<NoPurchase>(buy), seriesName(series), stage_);
             if (!line.empty())
                 reasons_.push_back(std::move(line));
         }
@@ -214,10 +214,9 @@ private:
                             std::make_move_iterator(cells.end()));
 
         const auto warn = [&](std::u16string_view pattern) {
-            warnings_.push_back(fill(pattern,
-                                     {seriesName(series),
-                                      resistorText(fit.resistor, point),
-                                      stage_.transistor}));
+            warnings_.push_back(
+                fill(pattern,
+                     {seriesName(series), resistorText(fit.resistor, point), stage_.transistor}));
         };
         if (!stage_.transistor.empty()) {
             if (fit.margin && shownNegative(*fit.margin))
@@ -334,11 +333,10 @@ ResultNotes iiNotes(double Ii, const StandardFits &fits, std::u16string_view poi
                      {u"Ii", mA, u"Ii"},
                      {Note::iiMax, mA, Note::iiMaxDetta}};
     const StageNames stage = two ? StageNames{u"Rb2", {}, u"R2", true, false, false}
-                            : StageNames{u"Rb1", {}, u"R1", true, false, true};
+                                 : StageNames{u"Rb1", {}, u"R1", true, false, true};
     TableBuilder table(stage, [&](const StageFit &f) {
-        return std::vector<NoteCell>{resistor(f, point),
-                                     milliamps(f.current, point),
-                                     milliamps(f.largestCurrent, point)};
+        return std::vector<NoteCell>{
+            resistor(f, point), milliamps(f.current, point), milliamps(f.largestCurrent, point)};
     });
     for (const SeriesFit &s : fits.series) {
         if (two)
@@ -349,7 +347,7 @@ ResultNotes iiNotes(double Ii, const StandardFits &fits, std::u16string_view poi
         else
             table.add(s.series, s.rb1, s.buyRb1, point);
     }
-    return table.finish(std::move(notes),
-                        {fill(Note::correntiIi, {feeding}),
-                         buyingLine(two ? fits.maggIb2 : fits.maggIb1, point)});
+    return table.finish(
+        std::move(notes),
+        {fill(Note::correntiIi, {feeding}), buyingLine(two ? fits.maggIb2 : fits.maggIb1, point)});
 }

@@ -54,8 +54,8 @@ struct StageCircuit
     bool feedsCmos;   // the CMOS output drives it, so Ii max must stay below 4 mA
 };
 
-StageCircuit drivenByCmos(const FormVariables &v, double Rbe, double hFEmin, double Ic,
-                          double IcLargest, double magg)
+StageCircuit drivenByCmos(
+    const FormVariables &v, double Rbe, double hFEmin, double Ic, double IcLargest, double magg)
 {
     return {v.Vi, 0, Rbe, hFEmin, Ic, IcLargest, magg, true};
 }
@@ -166,8 +166,7 @@ bool reachesCmosLimit(double current)
         return true;
     if (current < 3.99) // far from showing 4,00: no need to format it
         return false;
-    return parseLeadingNumber(formatThreeSignificant(current, u".")).value_or(0)
-           >= cmosOutputLimit;
+    return parseLeadingNumber(formatThreeSignificant(current, u".")).value_or(0) >= cmosOutputLimit;
 }
 
 StandardFits fitOneTransistor(const FormVariables &v)
@@ -193,8 +192,11 @@ StandardFits fitTwoTransistors(const FormVariables &v)
     for (std::size_t i = 0; i < allSeries.size(); ++i) {
         const Series series = allSeries[i];
         SeriesFit &fit = fits.series[i];
-        fit = {series, nearestBelow(first, series, v.Rb1), NoFit::NoFirstStage,
-               toBuy(first, series, v.Rb1), NoPurchase::NoFirstStage};
+        fit = {series,
+               nearestBelow(first, series, v.Rb1),
+               NoFit::NoFirstStage,
+               toBuy(first, series, v.Rb1),
+               NoPurchase::NoFirstStage};
         if (const auto *rb1 = std::get_if<StageFit>(&fit.rb1)) {
             const Checked Rb2 = rb2For(v, rb1->current);
             fit.rb2 = Rb2.fault() != Fault::None

@@ -105,8 +105,8 @@ std::variant<StandardResistor, NoStandardValue> largestNotAbove(Series series, d
 std::optional<StandardResistor> nextBelow(Series series, StandardResistor resistor)
 {
     const Values &values = valuesOf(series);
-    const auto at = std::lower_bound(
-        values.kiloohms.begin(), values.kiloohms.end(), kiloohmsOf(resistor));
+    const auto at =
+        std::lower_bound(values.kiloohms.begin(), values.kiloohms.end(), kiloohmsOf(resistor));
     const auto index = static_cast<std::size_t>(at - values.kiloohms.begin());
     if (index == 0 || index == values.resistors.size() || values.resistors[index] != resistor)
         return std::nullopt;

@@ -289,8 +289,9 @@ DesignReport Form1::describeDesign(std::vector<ResultNotes> notes) const
     for (const Control &row : ControlTable::controls()) {
         const auto *field = findChild<QLineEdit *>(row.name);
         if (row.kind == Kind::EntryField && field->isVisibleTo(this))
-            report.inputs.push_back(
-                {captionOf(row.caption), std::u16string(viewOf(field->text())), captionOf(row.unit)});
+            report.inputs.push_back({captionOf(row.caption),
+                                     std::u16string(viewOf(field->text())),
+                                     captionOf(row.unit)});
     }
     for (const ResultField *field : {label17_, label20_, label23_}) {
         if (!field->isVisibleTo(this))

@@ -14,7 +14,9 @@ class ReportView : public QFrame
 
 public:
     // plainText empty: nothing to copy, no button. The html may show the picture as pictureUrl.
-    ReportView(const QString &html, const QString &plainText, const QPixmap &picture,
+    ReportView(const QString &html,
+               const QString &plainText,
+               const QPixmap &picture,
                QWidget *window);
 
     static const QString pictureUrl;

@@ -46,15 +46,14 @@ TEST(DesignReport, SampleTwoTransistorsAsTabSeparatedText)
     v.maggIb1 = v.maggIb2 = 20.0;
     v.Rb1 = 11.0 / 0.55;
     const StandardFits fits = fitTwoTransistors(v);
-    DesignReport report{u"Carico con un pin a massa",
-                        {{u"Vcc", u"12", u"[V]"},
-                         {u"IL", u"40", u"[mA]"},
-                         {u"hFE1min", u"100", u""},
-                         {u"maggiorazione corrente di base  per Q2", u"20", u"[%]"}},
-                        {{u"Rb1", u"20,00", u"[kohm]"},
-                         {u"Rb2", u"56,14", u"[kohm]"},
-                         {u"Ii", u"0,08", u"[mA]"}},
-                        {rb1Notes(fits, u","), rb2Notes(fits, u","), iiNotes(0.0766, fits, u",")}};
+    DesignReport report{
+        u"Carico con un pin a massa",
+        {{u"Vcc", u"12", u"[V]"},
+         {u"IL", u"40", u"[mA]"},
+         {u"hFE1min", u"100", u""},
+         {u"maggiorazione corrente di base  per Q2", u"20", u"[%]"}},
+        {{u"Rb1", u"20,00", u"[kohm]"}, {u"Rb2", u"56,14", u"[kohm]"}, {u"Ii", u"0,08", u"[mA]"}},
+        {rb1Notes(fits, u","), rb2Notes(fits, u","), iiNotes(0.0766, fits, u",")}};
     const std::string text = utf8(report.plainText());
 
     EXPECT_EQ(text.substr(0, text.find("Rb1 da acquistare")),
@@ -77,7 +76,8 @@ TEST(DesignReport, SampleTwoTransistorsAsTabSeparatedText)
     EXPECT_NE(text.find("Rb2 da acquistare in ogni serie\n"
                         "Serie\tRb2\tIi\tmargine\tIi max\n"
                         "\t\tmA\t%\tmA\n"
-                        "E12 \xC2\xB1" "10\xC2\xA0%\t33 kohm\t0,130\t722 (226)\t0,148\n"
+                        "E12 \xC2\xB1"
+                        "10\xC2\xA0%\t33 kohm\t0,130\t722 (226)\t0,148\n"
                         "E12 pi\xC3\xB9 vicino\t47 kohm\t0,0915\t252 (spento)\t0,104\n"),
               std::string::npos)
         << text;

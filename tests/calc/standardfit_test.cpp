@@ -144,20 +144,19 @@ INSTANTIATE_TEST_SUITE_P(
     Designs,
     DesignTest,
     ::testing::Values(
-        DesignCase{
-            "OneTransistorSample",
-            false,
-            sample(sampleRb1One),
-            // E12 6.8: Ii = 4.3 / 6.8 = 0.6324, Ib1 = 0.5624, 0.5624 x 100 / 40 - 1 = 40.59 %;
-            // 4.2 / 7.48 - 0.8 / 9 = 0.4726, 18.15 %; 4.4 / 6.12 = 0.7190
-            {fit(6.8, 0.6324, 0.5624, 40.59).worst(18.15, 0.7190),
-             // E24 7.5: Ii = 0.5733, Ib1 = 0.5033, 25.83 %; 4.2 / 7.875 - 0.8 / 9.5 = 0.4491,
-             // 12.28 %; 4.4 / 7.125 = 0.6175
-             fit(7.5, 0.5733, 0.5033, 25.83).worst(12.28, 0.6175),
-             // E96 7.68: Ii = 0.5599, Ib1 = 0.4899, 22.47 %; 4.2 / 7.757 - 0.8 / 9.9 = 0.4607,
-             // 15.16 %; 4.4 / 7.603 = 0.5787
-             fit(7.68, 0.5599, 0.4899, 22.47).worst(15.16, 0.5787)},
-            {}},
+        DesignCase{"OneTransistorSample",
+                   false,
+                   sample(sampleRb1One),
+                   // E12 6.8: Ii = 4.3 / 6.8 = 0.6324, Ib1 = 0.5624, 0.5624 x 100 / 40 - 1 = 40.59
+                   // %; 4.2 / 7.48 - 0.8 / 9 = 0.4726, 18.15 %; 4.4 / 6.12 = 0.7190
+                   {fit(6.8, 0.6324, 0.5624, 40.59).worst(18.15, 0.7190),
+                    // E24 7.5: Ii = 0.5733, Ib1 = 0.5033, 25.83 %; 4.2 / 7.875 - 0.8 / 9.5 =
+                    // 0.4491, 12.28 %; 4.4 / 7.125 = 0.6175
+                    fit(7.5, 0.5733, 0.5033, 25.83).worst(12.28, 0.6175),
+                    // E96 7.68: Ii = 0.5599, Ib1 = 0.4899, 22.47 %; 4.2 / 7.757 - 0.8 / 9.9 =
+                    // 0.4607, 15.16 %; 4.4 / 7.603 = 0.5787
+                    fit(7.68, 0.5599, 0.4899, 22.47).worst(15.16, 0.5787)},
+                   {}},
         DesignCase{"TwoTransistorSample",
                    true,
                    sample(sampleRb1Two),
@@ -430,13 +429,12 @@ INSTANTIATE_TEST_SUITE_P(
                      all(noBuy(NoPurchase::NoFirstStage))},
         // Vcc 1.2, IL 10 A: Rb1 = 0.2 / 120.07 = 1.67 ohm; the corners ask for 0.1 / (1.1 x
         // 120.09) = 0.76 ohm at most.
-        PurchaseCase{"TwoNothingDownToOneOhm",
-                     true,
-                     with(with(sample(0.2 / 120.07), &FormVariables::Vcc, 1.2),
-                          &FormVariables::IL,
-                          10000.0),
-                     all(noBuy(NoPurchase::NoneDownToOneOhm)),
-                     all(noBuy(NoPurchase::NoFirstStage))},
+        PurchaseCase{
+            "TwoNothingDownToOneOhm",
+            true,
+            with(with(sample(0.2 / 120.07), &FormVariables::Vcc, 1.2), &FormVariables::IL, 10000.0),
+            all(noBuy(NoPurchase::NoneDownToOneOhm)),
+            all(noBuy(NoPurchase::NoFirstStage))},
         PurchaseCase{"InputBelowVbe",
                      false,
                      with(sample(-0.2 / 0.55), &FormVariables::Vi, 0.5),
@@ -464,11 +462,8 @@ INSTANTIATE_TEST_SUITE_P(
 // A current the notes show as 4,00 mA reaches the limit, as one of 4 mA or more does.
 TEST(CmosLimit, AsShown)
 {
-    const std::array<std::pair<double, bool>, 5> currents{{{3.9999999999999996, true},
-                                                           {4.0, true},
-                                                           {3.996, true},
-                                                           {3.994, false},
-                                                           {0.55, false}}};
+    const std::array<std::pair<double, bool>, 5> currents{
+        {{3.9999999999999996, true}, {4.0, true}, {3.996, true}, {3.994, false}, {0.55, false}}};
     for (const auto &[current, reaches] : currents)
         EXPECT_EQ(reachesCmosLimit(current), reaches) << current;
 }
@@ -566,21 +561,20 @@ INSTANTIATE_TEST_SUITE_P(
                    {u"E96 più vicino", u"20 kohm", u"0,550", u"20 (15)", u"0,561"}},
                   {std::u16string(margineRb1Ic2)}},
         // The nearest values leave Q2 off at a corner.
-        NotesCase{
-            "TwoTransistorRb2",
-            true,
-            sample(sampleRb1Two),
-            rb2Notes,
-            rb2Title,
-            {{e12, u"33 kohm", u"0,130", u"722 (226)", u"0,148"},
-             {u"E12 più vicino", u"47 kohm", u"0,0915", u"252 (spento)", u"0,104"},
-             {e24, u"43 kohm", u"0,100", u"391 (36)", u"0,108"},
-             {u"E24 più vicino", u"56 kohm", u"0,0768", u"23 (spento)", u"0,0827"},
-             {e96, u"46,4 kohm", u"0,0927", u"294 (50)", u"0,0958"},
-             {u"E96 più vicino", u"54,9 kohm", u"0,0783", u"51 (spento)", u"0,0810"}},
-            {u"E12, 47 kohm: Q2 spento nel caso peggiore.",
-             u"E24, 56 kohm: Q2 spento nel caso peggiore.",
-             u"E96, 54,9 kohm: Q2 spento nel caso peggiore."}},
+        NotesCase{"TwoTransistorRb2",
+                  true,
+                  sample(sampleRb1Two),
+                  rb2Notes,
+                  rb2Title,
+                  {{e12, u"33 kohm", u"0,130", u"722 (226)", u"0,148"},
+                   {u"E12 più vicino", u"47 kohm", u"0,0915", u"252 (spento)", u"0,104"},
+                   {e24, u"43 kohm", u"0,100", u"391 (36)", u"0,108"},
+                   {u"E24 più vicino", u"56 kohm", u"0,0768", u"23 (spento)", u"0,0827"},
+                   {e96, u"46,4 kohm", u"0,0927", u"294 (50)", u"0,0958"},
+                   {u"E96 più vicino", u"54,9 kohm", u"0,0783", u"51 (spento)", u"0,0810"}},
+                  {u"E12, 47 kohm: Q2 spento nel caso peggiore.",
+                   u"E24, 56 kohm: Q2 spento nel caso peggiore.",
+                   u"E96, 54,9 kohm: Q2 spento nel caso peggiore."}},
         // IL 23: Rb1 = 4.3 / 0.346 = 12.43; E12 12 leaves 4.2 / 13.2 - 0.8 / 9 = 0.2293,
         // x 100 / 23 - 1 = -0.31 %, shown with a decimal so that it reads negative. To buy:
         // E12 10: 4.2 / 11 - 0.8 / 9 = 0.2929, 27.4 %; E24 11: 4.2 / 11.55 - 0.8 / 9.5 = 0.2794,
@@ -618,7 +612,8 @@ INSTANTIATE_TEST_SUITE_P(
             {{u"E12 più vicino", u"1 kohm", u"4,30", u"4,89"},
              {u"E24 più vicino", u"1,1 kohm", u"3,91", u"4,21"},
              {u"E96 più vicino", u"1,15 kohm", u"3,74", u"3,86"}},
-            {u"E12, 1 kohm: Ii\u00a0max raggiunge i 4\u00a0mA, corrente limite di uscita per i CMOS.",
+            {u"E12, 1 kohm: Ii\u00a0max raggiunge i 4\u00a0mA, corrente limite di uscita per i "
+             u"CMOS.",
              u"E24, 1,1 kohm: Ii\u00a0max raggiunge i 4\u00a0mA, corrente limite di uscita per i "
              u"CMOS.",
              u"E96: nessun Rb1 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA prima del margine "
@@ -650,10 +645,10 @@ TEST(NotesSentences, NameEveryNumber)
     const std::u16string text = rb2Notes(fitTwoTransistors(sample(sampleRb1Two)), u",").sentences();
     for (const std::u16string_view part : std::initializer_list<std::u16string_view>{
              u"E24 \u00b15\u00a0%, da acquistare: Rb2 43 kohm, Ii 0,100\u00a0mA, margine su Q2 "
-          u"391\u00a0%, nel caso peggiore 36\u00a0%, Ii massima 0,108\u00a0mA.",
-          u"E24, valore più vicino sotto quello calcolato: Rb2 56 kohm,",
-          u"nel caso peggiore Q2 spento",
-          std::u16string_view(ipotesiVbe)})
+             u"391\u00a0%, nel caso peggiore 36\u00a0%, Ii massima 0,108\u00a0mA.",
+             u"E24, valore più vicino sotto quello calcolato: Rb2 56 kohm,",
+             u"nel caso peggiore Q2 spento",
+             std::u16string_view(ipotesiVbe)})
         EXPECT_NE(text.find(part), std::u16string::npos) << std::string(part.begin(), part.end());
 }
 
