@@ -38,6 +38,7 @@ void appendNotes(std::u16string &text, const ResultNotes &notes)
         appendRow(text, units);
         for (const std::vector<NoteCell> &row : notes.rows) {
             std::vector<std::u16string_view> cells;
+            cells.reserve(row.size());
             for (const NoteCell &cell : row)
                 cells.push_back(cell.shown);
             appendRow(text, cells);
