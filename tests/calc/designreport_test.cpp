@@ -6,6 +6,8 @@
 #include "messages.h"
 #include "standardfit.h"
 
+#include "samplevariables.h"
+
 namespace {
 
 std::string utf8(const std::u16string &text)
@@ -37,15 +39,7 @@ std::size_t count(const std::string &text, const std::string &part)
 // The sample two-transistor design as the window hands it over after "Calcola ".
 TEST(DesignReport, SampleTwoTransistorsAsTabSeparatedText)
 {
-    FormVariables v;
-    v.Vcc = 12.0;
-    v.IL = 40.0;
-    v.Vi = 5.0;
-    v.hFE1min = v.hFE2min = 100.0;
-    v.R1 = v.R2 = 10.0;
-    v.maggIb1 = v.maggIb2 = 20.0;
-    v.Rb1 = 11.0 / 0.55;
-    const StandardFits fits = fitTwoTransistors(v);
+    const StandardFits fits = fitTwoTransistors(sample(11.0 / 0.55));
     DesignReport report{
         u"Carico con un pin a massa",
         {{u"Vcc", u"12", u"[V]"},
