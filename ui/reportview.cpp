@@ -2,7 +2,6 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -11,20 +10,17 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <functional>
 
 #include "messages.h"
 #include "textview.h"
 
 namespace {
 
-// A text browser whose Ctrl+C copies the whole report when nothing is selected, and which shows
-// the picture it is given.
+// A text browser that shows the picture it is given.
 class ReportBrowser : public QTextBrowser
 {
 public:
-    ReportBrowser(std::function<void()> copyAll, const QPixmap &picture, QWidget *parent)
-        : QTextBrowser(parent), copyAll_(std::move(copyAll)), picture_(picture)
+    ReportBrowser(const QPixmap &picture, QWidget *parent) : QTextBrowser(parent), picture_(picture)
     {}
 
 protected:
@@ -35,17 +31,7 @@ protected:
         return QTextBrowser::loadResource(type, name);
     }
 
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        if (event->matches(QKeySequence::Copy) && !textCursor().hasSelection() && copyAll_) {
-            copyAll_();
-            return;
-        }
-        QTextBrowser::keyPressEvent(event);
-    }
-
 private:
-    std::function<void()> copyAll_;
     QPixmap picture_;
 };
 
@@ -66,10 +52,7 @@ ReportView::ReportView(const QString &html,
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    std::function<void()> copyAll;
-    if (!plainText.isEmpty())
-        copyAll = [this] { copyReport(); };
-    browser_ = new ReportBrowser(copyAll, picture, this);
+    browser_ = new ReportBrowser(picture, this);
     browser_->setObjectName("reportText");
     browser_->setFrameStyle(QFrame::NoFrame);
     browser_->setHtml(html);
@@ -79,6 +62,14 @@ ReportView::ReportView(const QString &html,
         auto *copy = new QPushButton(fromView(Messages::Note::copia), this);
         copy->setObjectName("reportCopy");
         connect(copy, &QPushButton::clicked, this, &ReportView::copyReport);
+        // Ctrl+C wherever the focus is in the view: the selection, or with none the report.
+        auto *copyKey = new QShortcut(QKeySequence::Copy, this, this, [this] {
+            if (browser_->textCursor().hasSelection())
+                browser_->copy();
+            else
+                copyReport();
+        });
+        copyKey->setContext(Qt::WidgetWithChildrenShortcut);
         auto *buttons = new QHBoxLayout;
         buttons->setContentsMargins(6, 6, 6, 6);
         buttons->addStretch();

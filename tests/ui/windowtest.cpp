@@ -588,6 +588,10 @@ private slots:
         clipboard->clear();
         QTest::keySequence(text, QKeySequence::Copy);
         QCOMPARE(clipboard->text(), copied);
+        // A selection is copied as selected.
+        QVERIFY(text->find(QStringLiteral("Interruttore")));
+        QTest::keySequence(text, QKeySequence::Copy);
+        QCOMPARE(clipboard->text(), QStringLiteral("Interruttore"));
 
         QTest::keyClick(text, Qt::Key_Escape);
         QTRY_VERIFY(!QApplication::activePopupWidget());
