@@ -19,7 +19,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
+#include <vector>
 
+#include "designreport.h"
 #include "messages.h"
 #include "module1.h"
 #include "numbertext.h"
@@ -253,6 +256,27 @@ void fuzzPress(const std::uint8_t *data, std::size_t size)
         if (r->Rb2)
             require(*r->Rb2 == v.Rb2, "Rb2 is the kept variable");
         require((warnings == 1) == (r->Ii >= 4), "the warning exactly when Ii reaches 4 mA");
+
+        // A value to buy holds at every corner: its transistor on, the margin asked for, and
+        // where the CMOS output drives it, Ii max short of 4 mA.
+        for (const SeriesFit &s : r->fits.series) {
+            const auto holds = [&](const Purchase &purchase, double magg, bool feedsCmos) {
+                const auto *fit = std::get_if<StageFit>(&purchase);
+                return !fit
+                       || (!fit->offInWorstCase()
+                           && (!fit->worstMargin || *fit->worstMargin >= magg)
+                           && !(feedsCmos && reachesCmosLimit(fit->largestCurrent)));
+            };
+            require(holds(s.buyRb1, v.maggIb1, circuit == 1), "Rb1 to buy holds");
+            if (s.buyRb2)
+                require(holds(*s.buyRb2, v.maggIb2, true), "Rb2 to buy holds");
+        }
+        // Its notes and its report can always be written.
+        std::vector<ResultNotes> notes{rb1Notes(r->fits, u","), iiNotes(r->Ii, r->fits, u",")};
+        if (r->Rb2)
+            notes.push_back(rb2Notes(r->fits, u","));
+        const DesignReport report{u"", {}, {}, std::move(notes)};
+        require(!report.plainText().empty(), "the report has a text");
     }
 }
 
