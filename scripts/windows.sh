@@ -10,6 +10,13 @@ WINDOWS_PACKAGES=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64   # the cross compiler Qt's threads need
     qt6-base-dev qt6-base-dev-tools                         # Qt's host tools (QT_HOST_PATH)
     dpkg-dev perl xz-utils                                  # apt-get source; Qt's own build
+    qt6-svg-dev libgl-dev         # the host's tools that render the drawings into PNGs
+    qt6-translations-l10n         # qtbase_it.qm, shipped beside the program
+    googletest                    # GoogleTest's source, cross-built for the calculation's tests
+    zip nsis                      # the portable zip and the installer
+    wine wine64 xvfb xauth        # the tests and the installed program under Wine, on a virtual display
+    xdotool xclip imagemagick     # the installed program pressed, its result copied, a screenshot
+    fonts-liberation              # the face that stands in for MS Sans Serif, also under Wine
 )
 
 # The Qt for Windows is keyed by the host Qt's Debian version: its moc, rcc and uic must match it.
@@ -66,7 +73,7 @@ build_windows_qt() {
     touch "$prefix/.built"
 }
 
-need "${WINDOWS_PACKAGES[@]}"
+need "${WINDOWS_PACKAGES[@]}" --locales it_IT.UTF-8 en_US.UTF-8
 enable_sources
 
 CACHE_DIR=${XDG_CACHE_HOME:-$HOME/.cache}/brenvola
@@ -76,3 +83,34 @@ if [[ -e $WINDOWS_QT/.built ]]; then
 else
     build_windows_qt "$WINDOWS_QT"
 fi
+
+# GoogleTest for Windows, from the distribution's googletest source, cached by its version.
+GTEST_VERSION=$(dpkg-query -W -f='${Version}' googletest)
+WINDOWS_GTEST=$CACHE_DIR/windows-googletest/$GTEST_VERSION/install
+if [[ ! -e $WINDOWS_GTEST/.built ]]; then
+    echo "== Building GoogleTest $GTEST_VERSION for Windows"
+    rm -rf "$(dirname "$WINDOWS_GTEST")/build"
+    cmake -S /usr/src/googletest -B "$(dirname "$WINDOWS_GTEST")/build" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$REPO_DIR/cmake/mingw-w64-x86_64.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$WINDOWS_GTEST" -DBUILD_GMOCK=OFF >/dev/null
+    cmake --build "$(dirname "$WINDOWS_GTEST")/build" --parallel "$(nproc)"
+    cmake --install "$(dirname "$WINDOWS_GTEST")/build" >/dev/null
+    touch "$WINDOWS_GTEST/.built"
+fi
+
+echo "== The tools that render the drawings, built for this machine with its Qt and Qt's SVG module"
+tools_dir=$BUILD_DIR-windows-tools
+cmake -S "$REPO_DIR/ui/tools" -B "$tools_dir" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$tools_dir" --parallel "$(nproc)"
+
+echo "== brenvola.exe and its tests, cross-built"
+dir=$BUILD_DIR-windows
+wine_loader=/usr/lib/wine/wine64   # the 64-bit loader: Debian's wine script asks for wine32 too
+# The tests are listed when ctest runs them, under Wine, not at build time.
+configure_and_build "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRENVOLA_BUILD_BENCHMARKS=OFF \
+    -DCMAKE_TOOLCHAIN_FILE="$REPO_DIR/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_PREFIX_PATH="$WINDOWS_QT;$WINDOWS_GTEST" -DCMAKE_FIND_ROOT_PATH="$WINDOWS_QT;$WINDOWS_GTEST" \
+    -DQT_HOST_PATH=/usr \
+    -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(gcc -dumpmachine)/cmake" \
+    -DBRENVOLA_HOST_TOOLS="$tools_dir" -DCMAKE_CROSSCOMPILING_EMULATOR="$wine_loader" \
+    -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST -DBRENVOLA_WERROR="${BRENVOLA_WERROR:-0}"
