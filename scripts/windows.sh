@@ -114,3 +114,109 @@ configure_and_build "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRENVOLA_BUILD_
     -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(gcc -dumpmachine)/cmake" \
     -DBRENVOLA_HOST_TOOLS="$tools_dir" -DCMAKE_CROSSCOMPILING_EMULATOR="$wine_loader" \
     -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST -DBRENVOLA_WERROR="${BRENVOLA_WERROR:-0}"
+
+version=$(sed -n 's/^set(BRENVOLA_VERSION "\(.*\)")$/\1/p' "$REPO_DIR/CMakeLists.txt")
+echo "== The portable zip and the installer"
+out=$dir/dist
+rm -rf "$out"
+mkdir -p "$out"
+cmake --install "$dir" --prefix "$out/Brenvola" --strip >/dev/null
+# The DLLs lose their symbol tables too: nothing reads them on a user's machine.
+x86_64-w64-mingw32-strip --strip-unneeded "$out"/Brenvola/*.dll "$out"/Brenvola/plugins/*/*.dll
+zip_file=$out/Brenvola-$version-windows-x64.zip
+(cd "$out" && zip -qr "$zip_file" Brenvola)
+# What the uninstaller removes: the files installed, then their folders, deepest first.
+(cd "$out/Brenvola" &&
+    find . -type f | sort | sed -e 's|^\./||' -e 's|/|\\|g' -e 's|.*|Delete "$INSTDIR\\&"|' &&
+    find . -mindepth 1 -type d | sort -r | sed -e 's|^\./||' -e 's|/|\\|g' -e 's|.*|RMDir "$INSTDIR\\&"|'
+) >"$out/files.nsh"
+installer=$out/Brenvola-$version-setup.exe
+makensis -V2 -DFOLDER="$out/Brenvola" -DFILES="$out/files.nsh" -DOUTFILE="$installer" "$dir/ui/brenvola.nsi"
+ls -l "$zip_file" "$installer" | awk '{ printf "%s: %.1f MB\n", $NF, $5 / 1048576 }'
+
+echo "== Wine $(wine --version 2>/dev/null) on a virtual display, in a new prefix"
+# No Mono, no Gecko, and no menu entries or file types of the prefix's programs on this machine.
+export WINEPREFIX=$dir/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+rm -rf "$WINEPREFIX"
+displays=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$displays" 2>/dev/null &
+xvfb_pid=$!
+stop() {
+    "$wine_loader" wineserver -k 2>/dev/null || true
+    kill "$xvfb_pid" 2>/dev/null || true
+    rm -f "$displays"
+}
+trap stop EXIT
+for ((i = 0; i < 100; i++)); do
+    [[ -s $displays ]] && break
+    sleep 0.1
+done
+export DISPLAY=:$(head -n1 "$displays")
+"$wine_loader" wineboot --init
+"$wine_loader" wineserver -w
+
+# The window tests run on Qt's offscreen platform, which on Windows reads its fonts from one folder:
+# the one that holds the face Wine's own programs get for MS Sans Serif.
+liberation=$(fc-match -f '%{file}' 'Liberation Sans')
+export QT_QPA_FONTDIR="Z:${liberation%/*}" BRENVOLA_REQUIRE_LOCALES=1
+for locale in it_IT en_US; do
+    echo "== The tests as Windows programs under Wine, in $locale.UTF-8 (the window tests in the locales they set)"
+    LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)"
+done
+
+echo "== The installer, silent, then the installed program under an Italian locale"
+wine_unix_path() { "$wine_loader" winepath -u "$1" 2>/dev/null; }
+"$wine_loader" "$installer" /S
+"$wine_loader" wineserver -w
+local_app_data=$("$wine_loader" cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')
+installed=$(wine_unix_path "$local_app_data\\Programs\\Brenvola")
+start_menu=$(wine_unix_path "$("$wine_loader" cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')\\Microsoft\\Windows\\Start Menu\\Programs")
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Brenvola'
+for file in "$installed/brenvola.exe" "$installed/uninstall.exe" "$start_menu/Brenvola.lnk"; do
+    [[ -f $file ]] || { echo "the installer did not make $file" >&2; exit 1; }
+done
+"$wine_loader" reg query "$uninstall_key" /v DisplayName 2>/dev/null | grep -q "REG_SZ *Brenvola $version\$" \
+    || { echo "\"Brenvola $version\" is not among the installed programs" >&2; exit 1; }
+echo "installed in $local_app_data\\Programs\\Brenvola, with its Start-menu entry and \"Brenvola $version\" among the installed programs"
+
+LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8 "$wine_loader" "$installed/brenvola.exe" &
+window=$(timeout 60 xdotool search --sync --name '^transistor interruttore$' | head -n1) \
+    || { echo "the window \"transistor interruttore\" did not appear within 60 s" >&2; exit 1; }
+echo "the window \"transistor interruttore\" appeared"
+# A control's centre in the window, in pixels: its twips in ui/controltable.cpp over 15.
+centre() {
+    awk -F', *' -v name="{\"$1\"" 'index($1, name) { print int(($4 + $6 / 2) / 15), int(($5 + $7 / 2) / 15) }' \
+        "$REPO_DIR/ui/controltable.cpp"
+}
+click() { # <control> [button]
+    read -r x y < <(centre "$1")
+    xdotool mousemove --window "$window" "$x" "$y" click "${2:-1}"
+    sleep 1
+}
+click Command2   # Valori esempio
+click Command1   # Calcola
+# Rb1's result copied as a user copies it: "Copia", the first entry of its context menu, which
+# copies the whole result when nothing is selected. The clipboard reaches X through Wine.
+click Label17 3
+import -window root "$out/context-menu.png"
+xdotool mousemove_relative 30 10 click 1
+sleep 1
+rb1=$(xclip -o -selection clipboard)
+import -window root "$out/screenshot.png"
+echo "Rb1 after \"Valori esempio\" and \"Calcola \": $rb1 (screenshots: $out/screenshot.png, $out/context-menu.png)"
+[[ $rb1 == "7,82" ]] || { echo "Rb1 should read 7,82" >&2; exit 1; }
+
+echo "== The uninstaller, silent"
+"$wine_loader" wineserver -k   # the program ends
+"$wine_loader" "$installed/uninstall.exe" /S
+# It runs a copy of itself from the temporary folder, which this does not wait for.
+for ((i = 0; i < 60; i++)); do
+    [[ -e $installed || -e $start_menu/Brenvola.lnk ]] || break
+    sleep 1
+done
+[[ ! -e $installed && ! -e $start_menu/Brenvola.lnk ]] \
+    || { echo "the uninstaller left $installed or the Start-menu entry" >&2; exit 1; }
+! "$wine_loader" reg query "$uninstall_key" >/dev/null 2>&1 \
+    || { echo "the uninstaller left Brenvola among the installed programs" >&2; exit 1; }
+echo "uninstalled: the folder, the Start-menu entry and the entry among the installed programs are gone"
+echo "== Done: $zip_file, $installer"
