@@ -16,7 +16,7 @@ WINDOWS_PACKAGES=(
     zip nsis                      # the portable zip and the installer
     wine wine64 xvfb xauth        # the tests and the installed program under Wine, on a virtual display
     xdotool xclip imagemagick     # the installed program pressed, its result copied, a screenshot
-    fonts-liberation              # the face that stands in for MS Sans Serif, also under Wine
+    fonts-liberation fonts-wine   # the faces that stand in for MS Sans Serif; Wine's own fonts
 )
 
 # The Qt for Windows is keyed by the host Qt's Debian version: its moc, rcc and uic must match it.
