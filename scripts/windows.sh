@@ -124,7 +124,7 @@ configure_and_build "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRENVOLA_BUILD_
     -DCMAKE_PREFIX_PATH="$WINDOWS_QT;$WINDOWS_GTEST" -DCMAKE_FIND_ROOT_PATH="$WINDOWS_QT;$WINDOWS_GTEST" \
     -DQT_HOST_PATH=/usr \
     -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(gcc -dumpmachine)/cmake" \
-    -DBRENVOLA_HOST_TOOLS="$tools_dir" -DCMAKE_CROSSCOMPILING_EMULATOR="$wine_loader" \
+    -DBRENVOLA_HOST_TOOLS="$tools_dir" -DCMAKE_CROSSCOMPILING_EMULATOR="$REPO_DIR/cmake/wine.sh" \
     -DBRENVOLA_WERROR="${BRENVOLA_WERROR:-0}"
 
 version=$(sed -n 's/^set(BRENVOLA_VERSION "\(.*\)")$/\1/p' "$REPO_DIR/CMakeLists.txt")
