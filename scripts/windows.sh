@@ -164,10 +164,14 @@ for ((i = 0; i < 100; i++)); do
     sleep 0.1
 done
 export DISPLAY=:$(head -n1 "$displays")
-# Without 32-bit Wine (wine32), which nothing here needs, wineboot reports the 32-bit parts of the
-# prefix it cannot set up: its output goes to a log.
-"$wine_loader" wineboot --init >"$dir/wineboot.log" 2>&1 || { cat "$dir/wineboot.log" >&2; exit 1; }
-wine_wait() { "$wine_loader" wineserver -w || true; }   # until the prefix's programs have ended
+# Wine's own messages go to a log: without 32-bit Wine (wine32), which nothing here needs, it
+# reports the 32-bit parts of the prefix it cannot set up, and without its menu builder (see
+# WINEDLLOVERRIDES) each shortcut it would have mirrored on this machine.
+wine_log=$dir/wine.log
+: >"$wine_log"
+run_wine() { "$wine_loader" "$@" 2>>"$wine_log"; }
+wine_wait() { run_wine wineserver -w || true; }   # until the prefix's programs have ended
+run_wine wineboot --init || { cat "$wine_log" >&2; exit 1; }
 wine_wait
 
 # The window tests run on Qt's offscreen platform, which on Windows reads its fonts from one folder:
@@ -180,24 +184,26 @@ for locale in it_IT en_US; do
 done
 
 echo "== The installer, silent, then the installed program under an Italian locale"
-wine_unix_path() { "$wine_loader" winepath -u "$1" 2>/dev/null; }
-"$wine_loader" "$installer" /S
+run_wine "$installer" /S
 wine_wait
-local_app_data=$("$wine_loader" cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')
-installed=$(wine_unix_path "$local_app_data\\Programs\\Brenvola")
-start_menu=$(wine_unix_path "$("$wine_loader" cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')\\Microsoft\\Windows\\Start Menu\\Programs")
+local_app_data=$(run_wine cmd /c echo %LOCALAPPDATA% | tr -d '\r')
+app_data=$(run_wine cmd /c echo %APPDATA% | tr -d '\r')
+installed=$(run_wine winepath -u "$local_app_data\\Programs\\Brenvola")
+start_menu=$(run_wine winepath -u "$app_data\\Microsoft\\Windows\\Start Menu\\Programs")
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Brenvola'
 for file in "$installed/brenvola.exe" "$installed/uninstall.exe" "$start_menu/Brenvola.lnk"; do
-    [[ -f $file ]] || { echo "the installer did not make $file" >&2; exit 1; }
+    [[ -f $file ]] || { echo "the installer did not make $file (Wine's messages: $wine_log)" >&2; exit 1; }
 done
-"$wine_loader" reg query "$uninstall_key" /v DisplayName 2>/dev/null | grep -q "REG_SZ *Brenvola $version\$" \
+run_wine reg query "$uninstall_key" /v DisplayName | tr -d '\r' | grep -q "REG_SZ *Brenvola $version\$" \
     || { echo "\"Brenvola $version\" is not among the installed programs" >&2; exit 1; }
 echo "installed in $local_app_data\\Programs\\Brenvola, with its Start-menu entry and \"Brenvola $version\" among the installed programs"
 
-LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8 "$wine_loader" "$installed/brenvola.exe" &
+started=$SECONDS
+LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8 run_wine "$installed/brenvola.exe" &
+program=$!
 window=$(timeout 60 xdotool search --sync --name '^transistor interruttore$' | head -n1) \
     || { echo "the window \"transistor interruttore\" did not appear within 60 s" >&2; exit 1; }
-echo "the window \"transistor interruttore\" appeared"
+echo "the window \"transistor interruttore\" appeared after $((SECONDS - started)) s"
 # A control's centre in the window, in pixels: its twips in ui/controltable.cpp over 15.
 centre() {
     awk -F', *' -v name="{\"$1\"" 'index($1, name) { print int(($4 + $6 / 2) / 15), int(($5 + $7 / 2) / 15) }' \
@@ -222,8 +228,10 @@ echo "Rb1 after \"Valori esempio\" and \"Calcola \": $rb1 (screenshots: $out/scr
 [[ $rb1 == "7,82" ]] || { echo "Rb1 should read 7,82" >&2; exit 1; }
 
 echo "== The uninstaller, silent"
-"$wine_loader" wineserver -k || true   # the program ends
-"$wine_loader" "$installed/uninstall.exe" /S
+run_wine taskkill /IM brenvola.exe >/dev/null   # closes the window, as a user would
+wait "$program" || { echo "the program did not end cleanly when its window closed" >&2; exit 1; }
+wine_wait
+run_wine "$installed/uninstall.exe" /S
 # It runs a copy of itself from the temporary folder, which this does not wait for.
 for ((i = 0; i < 60; i++)); do
     [[ -e $installed || -e $start_menu/Brenvola.lnk ]] || break
@@ -231,7 +239,7 @@ for ((i = 0; i < 60; i++)); do
 done
 [[ ! -e $installed && ! -e $start_menu/Brenvola.lnk ]] \
     || { echo "the uninstaller left $installed or the Start-menu entry" >&2; exit 1; }
-! "$wine_loader" reg query "$uninstall_key" >/dev/null 2>&1 \
+! run_wine reg query "$uninstall_key" >/dev/null \
     || { echo "the uninstaller left Brenvola among the installed programs" >&2; exit 1; }
 echo "uninstalled: the folder, the Start-menu entry and the entry among the installed programs are gone"
 echo "== Done: $zip_file, $installer"
