@@ -174,8 +174,9 @@ wine_wait() { run_wine wineserver -w || true; }   # until the prefix's programs 
 run_wine wineboot --init || { cat "$wine_log" >&2; exit 1; }
 wine_wait
 
-# The window tests run on Qt's offscreen platform, which on Windows reads its fonts from one folder:
-# the one that holds the face Wine's own programs get for MS Sans Serif.
+# The window tests run on Qt's offscreen platform, which on Windows reads its fonts from one folder
+# (QT_QPA_FONTDIR): Liberation's. Liberation Sans is also what the program gets for MS Sans Serif
+# on Wine's own platform, whose font list lacks Wine's bitmap-only MS Sans Serif.
 liberation=$(fc-match -f '%{file}' 'Liberation Sans')
 export QT_QPA_FONTDIR="Z:${liberation%/*}" BRENVOLA_REQUIRE_LOCALES=1
 for locale in it_IT en_US; do
