@@ -147,9 +147,11 @@ makensis -V2 -DFOLDER="$out/Brenvola" -DFILES="$out/files.nsh" -DOUTFILE="$insta
 ls -l "$zip_file" "$installer" | awk '{ printf "%s: %.1f MB\n", $NF, $5 / 1048576 }'
 
 echo "== Wine $(wine --version 2>/dev/null) on a virtual display, in a new prefix"
-# No Mono, no Gecko, and no menu entries or file types of the prefix's programs on this machine.
-export WINEPREFIX=$dir/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-rm -rf "$WINEPREFIX"
+# No Mono, no Gecko; the menu entries and file types that Wine mirrors for the desktop stay in the
+# build tree.
+export WINEPREFIX=$dir/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export XDG_DATA_HOME=$dir/wine-desktop/data XDG_CONFIG_HOME=$dir/wine-desktop/config
+rm -rf "$WINEPREFIX" "$dir/wine-desktop"
 displays=$(mktemp)
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$displays" 2>/dev/null &
 xvfb_pid=$!
@@ -165,8 +167,7 @@ for ((i = 0; i < 100; i++)); do
 done
 export DISPLAY=:$(head -n1 "$displays")
 # Wine's own messages go to a log: without 32-bit Wine (wine32), which nothing here needs, it
-# reports the 32-bit parts of the prefix it cannot set up, and without its menu builder (see
-# WINEDLLOVERRIDES) each shortcut it would have mirrored on this machine.
+# reports the 32-bit parts of the prefix it cannot set up.
 wine_log=$dir/wine.log
 : >"$wine_log"
 run_wine() { "$wine_loader" "$@" 2>>"$wine_log"; }
