@@ -80,9 +80,10 @@ CACHE_DIR=${XDG_CACHE_HOME:-$HOME/.cache}/brenvola
 if [[ ${1:-} == --if-qt-built ]]; then
     qt_stamp=$CACHE_DIR/windows-qt/$(qt_version 2>/dev/null || echo none)/install/.built
     if [[ ! -e $qt_stamp ]]; then
-        echo "== SKIPPED: scripts/windows.sh, the Windows build and its tests under Wine: Qt for Windows is"
-        echo "   not built on this machine ($qt_stamp is missing). Its first build takes about 45 minutes"
-        echo "   on 2 cores, more than CI's budget leaves; run ./scripts/windows.sh once to build it."
+        echo "== SKIPPED: scripts/windows.sh, the Windows build and its tests under Wine."
+        echo "   Qt for Windows is not built on this machine: $qt_stamp is missing."
+        echo "   Its first build takes about an hour on 2 cores, more than CI's budget leaves;"
+        echo "   run ./scripts/windows.sh once to build it, and CI runs the Windows step from then on."
         exit 0
     fi
 fi
