@@ -83,7 +83,7 @@ if [[ ${1:-} == --if-qt-built ]]; then
         echo "== SKIPPED: scripts/windows.sh, the Windows build and its tests under Wine."
         echo "   Qt for Windows is not built on this machine: $qt_stamp is missing."
         echo "   Its first build takes about an hour on 2 cores, more than CI's budget leaves;"
-        echo "   run ./scripts/windows.sh once to build it, and CI runs the Windows step from then on."
+        echo "   run ./scripts/windows.sh once on a machine to have CI run the Windows step there."
         exit 0
     fi
 fi
