@@ -3,6 +3,8 @@
 # from the distribution's own qt6-base source (cached by its version), then brenvola.exe, its tests,
 # a portable zip and an NSIS installer; the tests run under Wine in Italian and in English, and the
 # installed program is started on a virtual display and pressed.
+#   --if-qt-built  only when Qt for Windows is built already; otherwise say so and stop, successfully
+#                  (CI: the Qt build alone takes longer than its budget)
 source "$(dirname "$0")/setup.sh"
 
 WINDOWS_PACKAGES=(
@@ -10,6 +12,14 @@ WINDOWS_PACKAGES=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64   # the cross compiler Qt's threads need
     qt6-base-dev qt6-base-dev-tools                         # Qt's host tools (QT_HOST_PATH)
     dpkg-dev perl xz-utils                                  # apt-get source; Qt's own build
+    qt6-svg-dev libgl-dev         # the host's tools that render the drawings into PNGs
+    qt6-translations-l10n         # qtbase_it.qm, shipped beside the program
+    googletest                    # GoogleTest's source, cross-built for the calculation's tests
+    zip nsis                      # the portable zip and the installer
+    wine wine64 xvfb              # the tests and the installed program under Wine, on a virtual display
+    xdotool xclip imagemagick     # the installed program pressed, its result copied, a screenshot
+    fontconfig                    # fc-match: where the stand-in face lies
+    fonts-liberation fonts-wine   # the faces that stand in for MS Sans Serif; Wine's own fonts
 )
 
 # The Qt for Windows is keyed by the host Qt's Debian version: its moc, rcc and uic must match it.
@@ -66,13 +76,173 @@ build_windows_qt() {
     touch "$prefix/.built"
 }
 
-need "${WINDOWS_PACKAGES[@]}"
+CACHE_DIR=${XDG_CACHE_HOME:-$HOME/.cache}/brenvola
+if [[ ${1:-} == --if-qt-built ]]; then
+    qt_stamp=$CACHE_DIR/windows-qt/$(qt_version 2>/dev/null || echo none)/install/.built
+    if [[ ! -e $qt_stamp ]]; then
+        echo "== SKIPPED: scripts/windows.sh, the Windows build and its tests under Wine."
+        echo "   Qt for Windows is not built on this machine: $qt_stamp is missing."
+        echo "   Its first build takes about an hour on 2 cores, more than CI's budget leaves;"
+        echo "   run ./scripts/windows.sh once on a machine to have CI run the Windows step there."
+        exit 0
+    fi
+fi
+
+need "${WINDOWS_PACKAGES[@]}" --locales it_IT.UTF-8 en_US.UTF-8
 enable_sources
 
-CACHE_DIR=${XDG_CACHE_HOME:-$HOME/.cache}/brenvola
 WINDOWS_QT=$CACHE_DIR/windows-qt/$(qt_version)/install
 if [[ -e $WINDOWS_QT/.built ]]; then
     echo "== Qt for Windows $(qt_version): the build in $WINDOWS_QT"
 else
     build_windows_qt "$WINDOWS_QT"
 fi
+
+# GoogleTest for Windows, from the distribution's googletest source, cached by its version.
+GTEST_VERSION=$(dpkg-query -W -f='${Version}' googletest)
+WINDOWS_GTEST=$CACHE_DIR/windows-googletest/$GTEST_VERSION/install
+if [[ ! -e $WINDOWS_GTEST/.built ]]; then
+    echo "== Building GoogleTest $GTEST_VERSION for Windows"
+    rm -rf "$(dirname "$WINDOWS_GTEST")/build"
+    cmake -S /usr/src/googletest -B "$(dirname "$WINDOWS_GTEST")/build" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$REPO_DIR/cmake/mingw-w64-x86_64.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$WINDOWS_GTEST" -DBUILD_GMOCK=OFF >/dev/null
+    cmake --build "$(dirname "$WINDOWS_GTEST")/build" --parallel "$(nproc)"
+    cmake --install "$(dirname "$WINDOWS_GTEST")/build" >/dev/null
+    touch "$WINDOWS_GTEST/.built"
+fi
+
+echo "== The tools that render the drawings, built for this machine with its Qt and Qt's SVG module"
+tools_dir=$BUILD_DIR-windows-tools
+cmake -S "$REPO_DIR/ui/tools" -B "$tools_dir" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$tools_dir" --parallel "$(nproc)"
+
+echo "== brenvola.exe and its tests, cross-built"
+dir=$BUILD_DIR-windows
+wine_loader=/usr/lib/wine/wine64   # the 64-bit loader: Debian's wine script asks for wine32 too
+configure_and_build "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRENVOLA_BUILD_BENCHMARKS=OFF \
+    -DCMAKE_TOOLCHAIN_FILE="$REPO_DIR/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_PREFIX_PATH="$WINDOWS_QT;$WINDOWS_GTEST" -DCMAKE_FIND_ROOT_PATH="$WINDOWS_QT;$WINDOWS_GTEST" \
+    -DQT_HOST_PATH=/usr \
+    -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(gcc -dumpmachine)/cmake" \
+    -DBRENVOLA_HOST_TOOLS="$tools_dir" -DCMAKE_CROSSCOMPILING_EMULATOR="$REPO_DIR/cmake/wine.sh" \
+    -DBRENVOLA_WERROR="${BRENVOLA_WERROR:-0}"
+
+version=$(sed -n 's/^set(BRENVOLA_VERSION "\(.*\)")$/\1/p' "$REPO_DIR/CMakeLists.txt")
+echo "== The portable zip and the installer"
+out=$dir/dist
+rm -rf "$out"
+mkdir -p "$out"
+cmake --install "$dir" --prefix "$out/Brenvola" --strip >/dev/null
+# The DLLs lose their symbol tables too: nothing reads them on a user's machine.
+x86_64-w64-mingw32-strip --strip-unneeded "$out"/Brenvola/*.dll "$out"/Brenvola/plugins/*/*.dll
+zip_file=$out/Brenvola-$version-windows-x64.zip
+(cd "$out" && zip -qr "$zip_file" Brenvola)
+# What the uninstaller removes: the files installed, then their folders, deepest first.
+(cd "$out/Brenvola" &&
+    find . -type f | sort | sed -e 's|^\./||' -e 's|/|\\|g' -e 's|.*|Delete "$INSTDIR\\&"|' &&
+    find . -mindepth 1 -type d | sort -r | sed -e 's|^\./||' -e 's|/|\\|g' -e 's|.*|RMDir "$INSTDIR\\&"|'
+) >"$out/files.nsh"
+installer=$out/Brenvola-$version-setup.exe
+makensis -V2 -DFOLDER="$out/Brenvola" -DFILES="$out/files.nsh" -DOUTFILE="$installer" "$dir/ui/brenvola.nsi"
+ls -l "$zip_file" "$installer" | awk '{ printf "%s: %.1f MB\n", $NF, $5 / 1048576 }'
+
+echo "== Wine $(wine --version 2>/dev/null) on a virtual display, in a new prefix"
+# No Mono, no Gecko; the menu entries and file types that Wine mirrors for the desktop stay in the
+# build tree.
+export WINEPREFIX=$dir/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export XDG_DATA_HOME=$dir/wine-desktop/data XDG_CONFIG_HOME=$dir/wine-desktop/config
+rm -rf "$WINEPREFIX" "$dir/wine-desktop"
+displays=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$displays" 2>/dev/null &
+xvfb_pid=$!
+stop() {
+    "$wine_loader" wineserver -k 2>/dev/null || true
+    kill "$xvfb_pid" 2>/dev/null || true
+    rm -f "$displays"
+}
+trap stop EXIT
+for ((i = 0; i < 100; i++)); do
+    [[ -s $displays ]] && break
+    sleep 0.1
+done
+export DISPLAY=:$(head -n1 "$displays")
+# Wine's own messages go to a log: without 32-bit Wine (wine32), which nothing here needs, it
+# reports the 32-bit parts of the prefix it cannot set up.
+wine_log=$dir/wine.log
+: >"$wine_log"
+run_wine() { "$wine_loader" "$@" 2>>"$wine_log"; }
+wine_wait() { run_wine wineserver -w || true; }   # until the prefix's programs have ended
+run_wine wineboot --init || { cat "$wine_log" >&2; exit 1; }
+wine_wait
+
+# The window tests run on Qt's offscreen platform, which on Windows reads its fonts from one folder
+# (QT_QPA_FONTDIR): Liberation's. Liberation Sans is also what the program gets for MS Sans Serif
+# on Wine's own platform, whose font list lacks Wine's bitmap-only MS Sans Serif.
+liberation=$(fc-match -f '%{file}' 'Liberation Sans')
+export QT_QPA_FONTDIR="Z:${liberation%/*}" BRENVOLA_REQUIRE_LOCALES=1
+for locale in it_IT en_US; do
+    echo "== The tests as Windows programs under Wine, in $locale.UTF-8 (the window tests in the locales they set)"
+    LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)"
+done
+
+echo "== The installer, silent, then the installed program under an Italian locale"
+run_wine "$installer" /S
+wine_wait
+local_app_data=$(run_wine cmd /c echo %LOCALAPPDATA% | tr -d '\r')
+app_data=$(run_wine cmd /c echo %APPDATA% | tr -d '\r')
+installed=$(run_wine winepath -u "$local_app_data\\Programs\\Brenvola")
+start_menu=$(run_wine winepath -u "$app_data\\Microsoft\\Windows\\Start Menu\\Programs")
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Brenvola'
+for file in "$installed/brenvola.exe" "$installed/uninstall.exe" "$start_menu/Brenvola.lnk"; do
+    [[ -f $file ]] || { echo "the installer did not make $file (Wine's messages: $wine_log)" >&2; exit 1; }
+done
+run_wine reg query "$uninstall_key" /v DisplayName | tr -d '\r' | grep -q "REG_SZ *Brenvola $version\$" \
+    || { echo "\"Brenvola $version\" is not among the installed programs" >&2; exit 1; }
+echo "installed in $local_app_data\\Programs\\Brenvola, with its Start-menu entry and \"Brenvola $version\" among the installed programs"
+
+started=$SECONDS
+LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8 run_wine "$installed/brenvola.exe" &
+program=$!
+window=$(timeout 60 xdotool search --sync --name '^transistor interruttore$' | head -n1) \
+    || { echo "the window \"transistor interruttore\" did not appear within 60 s" >&2; exit 1; }
+echo "the window \"transistor interruttore\" appeared after $((SECONDS - started)) s"
+# A control's centre in the window, in pixels: its twips in ui/controltable.cpp over 15.
+centre() {
+    awk -F', *' -v name="{\"$1\"" 'index($1, name) { print int(($4 + $6 / 2) / 15), int(($5 + $7 / 2) / 15) }' \
+        "$REPO_DIR/ui/controltable.cpp"
+}
+click() { # <control> [button]
+    read -r x y < <(centre "$1")
+    xdotool mousemove --window "$window" "$x" "$y" click "${2:-1}"
+    sleep 1
+}
+click Command2   # Valori esempio
+click Command1   # Calcola
+# Rb1's result copied as a user copies it: "Copia", the first entry of its context menu, which
+# copies the whole result when nothing is selected. The clipboard reaches X through Wine.
+click Label17 3
+import -window root "$out/context-menu.png"
+xdotool mousemove_relative 30 10 click 1
+sleep 1
+rb1=$(xclip -o -selection clipboard)
+import -window root "$out/screenshot.png"
+echo "Rb1 after \"Valori esempio\" and \"Calcola \": $rb1 (screenshots: $out/screenshot.png, $out/context-menu.png)"
+[[ $rb1 == "7,82" ]] || { echo "Rb1 should read 7,82" >&2; exit 1; }
+
+echo "== The uninstaller, silent"
+run_wine taskkill /IM brenvola.exe >/dev/null   # closes the window, as a user would
+wait "$program" || { echo "the program did not end cleanly when its window closed" >&2; exit 1; }
+wine_wait
+run_wine "$installed/uninstall.exe" /S
+# It runs a copy of itself from the temporary folder, which this does not wait for.
+for ((i = 0; i < 60; i++)); do
+    [[ -e $installed || -e $start_menu/Brenvola.lnk ]] || break
+    sleep 1
+done
+[[ ! -e $installed && ! -e $start_menu/Brenvola.lnk ]] \
+    || { echo "the uninstaller left $installed or the Start-menu entry" >&2; exit 1; }
+! run_wine reg query "$uninstall_key" >/dev/null \
+    || { echo "the uninstaller left Brenvola among the installed programs" >&2; exit 1; }
+echo "uninstalled: the folder, the Start-menu entry and the entry among the installed programs are gone"
+echo "== Done: $zip_file, $installer"

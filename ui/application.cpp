@@ -1,11 +1,11 @@
 #include "application.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 #include "brenvolaversion.h"
+#include "drawing.h"
 
 namespace {
 
@@ -32,8 +32,9 @@ void setUpApplication()
     QFont::insertSubstitutions(
         windowFamily,
         {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial")});
-    // Drawn for 32 x 32; Qt's SVG icon engine renders each size when it is first asked for.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/brenvola.svg")));
+    // Drawn for 32 x 32: Qt's SVG icon engine renders each size when it is first asked for, or
+    // the build's renderings at 32 and 64 pixels are scaled.
+    QApplication::setWindowIcon(loadDrawing(QStringLiteral(":/icon")).icon);
 
     // The toolkit's own texts (context menus and the like) in Italian, like the rest of the
     // window, whatever the user's locale; without the translation they stay English.

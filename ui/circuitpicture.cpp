@@ -1,21 +1,21 @@
 #include "circuitpicture.h"
 
 #include <QPainter>
-#include <QSvgRenderer>
 
 CircuitPicture::CircuitPicture(const QString &drawing, QWidget *parent)
-    : QWidget(parent), renderer_(new QSvgRenderer(drawing, this))
+    : QWidget(parent), drawing_(loadDrawing(drawing))
 {
     setFocusPolicy(Qt::StrongFocus);
 }
 
 QSize CircuitPicture::drawingSize() const
 {
-    return renderer_->defaultSize();
+    return drawing_.size;
 }
 
 void CircuitPicture::paintEvent(QPaintEvent * /*event*/)
 {
+    // The icon's pixmap for the screen's scale, one pixel of it to each device pixel.
     QPainter painter(this);
-    renderer_->render(&painter, QRectF(QPointF(0, 0), drawingSize()));
+    painter.drawPixmap(QPoint(0, 0), drawing_.icon.pixmap(drawing_.size, devicePixelRatioF()));
 }

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class QSvgRenderer;
+#include "drawing.h"
 
 // A picture box: shows a drawing unscaled from its top-left corner, cut off by the box's edges,
 // sharp at any scale. It takes the keyboard focus, although it shows no text.
@@ -11,6 +11,7 @@ class CircuitPicture : public QWidget
     Q_OBJECT
 
 public:
+    // drawing: the drawing's resource folder (drawing.h).
     explicit CircuitPicture(const QString &drawing, QWidget *parent = nullptr);
 
     // The drawing's own size in device-independent pixels.
@@ -20,5 +21,5 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QSvgRenderer *renderer_;
+    Drawing drawing_;
 };

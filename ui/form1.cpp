@@ -110,7 +110,7 @@ QWidget *createControl(const Control &row, QWidget *parent)
         return new ResultField(parent);
     case Kind::PictureBox: {
         const QString drawing =
-            QStringLiteral(":/pictures/%1.svg").arg(QString::fromLatin1(row.name).toLower());
+            QStringLiteral(":/pictures/%1").arg(QString::fromLatin1(row.name).toLower());
         auto *picture = new CircuitPicture(drawing, parent);
         picture->setFont(pictureFont());
         return picture;
