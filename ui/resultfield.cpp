@@ -50,11 +50,6 @@ QString ResultField::keyboardHint() const
     return QStringLiteral("<p><i>%1</i></p>").arg(fromView(Messages::Note::tastiera));
 }
 
-QString ResultField::notesHtml() const
-{
-    return notes_;
-}
-
 // A round mark, a line of text high, at the left end of the field.
 QRect ResultField::markRect() const
 {

@@ -24,8 +24,6 @@ public:
     // What the result holds beyond its caption: in the tooltip as a table and, as sentences,
     // after the description.
     void setNotes(const ResultNotes &notes);
-    // The notes as rich text; empty until a press has set them.
-    QString notesHtml() const;
 
 protected:
     bool event(QEvent *event) override;
