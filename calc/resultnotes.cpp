@@ -4,6 +4,7 @@
 #include <functional>
 #include <initializer_list>
 #include <iterator>
+#include <utility>
 
 #include "messages.h"
 #include "numbertext.h"
@@ -35,17 +36,10 @@ std::u16string fill(std::u16string_view pattern, std::initializer_list<std::u16s
 constexpr std::u16string_view mA = u"mA";
 constexpr std::u16string_view pc = u"%";
 
-// A number, spoken with its unit.
-NoteCell number(std::u16string shown, std::u16string_view unit)
-{
-    std::u16string spoken = shown;
-    spoken.append(1, nbsp).append(unit);
-    return {std::move(shown), std::move(spoken)};
-}
-
+// A number, spoken as shown with its column's unit.
 NoteCell milliamps(double current, std::u16string_view point)
 {
-    return number(formatThreeSignificant(current, point), mA);
+    return {formatThreeSignificant(current, point), {}};
 }
 
 // Below this in magnitude a margin [%] shows as 0,0: 0.05 itself rounds to 0,1.
@@ -65,30 +59,34 @@ bool shownNegative(double margin)
     return margin <= -shownAsZero;
 }
 
-NoteCell percent(const std::optional<double> &margin, std::u16string_view point)
+// A margin [%] as shown, and as spoken: with its unit.
+std::pair<std::u16string, std::u16string> percent(const std::optional<double> &margin,
+                                                  std::u16string_view point)
 {
     if (!margin)
         return {std::u16string(Note::nonCalcolabile), std::u16string(Note::nonCalcolabile)};
-    return number(marginText(*margin, point), pc);
+    std::u16string shown = marginText(*margin, point);
+    std::u16string spoken = shown + nbsp + std::u16string(pc);
+    return {std::move(shown), std::move(spoken)};
 }
 
 // The margin and, in brackets, its worst case: "41 (18)" under a heading in %; "23 (spento)"
 // where the transistor is off at a corner.
 NoteCell margins(const StageFit &fit, std::u16string_view transistor, std::u16string_view point)
 {
-    const NoteCell nominal = percent(fit.margin, point);
-    NoteCell worst = percent(fit.worstMargin, point);
-    if (fit.offInWorstCase())
-        worst = {std::u16string(Note::spento),
-                 std::u16string(transistor) + u' ' + std::u16string(Note::spento)};
-    return {nominal.shown + u" (" + worst.shown + u')',
-            nominal.spoken + u", " + std::u16string(Note::peggioreDetto) + u' ' + worst.spoken};
+    const auto [nominal, nominalSpoken] = percent(fit.margin, point);
+    auto [worst, worstSpoken] = percent(fit.worstMargin, point);
+    if (fit.offInWorstCase()) {
+        worst = Note::spento;
+        worstSpoken = std::u16string(transistor) + u' ' + std::u16string(Note::spento);
+    }
+    return {nominal + u" (" + worst + u')',
+            nominalSpoken + u", " + std::u16string(Note::peggioreDetto) + u' ' + worstSpoken};
 }
 
 NoteCell resistor(const StageFit &fit, std::u16string_view point)
 {
-    std::u16string text = resistorText(fit.resistor, point);
-    return {text, text};
+    return {resistorText(fit.resistor, point), {}};
 }
 
 // What a table is about: its base resistor, the transistor whose margin it gives (empty: the
@@ -257,8 +255,13 @@ std::u16string ResultNotes::sentences() const
         text += u' ';
         text += row.front().spoken + u':';
         for (std::size_t i = 1; i < row.size(); ++i) {
-            text.append(i == 1 ? u" " : u", ").append(columns[i].spoken);
-            text += u' ' + row[i].spoken;
+            text.append(i == 1 ? u" " : u", ").append(columns[i].spoken).append(u" ");
+            if (!row[i].spoken.empty())
+                text += row[i].spoken;
+            else if (columns[i].unit.empty())
+                text += row[i].shown;
+            else
+                text.append(row[i].shown).append(1, nbsp).append(columns[i].unit);
         }
         text += u'.';
     }

@@ -20,8 +20,10 @@ struct NoteColumn
 
 struct NoteCell
 {
-    std::u16string shown;  // in the table
-    std::u16string spoken; // in the sentences: with its unit, in words where the table is terse
+    std::u16string shown; // in the table
+    // In the sentences, where it differs from the shown text with its column's unit: in words
+    // where the table is terse. Empty: the shown text with the unit.
+    std::u16string spoken;
 };
 
 struct ResultNotes
