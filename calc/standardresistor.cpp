@@ -146,16 +146,3 @@ std::u16string_view seriesName(Series series)
     }
     return u"E96";
 }
-
-double tolerance(Series series)
-{
-    switch (series) {
-    case Series::E12:
-        return 0.10;
-    case Series::E24:
-        return 0.05;
-    case Series::E96:
-        break;
-    }
-    return 0.01;
-}

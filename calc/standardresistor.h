@@ -41,7 +41,3 @@ std::u16string resistorText(StandardResistor resistor, std::u16string_view decim
 
 // "E12", "E24" or "E96".
 std::u16string_view seriesName(Series series);
-
-// The tolerance a resistor of the series is sold with, as a fraction: E12 10 %, E24 5 %,
-// E96 1 %.
-double tolerance(Series series);
