@@ -73,10 +73,10 @@ namespace Note {
 
 const std::u16string_view titoloRb1 = u"Rb1 per serie: da acquistare e valore standard subito sotto";
 const std::u16string_view titoloRb2 = u"Rb2 per serie: da acquistare e valore standard subito sotto";
-const std::u16string_view titoloIi = u"Ii\u00a0=\u00a0%1\u00a0mA (nel risultato, arrotondata: %2)";
-const std::u16string_view titoloIiSotto4mA =
-    u"Ii\u00a0=\u00a0%1\u00a0mA (nel risultato, arrotondata: %2): appena sotto i 4\u00a0mA, "
-    u"arrotondata li raggiunge e si conta come se li raggiungesse";
+const std::u16string_view titoloIi = u"Ii\u00a0=\u00a0%1\u00a0mA";
+const std::u16string_view arrotondataNelRisultato = u" (nel risultato, arrotondata: %1)";
+const std::u16string_view appenaSotto4mA =
+    u", arrotondata per eccesso: è appena sotto i 4\u00a0mA";
 const std::u16string_view titoloRiepilogo =
     u"Da acquistare, per serie, con i margini nel caso peggiore";
 

@@ -30,8 +30,9 @@ extern const std::u16string_view risultatoTroppoGrande;
 namespace Note {
 extern const std::u16string_view titoloRb1;        // the table of Rb1
 extern const std::u16string_view titoloRb2;        // the table of Rb2
-extern const std::u16string_view titoloIi;         // Ii [mA] to three significant digits, as shown
-extern const std::u16string_view titoloIiSotto4mA; // the same, shown as 4,00 below 4 mA
+extern const std::u16string_view titoloIi; // Ii [mA] to three significant digits
+extern const std::u16string_view arrotondataNelRisultato; // after it: Ii as the caption rounds it
+extern const std::u16string_view appenaSotto4mA;          // after it: shown as 4,00 below 4 mA
 extern const std::u16string_view titoloRiepilogo;  // the summary: the values to buy
 // Column headings, and what they stand for when read out.
 extern const std::u16string_view serie;

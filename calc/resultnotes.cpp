@@ -433,9 +433,13 @@ ResultNotes iiNotes(double Ii, const StandardFits &fits, std::u16string_view poi
     const bool two = isTwoTransistors(fits);
     const std::u16string_view feeding = two ? u"Rb2" : u"Rb1"; // the resistor Ii flows through
     ResultNotes notes;
-    const bool justBelowLimit = Ii < cmosOutputLimit && reachesCmosLimit(Ii);
-    notes.title = fill(justBelowLimit ? Note::titoloIiSotto4mA : Note::titoloIi,
-                       {formatThreeSignificant(Ii, point), formatHundredths(Ii, point)});
+    const std::u16string shown = formatThreeSignificant(Ii, point);
+    const std::u16string caption = formatHundredths(Ii, point);
+    notes.title = fill(Note::titoloIi, {shown});
+    if (parseLeadingNumber(formatThreeSignificant(Ii, u".")) != parseLeadingNumber(formatHundredths(Ii, u".")))
+        notes.title += fill(Note::arrotondataNelRisultato, {caption});
+    if (Ii < cmosOutputLimit && reachesCmosLimit(Ii))
+        notes.title += Note::appenaSotto4mA;
     notes.columns = {seriesColumn,
                      resistorColumn(feeding),
                      {u"Ii", mA, u"Ii"},

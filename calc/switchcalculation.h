@@ -18,7 +18,7 @@ struct PressInput
     bool option1 = false;                                // the one-transistor circuit is selected
     bool option2 = false;                                // the two-transistor circuit is selected
     std::array<std::u16string_view, entryCount> texts{}; // by Entry, exactly as typed
-    CornerRanges corners;                                // where the worst case is sought
+    CornerRanges corners{};                              // where the worst case is sought
 };
 
 enum class MessageKind {

@@ -450,10 +450,12 @@ private slots:
         QTest::mouseClick(form->findChild<QPushButton *>("Command2"), Qt::LeftButton);
         form->findChild<QRadioButton *>("Option2")->setChecked(true);
         QCOMPARE(press(), 0U);
-        // Rb1 = 20 kohm is an E24 value; Rb2 = 4.3 / 0.0766 = 56.14 kohm -> 56 kohm.
-        QVERIFY2(plainText(label17->toolTip()).contains("\n20 kohm\n"),
+        // Rb1 = 20 kohm is an E24 value; Rb2 = 4.3 / 0.0766 = 56.14 kohm -> 56 kohm, shown with
+        // the Rb1 it goes with and the Rb2 recomputed for it.
+        QVERIFY2(plainText(label17->toolTip()).contains("\nE24 subito sotto\n20\n"),
                  qPrintable(plainText(label17->toolTip())));
-        QVERIFY(plainText(label20->toolTip()).contains("\n56 kohm\n"));
+        QVERIFY2(plainText(label20->toolTip()).contains("\nE24 subito sotto\n20\n56.14\n56\n"),
+                 qPrintable(plainText(label20->toolTip())));
         const QString rb1Before = label17->toolTip();
         const QString rb2Before = label20->toolTip();
 
@@ -466,8 +468,8 @@ private slots:
         form->findChild<QRadioButton *>("Option1")->setChecked(true);
         QCOMPARE(press(), 0U);
         // Rb1 = 4.3 / 0.55 = 7.82 kohm -> 7.5 kohm (E24), 6.8 kohm (E12).
-        QVERIFY(plainText(label17->toolTip()).contains("\n7.5 kohm\n"));
-        QVERIFY(plainText(label17->toolTip()).contains("\n6.8 kohm\n"));
+        QVERIFY(plainText(label17->toolTip()).contains("\nE24 subito sotto\n7.5\n"));
+        QVERIFY(plainText(label17->toolTip()).contains("\nE12 subito sotto\n6.8\n"));
         QCOMPARE(label20->toolTip(), rb2Before);
     }
 
@@ -587,7 +589,7 @@ private slots:
         QTest::mouseClick(popup->findChild<QPushButton *>("reportCopy"), Qt::LeftButton);
         const QString copied = clipboard->text();
         QVERIFY2(copied.contains("\nIL\t40\t[mA]\n") && copied.contains("\nRb1\t7.82\t[kohm]\n")
-                     && copied.contains("\nE12 \u00b110\u00a0%\t5.6 kohm\t"),
+                     && copied.contains("\nE12 \u00b110\u00a0%\t5.6\t"),
                  qPrintable(copied));
         QCOMPARE(text->accessibleDescription(), copied);
         clipboard->clear();
