@@ -56,6 +56,7 @@ ReportView::ReportView(const QString &html,
     browser_ = new ReportBrowser(picture, this);
     browser_->setObjectName("reportText");
     browser_->setFrameStyle(QFrame::NoFrame);
+    browser_->setTabChangesFocus(true); // Tab reaches the buttons under it
     browser_->setHtml(html);
     layout->addWidget(browser_);
     auto *buttons = new QHBoxLayout;

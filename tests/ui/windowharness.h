@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QApplication>
+#include <QSettings>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -54,12 +56,25 @@ inline std::unique_ptr<Form1> openForm1()
     return form;
 }
 
-// The application set up as the program sets it up, then the tests of TestClass.
+// The program's stored settings, emptied: a window then opens as on its first run. Where they
+// are a file (not Windows' registry), it lives in a temporary folder, never the user's.
+inline void clearStoredSettings()
+{
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Brenvola", "Brenvola").clear();
+}
+
+// The application set up as the program sets it up, its settings in a temporary folder, then
+// the tests of TestClass.
 #define BRENVOLA_TEST_MAIN(TestClass)                                                              \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
         QApplication application(argc, argv);                                                      \
         setUpApplication();                                                                        \
+        const QTemporaryDir settingsFolder;                                                        \
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());   \
+        clearStoredSettings();                                                                     \
         TestClass test;                                                                            \
-        return QTest::qExec(&test, argc, argv);                                                    \
+        const int failed = QTest::qExec(&test, argc, argv);                                        \
+        clearStoredSettings();                                                                     \
+        return failed;                                                                             \
     }
