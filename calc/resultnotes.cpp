@@ -22,6 +22,10 @@ constexpr char16_t nbsp = u'\u00a0'; // keeps a number with its unit
 std::u16string fill(std::u16string_view pattern, std::initializer_list<std::u16string_view> args)
 {
     std::u16string text;
+    std::size_t length = pattern.size();
+    for (const std::u16string_view arg : args)
+        length += arg.size();
+    text.reserve(length); // one allocation: enough for every placeholder filled
     std::size_t copied = 0; // the pattern is copied in runs between the placeholders
     for (std::size_t i = pattern.find(u'%');
          i != std::u16string_view::npos && i + 1 < pattern.size();
@@ -53,14 +57,7 @@ NoteCell milliamps(double current, std::u16string_view point)
 // A resistance under a heading in kohm: "6,8", "0,47", "10000".
 NoteCell kiloohms(StandardResistor resistor, std::u16string_view point)
 {
-    const int decimals = std::max(0, 3 - resistor.exponent);
-    std::u16string text = formatFixed(resistor.kiloohms(), decimals, point);
-    if (decimals > 0) {
-        text.erase(text.find_last_not_of(u'0') + 1);
-        if (text.ends_with(point))
-            text.erase(text.size() - point.size());
-    }
-    return number(std::move(text));
+    return number(kiloohmsText(resistor, point));
 }
 
 // Below this in magnitude a margin [%] rounds to 0,0: 0.05 itself rounds to 0,1.
@@ -191,8 +188,10 @@ bool isTwoTransistors(const StandardFits &fits)
     return fits.series.front().rb2.has_value();
 }
 
+using Assumptions = std::vector<std::u16string>;
+
 // What the worst case assumes, for the circuit of the fits, with the ranges in force.
-std::vector<std::u16string> assumptionLines(const StandardFits &fits, std::u16string_view point)
+Assumptions assumptionLines(const StandardFits &fits, std::u16string_view point)
 {
     const CornerRanges &c = fits.corners;
     const CornerRanges defaults;
@@ -233,6 +232,26 @@ std::vector<std::u16string> assumptionLines(const StandardFits &fits, std::u16st
     return lines;
 }
 
+// What every table of a press shares, worked out once: the assumptions, and each series's first
+// cells.
+struct Shared
+{
+    Assumptions assumptions;
+    std::array<NoteCell, 3> toBuy; // "E12 ±10 %", by series
+    std::array<NoteCell, 3> below; // "E12 subito sotto"
+};
+
+Shared sharedOf(const StandardFits &fits, std::u16string_view point)
+{
+    Shared shared{assumptionLines(fits, point), {}, {}};
+    for (const SeriesFit &s : fits.series) {
+        const auto i = static_cast<std::size_t>(s.series);
+        shared.toBuy[i] = toBuyCell(s.series, fits.corners, point);
+        shared.below[i] = belowCell(s.series);
+    }
+    return shared;
+}
+
 // Builds the table of one resistor: for each series the value to buy and, where it differs, the
 // standard value just below the computed one; then the lines below.
 class TableBuilder
@@ -241,18 +260,23 @@ public:
     // A row's cells after the first, from the fit and the Rb1 it goes with (Rb2's tables).
     using Cells = std::function<std::vector<NoteCell>(const StageFit &, const StageFit *withRb1)>;
 
-    TableBuilder(const StageNames &stage, const StandardFits &fits, std::u16string_view point, Cells cells)
-        : stage_(stage), fits_(fits), point_(point), cells_(std::move(cells))
+    TableBuilder(const StageNames &stage,
+                 const StandardFits &fits,
+                 const Shared &shared,
+                 std::u16string_view point,
+                 Cells cells)
+        : stage_(stage), fits_(fits), shared_(shared), point_(point), cells_(std::move(cells))
     {}
 
     void add(const SeriesFit &s, const Fit &nearest, const Purchase &buy)
     {
         const auto *bought = std::get_if<StageFit>(&buy);
         const auto *near = std::get_if<StageFit>(&nearest);
+        const auto i = static_cast<std::size_t>(s.series);
         if (bought)
-            addRow(s.series, toBuyCell(s.series, fits_.corners, point_), *bought, std::get_if<StageFit>(&s.buyRb1));
+            addRow(s.series, shared_.toBuy[i], *bought, std::get_if<StageFit>(&s.buyRb1));
         if (near && (!bought || near->resistor != bought->resistor))
-            addRow(s.series, belowCell(s.series), *near, std::get_if<StageFit>(&s.rb1));
+            addRow(s.series, shared_.below[i], *near, std::get_if<StageFit>(&s.rb1));
         if (!near)
             reasons_.push_back(
                 noFitLine(std::get<NoFit>(nearest), seriesName(s.series), stage_.resistor));
@@ -269,7 +293,7 @@ public:
             notes.lines.insert(notes.lines.end(),
                                std::make_move_iterator(part->begin()),
                                std::make_move_iterator(part->end()));
-        notes.assumptions = assumptionLines(fits_, point_);
+        notes.assumptions = shared_.assumptions;
         notes.rows = std::move(rows_);
         return notes;
     }
@@ -302,6 +326,7 @@ private:
 
     StageNames stage_;
     const StandardFits &fits_;
+    const Shared &shared_;
     std::u16string_view point_;
     Cells cells_;
     std::vector<std::vector<NoteCell>> rows_;
@@ -364,7 +389,9 @@ std::u16string ResultNotes::sentences() const
     return text;
 }
 
-ResultNotes rb1Notes(const StandardFits &fits, std::u16string_view point)
+namespace {
+
+ResultNotes rb1NotesWith(const StandardFits &fits, std::u16string_view point, const Shared &shared)
 {
     const bool two = isTwoTransistors(fits);
     ResultNotes notes;
@@ -376,7 +403,7 @@ ResultNotes rb1Notes(const StandardFits &fits, std::u16string_view point)
         notes.columns.push_back(column);
     if (two)
         notes.columns.push_back({Note::correnteRb1Max, mA, Note::correnteRb1MaxDetta});
-    TableBuilder table(two ? rb1OfTwo : rb1OfOne, fits, point, [&](const StageFit &f, const StageFit *) {
+    TableBuilder table(two ? rb1OfTwo : rb1OfOne, fits, shared, point, [&](const StageFit &f, const StageFit *) {
         std::vector<NoteCell> cells{kiloohms(f.resistor, point)};
         if (two)
             cells.push_back(milliamps(f.current, point));
@@ -401,7 +428,7 @@ ResultNotes rb1Notes(const StandardFits &fits, std::u16string_view point)
                          std::u16string(Note::legendaMargineQ1)});
 }
 
-ResultNotes rb2Notes(const StandardFits &fits, std::u16string_view point)
+ResultNotes rb2NotesWith(const StandardFits &fits, std::u16string_view point, const Shared &shared)
 {
     ResultNotes notes;
     notes.title = Note::titoloRb2;
@@ -411,7 +438,7 @@ ResultNotes rb2Notes(const StandardFits &fits, std::u16string_view point)
                      resistorColumn(u"Rb2")};
     for (const NoteColumn &column : marginColumns(Note::margineQ2Detto))
         notes.columns.push_back(column);
-    TableBuilder table(rb2OfTwo, fits, point, [&](const StageFit &f, const StageFit *withRb1) {
+    TableBuilder table(rb2OfTwo, fits, shared, point, [&](const StageFit &f, const StageFit *withRb1) {
         return std::vector<NoteCell>{
             withRb1 ? kiloohms(withRb1->resistor, point) : NoteCell{},
             milliamps(f.computed, point),
@@ -428,7 +455,7 @@ ResultNotes rb2Notes(const StandardFits &fits, std::u16string_view point)
                          std::u16string(Note::legendaMargineQ2)});
 }
 
-ResultNotes iiNotes(double Ii, const StandardFits &fits, std::u16string_view point)
+ResultNotes iiNotesWith(double Ii, const StandardFits &fits, std::u16string_view point, const Shared &shared)
 {
     const bool two = isTwoTransistors(fits);
     const std::u16string_view feeding = two ? u"Rb2" : u"Rb1"; // the resistor Ii flows through
@@ -447,6 +474,7 @@ ResultNotes iiNotes(double Ii, const StandardFits &fits, std::u16string_view poi
     TableBuilder table(two ? StageNames{u"Rb2", {}, u"R2", true, false, false, true}
                            : StageNames{u"Rb1", {}, u"R1", true, false, true, false},
                        fits,
+                       shared,
                        point,
                        [&](const StageFit &f, const StageFit *) {
                            return std::vector<NoteCell>{kiloohms(f.resistor, point),
@@ -462,7 +490,7 @@ ResultNotes iiNotes(double Ii, const StandardFits &fits, std::u16string_view poi
                          fill(Note::legendaIi, {feeding})});
 }
 
-ResultNotes summaryNotes(const StandardFits &fits, std::u16string_view point)
+ResultNotes summaryNotesWith(const StandardFits &fits, std::u16string_view point, const Shared &shared)
 {
     const bool two = isTwoTransistors(fits);
     ResultNotes notes;
@@ -479,7 +507,7 @@ ResultNotes summaryNotes(const StandardFits &fits, std::u16string_view point)
         const auto *rb1 = std::get_if<StageFit>(&s.buyRb1);
         const StageFit *rb2 = two && s.buyRb2 ? std::get_if<StageFit>(&*s.buyRb2) : nullptr;
         const StageFit *feeding = two ? rb2 : rb1;
-        std::vector<NoteCell> row{toBuyCell(s.series, fits.corners, point)};
+        std::vector<NoteCell> row{shared.toBuy[static_cast<std::size_t>(s.series)]};
         row.push_back(rb1 ? kiloohms(rb1->resistor, point) : none);
         if (two)
             row.push_back(rb2 ? kiloohms(rb2->resistor, point) : none);
@@ -499,6 +527,39 @@ ResultNotes summaryNotes(const StandardFits &fits, std::u16string_view point)
         }
     }
     notes.legend = {std::u16string(Note::legendaRiepilogo)};
-    notes.assumptions = assumptionLines(fits, point);
+    notes.assumptions = shared.assumptions;
     return notes;
+}
+
+} // namespace
+
+DesignNotes designNotes(double Ii, const StandardFits &fits, std::u16string_view point)
+{
+    const Shared shared = sharedOf(fits, point);
+    DesignNotes notes{summaryNotesWith(fits, point, shared), {}};
+    notes.results.push_back(rb1NotesWith(fits, point, shared));
+    if (isTwoTransistors(fits))
+        notes.results.push_back(rb2NotesWith(fits, point, shared));
+    notes.results.push_back(iiNotesWith(Ii, fits, point, shared));
+    return notes;
+}
+
+ResultNotes rb1Notes(const StandardFits &fits, std::u16string_view point)
+{
+    return rb1NotesWith(fits, point, sharedOf(fits, point));
+}
+
+ResultNotes rb2Notes(const StandardFits &fits, std::u16string_view point)
+{
+    return rb2NotesWith(fits, point, sharedOf(fits, point));
+}
+
+ResultNotes iiNotes(double Ii, const StandardFits &fits, std::u16string_view point)
+{
+    return iiNotesWith(Ii, fits, point, sharedOf(fits, point));
+}
+
+ResultNotes summaryNotes(const StandardFits &fits, std::u16string_view point)
+{
+    return summaryNotesWith(fits, point, sharedOf(fits, point));
 }

@@ -54,3 +54,12 @@ ResultNotes iiNotes(double Ii, const StandardFits &fits, std::u16string_view dec
 // The answer first: per series the value(s) to buy, the worst-case margin(s) and Ii max, or why
 // a series has none.
 ResultNotes summaryNotes(const StandardFits &fits, std::u16string_view decimalPoint);
+
+// Every note of a completed press, as the window shows them: the summary, then those of Rb1, Rb2
+// (two transistors) and Ii; what the worst case assumes is worked out once for all.
+struct DesignNotes
+{
+    ResultNotes summary;
+    std::vector<ResultNotes> results;
+};
+DesignNotes designNotes(double Ii, const StandardFits &fits, std::u16string_view decimalPoint);

@@ -339,16 +339,13 @@ void Form1::writeNotes(const StandardFits &fits)
     const QString decimalPoint = QLocale().decimalPoint();
     const std::u16string_view point = viewOf(decimalPoint);
     // Each result with its notes: the standard resistors to buy and the worst cases they leave.
-    std::vector<ResultNotes> notes{rb1Notes(fits, point)};
-    label17_->setNotes(notes.back());
-    if (press.twoTransistors) {
-        notes.push_back(rb2Notes(fits, point));
-        label20_->setNotes(notes.back());
-    }
-    notes.push_back(iiNotes(press.Ii, fits, point));
-    label23_->setNotes(notes.back());
-    report_->summary = summaryNotes(fits, point);
-    report_->notes = std::move(notes);
+    DesignNotes notes = designNotes(press.Ii, fits, point);
+    label17_->setNotes(notes.results.front());
+    if (press.twoTransistors)
+        label20_->setNotes(notes.results[1]);
+    label23_->setNotes(notes.results.back());
+    report_->summary = std::move(notes.summary);
+    report_->notes = std::move(notes.results);
     report_->settings.clear();
     if (!replacedSettings_.empty()) {
         std::u16string names;
