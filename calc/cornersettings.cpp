@@ -11,12 +11,12 @@ namespace {
 namespace Text = Messages::Corners;
 
 constexpr std::array<CornerField, cornerFieldCount> allFields{CornerField::VbeLowest,
-                                                             CornerField::VbeHighest,
-                                                             CornerField::VceSatLowest,
-                                                             CornerField::VceSatHighest,
-                                                             CornerField::ToleranceE12,
-                                                             CornerField::ToleranceE24,
-                                                             CornerField::ToleranceE96};
+                                                              CornerField::VbeHighest,
+                                                              CornerField::VceSatLowest,
+                                                              CornerField::VceSatHighest,
+                                                              CornerField::ToleranceE12,
+                                                              CornerField::ToleranceE24,
+                                                              CornerField::ToleranceE96};
 
 // The two ends of each range of voltages.
 struct RangeFields
@@ -72,7 +72,8 @@ std::optional<double> accepted(CornerField field, std::u16string_view text)
     return *value >= 0 && *value <= highestVoltage ? value : std::nullopt;
 }
 
-std::u16string fill(std::u16string_view pattern, std::u16string_view first, std::u16string_view second = {})
+std::u16string
+fill(std::u16string_view pattern, std::u16string_view first, std::u16string_view second = {})
 {
     std::u16string text(pattern);
     for (const auto &[mark, value] : {std::pair{std::u16string_view(u"%1"), first},

@@ -53,4 +53,5 @@ struct StoredCorners
     CornerRanges ranges;
     std::vector<CornerField> replaced;
 };
-StoredCorners readStoredCorners(const std::array<std::optional<std::u16string>, cornerFieldCount> &texts);
+StoredCorners
+readStoredCorners(const std::array<std::optional<std::u16string>, cornerFieldCount> &texts);

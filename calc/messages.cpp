@@ -71,12 +71,13 @@ const std::u16string_view risultatoTroppoGrande =
 
 namespace Note {
 
-const std::u16string_view titoloRb1 = u"Rb1 per serie: da acquistare e valore standard subito sotto";
-const std::u16string_view titoloRb2 = u"Rb2 per serie: da acquistare e valore standard subito sotto";
+const std::u16string_view titoloRb1 =
+    u"Rb1 per serie: da acquistare e valore standard subito sotto";
+const std::u16string_view titoloRb2 =
+    u"Rb2 per serie: da acquistare e valore standard subito sotto";
 const std::u16string_view titoloIi = u"Ii\u00a0=\u00a0%1\u00a0mA";
 const std::u16string_view arrotondataNelRisultato = u" (nel risultato, arrotondata: %1)";
-const std::u16string_view appenaSotto4mA =
-    u", arrotondata per eccesso: è appena sotto i 4\u00a0mA";
+const std::u16string_view appenaSotto4mA = u", arrotondata per eccesso: è appena sotto i 4\u00a0mA";
 const std::u16string_view titoloRiepilogo =
     u"Da acquistare, per serie, con i margini nel caso peggiore";
 
@@ -108,8 +109,7 @@ const std::u16string_view nessuno = u"nessuno";
 const std::u16string_view daAcquistare = u"%1 \u00b1%2\u00a0%";
 const std::u16string_view daAcquistareDetto = u"%1 \u00b1%2\u00a0%, da acquistare";
 const std::u16string_view subitoSotto = u"%1 subito sotto";
-const std::u16string_view subitoSottoDetto =
-    u"%1, valore standard subito sotto quello calcolato";
+const std::u16string_view subitoSottoDetto = u"%1, valore standard subito sotto quello calcolato";
 
 const std::u16string_view legendaAcquistoQ1Cmos =
     u"Righe con la tolleranza: il valore da acquistare, il più grande della serie che nel caso "
@@ -148,8 +148,7 @@ const std::u16string_view ipotesiResistenzeUno =
 const std::u16string_view ipotesiResistenzeDue =
     u"Caso peggiore: ogni resistenza, R1 e R2 comprese, al limite \u00b1t della tolleranza della "
     u"serie: E12 \u00b1%1\u00a0%, E24 \u00b1%2\u00a0%, E96 \u00b1%3\u00a0%.";
-const std::u16string_view ipotesiVbe =
-    u"Vbe di Q1 da %1 a %2\u00a0V (dispersione e temperatura).";
+const std::u16string_view ipotesiVbe = u"Vbe di Q1 da %1 a %2\u00a0V (dispersione e temperatura).";
 const std::u16string_view ipotesiVbeVceSat =
     u"Vbe di Q1 e di Q2 da %1 a %2\u00a0V (dispersione e temperatura); Vce(sat) di Q2 da %3 a "
     u"%4\u00a0V.";

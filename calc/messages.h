@@ -28,12 +28,12 @@ extern const std::u16string_view risultatoTroppoGrande;
 // The notes of the results: the standard resistors to buy and the worst case they leave, as a
 // table with lines below it. %1, %2... stand for the texts filled in, as each comment says.
 namespace Note {
-extern const std::u16string_view titoloRb1;        // the table of Rb1
-extern const std::u16string_view titoloRb2;        // the table of Rb2
-extern const std::u16string_view titoloIi; // Ii [mA] to three significant digits
+extern const std::u16string_view titoloRb1;               // the table of Rb1
+extern const std::u16string_view titoloRb2;               // the table of Rb2
+extern const std::u16string_view titoloIi;                // Ii [mA] to three significant digits
 extern const std::u16string_view arrotondataNelRisultato; // after it: Ii as the caption rounds it
 extern const std::u16string_view appenaSotto4mA;          // after it: shown as 4,00 below 4 mA
-extern const std::u16string_view titoloRiepilogo;  // the summary: the values to buy
+extern const std::u16string_view titoloRiepilogo;         // the summary: the values to buy
 // Column headings, and what they stand for when read out.
 extern const std::u16string_view serie;
 extern const std::u16string_view kohm;
@@ -43,7 +43,7 @@ extern const std::u16string_view margine, margineQ1Detto, margineQ2Detto;
 extern const std::u16string_view peggiore, peggioreDetto; // the worst-case margin
 extern const std::u16string_view margineQ1Peggiore, margineQ1PeggioreDetto;
 extern const std::u16string_view margineQ2Peggiore, margineQ2PeggioreDetto;
-extern const std::u16string_view conRb1, conRb1Detto;             // the Rb1 an Rb2 goes with
+extern const std::u16string_view conRb1, conRb1Detto; // the Rb1 an Rb2 goes with
 extern const std::u16string_view rb2Ricalcolata, rb2RicalcolataDetta;
 extern const std::u16string_view iiMax, iiMaxDetta;
 extern const std::u16string_view nonCalcolabile; // a margin with no collector current
@@ -66,17 +66,17 @@ extern const std::u16string_view legendaRb2Ricalcolata;
 extern const std::u16string_view legendaIi; // resistor name
 extern const std::u16string_view legendaRiepilogo;
 // What the worst case assumes, a line each; "u" numbers are in the user's locale.
-extern const std::u16string_view ipotesiResistenzeUno;  // E12, E24, E96 tolerances [%]
-extern const std::u16string_view ipotesiResistenzeDue;  // the same
-extern const std::u16string_view ipotesiVbe;            // Vbe lowest, highest [V]
-extern const std::u16string_view ipotesiVbeVceSat;      // and Q2's Vce(sat) lowest, highest
-extern const std::u16string_view ipotesiMinimaIbUno;    // highest Vbe
-extern const std::u16string_view ipotesiMinimaIbDue;    // highest Vbe, highest Vce(sat)
-extern const std::u16string_view ipotesiMassimaIUno;    // lowest Vbe
-extern const std::u16string_view ipotesiMassimaIDue;    // lowest Vbe, lowest Vce(sat)
+extern const std::u16string_view ipotesiResistenzeUno; // E12, E24, E96 tolerances [%]
+extern const std::u16string_view ipotesiResistenzeDue; // the same
+extern const std::u16string_view ipotesiVbe;           // Vbe lowest, highest [V]
+extern const std::u16string_view ipotesiVbeVceSat;     // and Q2's Vce(sat) lowest, highest
+extern const std::u16string_view ipotesiMinimaIbUno;   // highest Vbe
+extern const std::u16string_view ipotesiMinimaIbDue;   // highest Vbe, highest Vce(sat)
+extern const std::u16string_view ipotesiMassimaIUno;   // lowest Vbe
+extern const std::u16string_view ipotesiMassimaIDue;   // lowest Vbe, lowest Vce(sat)
 extern const std::u16string_view ipotesiIngressiUno;
 extern const std::u16string_view ipotesiIngressiDue;
-extern const std::u16string_view impostateDallUtente;   // after values the user set
+extern const std::u16string_view impostateDallUtente;    // after values the user set
 extern const std::u16string_view impostazioniSostituite; // field names, listed
 // A row's warnings: series, resistor value, transistor.
 extern const std::u16string_view nonSatura;

@@ -25,7 +25,7 @@ std::u16string fill(std::u16string_view pattern, std::initializer_list<std::u16s
     std::size_t length = pattern.size();
     for (const std::u16string_view arg : args)
         length += arg.size();
-    text.reserve(length); // one allocation: enough for every placeholder filled
+    text.reserve(length);   // one allocation: enough for every placeholder filled
     std::size_t copied = 0; // the pattern is copied in runs between the placeholders
     for (std::size_t i = pattern.find(u'%');
          i != std::u16string_view::npos && i + 1 < pattern.size();
@@ -80,7 +80,8 @@ NoteCell percent(const std::optional<double> &margin, std::u16string_view point)
 }
 
 // The worst-case margin; "spento" where the transistor is off at a corner.
-NoteCell worstPercent(const StageFit &fit, std::u16string_view transistor, std::u16string_view point)
+NoteCell
+worstPercent(const StageFit &fit, std::u16string_view transistor, std::u16string_view point)
 {
     if (fit.offInWorstCase())
         return {std::u16string(Note::spento),
@@ -101,10 +102,10 @@ struct StageNames
     std::u16string_view resistor;
     std::u16string_view transistor;
     std::u16string_view Rbe;
-    bool feedsCmos;     // the resistor carries Ii
-    bool fromVcc;       // Rb1 of the two-transistor circuit
+    bool feedsCmos; // the resistor carries Ii
+    bool fromVcc;   // Rb1 of the two-transistor circuit
     bool oneTransistor;
-    bool recomputed;    // Rb2 of the two-transistor circuit: recomputed for each row's Rb1
+    bool recomputed; // Rb2 of the two-transistor circuit: recomputed for each row's Rb1
 };
 
 std::u16string noFitLine(NoFit reason, std::u16string_view series, std::u16string_view resistor)
@@ -172,7 +173,8 @@ bool saidByNearest(NoPurchase reason, const Fit &nearest, const StageNames &s)
 // "E12 ±10 %": the series of the value to buy, with the tolerance its worst case assumes.
 NoteCell toBuyCell(Series series, const CornerRanges &corners, std::u16string_view point)
 {
-    const std::u16string t = cornerValue(corners.tolerancePercent[static_cast<std::size_t>(series)], point);
+    const std::u16string t =
+        cornerValue(corners.tolerancePercent[static_cast<std::size_t>(series)], point);
     return {fill(Note::daAcquistare, {seriesName(series), t}),
             fill(Note::daAcquistareDetto, {seriesName(series), t})};
 }
@@ -206,11 +208,10 @@ Assumptions assumptionLines(const StandardFits &fits, std::u16string_view point)
         return line;
     };
     std::vector<std::u16string> lines;
-    lines.push_back(withNote(fill(two ? Note::ipotesiResistenzeDue : Note::ipotesiResistenzeUno,
-                                  {v(c.tolerancePercent[0]),
-                                   v(c.tolerancePercent[1]),
-                                   v(c.tolerancePercent[2])}),
-                             userSet(c.tolerancePercent != defaults.tolerancePercent)));
+    lines.push_back(withNote(
+        fill(two ? Note::ipotesiResistenzeDue : Note::ipotesiResistenzeUno,
+             {v(c.tolerancePercent[0]), v(c.tolerancePercent[1]), v(c.tolerancePercent[2])}),
+        userSet(c.tolerancePercent != defaults.tolerancePercent)));
     if (two) {
         lines.push_back(withNote(
             fill(Note::ipotesiVbeVceSat,
@@ -222,9 +223,9 @@ Assumptions assumptionLines(const StandardFits &fits, std::u16string_view point)
         lines.push_back(fill(Note::ipotesiMassimaIDue, {v(c.VbeLowest), v(c.VceSatLowest)}));
         lines.emplace_back(Note::ipotesiIngressiDue);
     } else {
-        lines.push_back(withNote(fill(Note::ipotesiVbe, {v(c.VbeLowest), v(c.VbeHighest)}),
-                                 userSet(c.VbeLowest != defaults.VbeLowest
-                                         || c.VbeHighest != defaults.VbeHighest)));
+        lines.push_back(withNote(
+            fill(Note::ipotesiVbe, {v(c.VbeLowest), v(c.VbeHighest)}),
+            userSet(c.VbeLowest != defaults.VbeLowest || c.VbeHighest != defaults.VbeHighest)));
         lines.push_back(fill(Note::ipotesiMinimaIbUno, {v(c.VbeHighest)}));
         lines.push_back(fill(Note::ipotesiMassimaIUno, {v(c.VbeLowest)}));
         lines.emplace_back(Note::ipotesiIngressiUno);
@@ -403,16 +404,17 @@ ResultNotes rb1NotesWith(const StandardFits &fits, std::u16string_view point, co
         notes.columns.push_back(column);
     if (two)
         notes.columns.push_back({Note::correnteRb1Max, mA, Note::correnteRb1MaxDetta});
-    TableBuilder table(two ? rb1OfTwo : rb1OfOne, fits, shared, point, [&](const StageFit &f, const StageFit *) {
-        std::vector<NoteCell> cells{kiloohms(f.resistor, point)};
-        if (two)
-            cells.push_back(milliamps(f.current, point));
-        cells.push_back(percent(f.margin, point));
-        cells.push_back(worstPercent(f, u"Q1", point));
-        if (two)
-            cells.push_back(milliamps(f.largestCurrent, point));
-        return cells;
-    });
+    TableBuilder table(
+        two ? rb1OfTwo : rb1OfOne, fits, shared, point, [&](const StageFit &f, const StageFit *) {
+            std::vector<NoteCell> cells{kiloohms(f.resistor, point)};
+            if (two)
+                cells.push_back(milliamps(f.current, point));
+            cells.push_back(percent(f.margin, point));
+            cells.push_back(worstPercent(f, u"Q1", point));
+            if (two)
+                cells.push_back(milliamps(f.largestCurrent, point));
+            return cells;
+        });
     for (const SeriesFit &s : fits.series)
         table.add(s, s.rb1, s.buyRb1);
     const std::u16string magg = marginText(fits.maggIb1, point);
@@ -438,16 +440,17 @@ ResultNotes rb2NotesWith(const StandardFits &fits, std::u16string_view point, co
                      resistorColumn(u"Rb2")};
     for (const NoteColumn &column : marginColumns(Note::margineQ2Detto))
         notes.columns.push_back(column);
-    TableBuilder table(rb2OfTwo, fits, shared, point, [&](const StageFit &f, const StageFit *withRb1) {
-        return std::vector<NoteCell>{
-            withRb1 ? kiloohms(withRb1->resistor, point) : NoteCell{},
-            milliamps(f.computed, point),
-            kiloohms(f.resistor, point),
-            percent(f.margin, point),
-            worstPercent(f, u"Q2", point)};
-    });
+    TableBuilder table(
+        rb2OfTwo, fits, shared, point, [&](const StageFit &f, const StageFit *withRb1) {
+            return std::vector<NoteCell>{withRb1 ? kiloohms(withRb1->resistor, point) : NoteCell{},
+                                         milliamps(f.computed, point),
+                                         kiloohms(f.resistor, point),
+                                         percent(f.margin, point),
+                                         worstPercent(f, u"Q2", point)};
+        });
     for (const SeriesFit &s : fits.series)
-        table.add(s, s.rb2.value_or(NoFit::NoFirstStage), s.buyRb2.value_or(NoPurchase::NoFirstStage));
+        table.add(
+            s, s.rb2.value_or(NoFit::NoFirstStage), s.buyRb2.value_or(NoPurchase::NoFirstStage));
     return table.finish(std::move(notes),
                         {fill(Note::legendaAcquistoQ2, {marginText(fits.maggIb2, point)}),
                          std::u16string(Note::legendaSubitoSottoRb2),
@@ -455,7 +458,8 @@ ResultNotes rb2NotesWith(const StandardFits &fits, std::u16string_view point, co
                          std::u16string(Note::legendaMargineQ2)});
 }
 
-ResultNotes iiNotesWith(double Ii, const StandardFits &fits, std::u16string_view point, const Shared &shared)
+ResultNotes
+iiNotesWith(double Ii, const StandardFits &fits, std::u16string_view point, const Shared &shared)
 {
     const bool two = isTwoTransistors(fits);
     const std::u16string_view feeding = two ? u"Rb2" : u"Rb1"; // the resistor Ii flows through
@@ -463,7 +467,8 @@ ResultNotes iiNotesWith(double Ii, const StandardFits &fits, std::u16string_view
     const std::u16string shown = formatThreeSignificant(Ii, point);
     const std::u16string caption = formatHundredths(Ii, point);
     notes.title = fill(Note::titoloIi, {shown});
-    if (parseLeadingNumber(formatThreeSignificant(Ii, u".")) != parseLeadingNumber(formatHundredths(Ii, u".")))
+    if (parseLeadingNumber(formatThreeSignificant(Ii, u"."))
+        != parseLeadingNumber(formatHundredths(Ii, u".")))
         notes.title += fill(Note::arrotondataNelRisultato, {caption});
     if (Ii < cmosOutputLimit && reachesCmosLimit(Ii))
         notes.title += Note::appenaSotto4mA;
@@ -483,14 +488,15 @@ ResultNotes iiNotesWith(double Ii, const StandardFits &fits, std::u16string_view
                        });
     addFeedingRows(table, fits);
     const std::u16string magg = marginText(two ? fits.maggIb2 : fits.maggIb1, point);
-    return table.finish(std::move(notes),
-                        {two ? fill(Note::legendaAcquistoQ2, {magg})
-                             : fill(Note::legendaAcquistoQ1Cmos, {magg}),
-                         std::u16string(two ? Note::legendaSubitoSottoRb2 : Note::legendaSubitoSotto),
-                         fill(Note::legendaIi, {feeding})});
+    return table.finish(
+        std::move(notes),
+        {two ? fill(Note::legendaAcquistoQ2, {magg}) : fill(Note::legendaAcquistoQ1Cmos, {magg}),
+         std::u16string(two ? Note::legendaSubitoSottoRb2 : Note::legendaSubitoSotto),
+         fill(Note::legendaIi, {feeding})});
 }
 
-ResultNotes summaryNotesWith(const StandardFits &fits, std::u16string_view point, const Shared &shared)
+ResultNotes
+summaryNotesWith(const StandardFits &fits, std::u16string_view point, const Shared &shared)
 {
     const bool two = isTwoTransistors(fits);
     ResultNotes notes;
@@ -521,9 +527,10 @@ ResultNotes summaryNotesWith(const StandardFits &fits, std::u16string_view point
         const Purchase &missing = (!rb1 || !two) ? s.buyRb1 : *s.buyRb2;
         if (const auto *reason = std::get_if<NoPurchase>(&missing)) {
             const auto &nearest = (!rb1 || !two) ? s.rb1 : *s.rb2;
-            notes.lines.push_back(saidByNearest(*reason, nearest, stage)
-                                      ? noFitLine(std::get<NoFit>(nearest), seriesName(s.series), stage.resistor)
-                                      : noPurchaseLine(*reason, seriesName(s.series), stage, fits.corners, point));
+            notes.lines.push_back(
+                saidByNearest(*reason, nearest, stage)
+                    ? noFitLine(std::get<NoFit>(nearest), seriesName(s.series), stage.resistor)
+                    : noPurchaseLine(*reason, seriesName(s.series), stage, fits.corners, point));
         }
     }
     notes.legend = {std::u16string(Note::legendaRiepilogo)};

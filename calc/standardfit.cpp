@@ -44,14 +44,14 @@ bool anyFault(std::initializer_list<Checked> values)
 // transistor with a base-emitter resistor beside it.
 struct StageCircuit
 {
-    double Vs;           // the source [V]: Vi, or Vcc for Rb1 of the two-transistor circuit
+    double Vs;            // the source [V]: Vi, or Vcc for Rb1 of the two-transistor circuit
     Stage::Source source; // Vcc drives Rb1 through Q2
-    double Rbe;       // the base-emitter resistor [kohm]
-    double hFEmin;    // the transistor's least gain
-    double Ic;        // its collector current [mA]
-    double IcLargest; // the largest in the worst case [mA]
-    double magg;      // the margin asked for [%]
-    bool feedsCmos;   // the CMOS output drives it, so Ii max must stay below 4 mA
+    double Rbe;           // the base-emitter resistor [kohm]
+    double hFEmin;        // the transistor's least gain
+    double Ic;            // its collector current [mA]
+    double IcLargest;     // the largest in the worst case [mA]
+    double magg;          // the margin asked for [%]
+    bool feedsCmos;       // the CMOS output drives it, so Ii max must stay below 4 mA
 };
 
 StageCircuit drivenByCmos(
@@ -75,10 +75,8 @@ struct SeriesCorners
 
 // What the standard resistor, standing for the computed one [kohm], gives in the stage, nominal
 // and at the corners of its series; none where a current cannot be computed.
-std::optional<StageFit> evaluate(const StageCircuit &s,
-                                 StandardResistor resistor,
-                                 double computed,
-                                 const SeriesCorners &at)
+std::optional<StageFit>
+evaluate(const StageCircuit &s, StandardResistor resistor, double computed, const SeriesCorners &at)
 {
     const double Rs = resistor.kiloohms();
     const auto currentAt = [&](Corner c) {
@@ -190,8 +188,11 @@ StandardFits fitOneTransistor(const FormVariables &v, const CornerRanges &corner
     fits.corners = corners;
     for (std::size_t i = 0; i < allSeries.size(); ++i) {
         const SeriesCorners at{allSeries[i], corners};
-        fits.series[i] = {
-            allSeries[i], nearestBelow(stage, at, v.Rb1), std::nullopt, toBuy(stage, at, v.Rb1), std::nullopt};
+        fits.series[i] = {allSeries[i],
+                          nearestBelow(stage, at, v.Rb1),
+                          std::nullopt,
+                          toBuy(stage, at, v.Rb1),
+                          std::nullopt};
     }
     return fits;
 }
@@ -219,9 +220,8 @@ StandardFits fitTwoTransistors(const FormVariables &v, const CornerRanges &corne
         }
         if (const auto *rb1 = std::get_if<StageFit>(&fit.buyRb1)) {
             const Checked Rb2 = rb2For(v, rb1->current);
-            fit.buyRb2 = Rb2.fault() != Fault::None
-                             ? Purchase(NoPurchase::NotComputable)
-                             : toBuy(secondStage(v, *rb1), at, Rb2.value());
+            fit.buyRb2 = Rb2.fault() != Fault::None ? Purchase(NoPurchase::NotComputable)
+                                                    : toBuy(secondStage(v, *rb1), at, Rb2.value());
         }
     }
     return fits;

@@ -84,7 +84,7 @@ struct StandardFits
     std::array<SeriesFit, 3> series; // E12, E24, E96
     double maggIb1 = 0;              // the margins asked for [%]
     double maggIb2 = 0;
-    CornerRanges corners;            // where the worst case was sought
+    CornerRanges corners; // where the worst case was sought
 };
 
 // From the inputs and Rb1 of a completed one-transistor press.

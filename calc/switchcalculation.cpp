@@ -181,7 +181,9 @@ std::optional<PressResults> twoTransistors(Press &p, FormVariables &v, const Cor
     const Checked Ic2 = Stage::baseResistorCurrent(v.R1, Ib1);
     const Checked Ib2 = Stage::baseCurrent(v.maggIb2, Ic2, v.hFE2min);
     if (!p.passed(Ib1, v.Ib1)
-        || !p.passed(Stage::resistorFor(Stage::acrossBaseResistor(v.Vcc, Stage::Source::VccThroughQ2), Ic2), v.Rb1)
+        || !p.passed(
+            Stage::resistorFor(Stage::acrossBaseResistor(v.Vcc, Stage::Source::VccThroughQ2), Ic2),
+            v.Rb1)
         || !p.passed(Ib2, v.Ib2) || !cmosDrivenStage(p, v, v.R2, Ib2, v.Rb2))
         return std::nullopt;
     return PressResults{v.Rb1, v.Rb2, v.Ii, fitTwoTransistors(v, corners)};

@@ -311,8 +311,8 @@ DesignReport Form1::describeDesign() const
         return label ? std::u16string(ControlTable::control(label).text) : std::u16string();
     };
     DesignReport report;
-    report.program = viewOf(QCoreApplication::applicationName() + u' '
-                            + QCoreApplication::applicationVersion());
+    report.program =
+        viewOf(QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion());
     report.pressedAt =
         viewOf(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     report.circuit = viewOf((option1_->isChecked() ? option1_ : option2_)->text());

@@ -120,7 +120,8 @@ TEST(DesignReport, EachTermDefinedOnce)
 {
     for (const bool two : {false, true}) {
         const std::string text = utf8(sampleReport(two, u",").plainText());
-        for (const std::u16string_view term : {Messages::Note::legendaSubitoSotto, Messages::Note::legendaSubitoSottoRb2}) {
+        for (const std::u16string_view term :
+             {Messages::Note::legendaSubitoSotto, Messages::Note::legendaSubitoSottoRb2}) {
             const std::size_t n = count(text, utf8(std::u16string(term)));
             EXPECT_LE(n, 1U) << utf8(std::u16string(term));
         }
@@ -143,7 +144,8 @@ TEST(DesignReport, EveryNumericCellIsANumber)
                 std::string units;
                 for (std::size_t i = 0; i < notes->columns.size(); ++i)
                     units += (i ? "\t" : "") + utf8(std::u16string(notes->columns[i].unit));
-                const std::size_t at = text.find("\n" + units + "\n", text.find(utf8(notes->title)));
+                const std::size_t at =
+                    text.find("\n" + units + "\n", text.find(utf8(notes->title)));
                 ASSERT_NE(at, std::string::npos) << utf8(notes->title);
                 std::size_t line = at + units.size() + 2;
                 for (std::size_t r = 0; r < notes->rows.size(); ++r) {
@@ -151,8 +153,8 @@ TEST(DesignReport, EveryNumericCellIsANumber)
                     const std::vector<std::string> row = cells(text.substr(line, end - line));
                     ASSERT_EQ(row.size(), notes->columns.size());
                     for (std::size_t i = 1; i < row.size(); ++i) {
-                        if (notes->columns[i].unit.empty() || row[i] == "spento" || row[i] == "nessuno"
-                            || row[i].empty() || row[i] == "\xE2\x80\x94")
+                        if (notes->columns[i].unit.empty() || row[i] == "spento"
+                            || row[i] == "nessuno" || row[i].empty() || row[i] == "\xE2\x80\x94")
                             continue;
                         std::string number = row[i];
                         const std::string mark = utf8(std::u16string(point));
@@ -161,7 +163,8 @@ TEST(DesignReport, EveryNumericCellIsANumber)
                         std::size_t used = 0;
                         EXPECT_NO_THROW((void)std::stod(number, &used)) << row[i];
                         EXPECT_EQ(used, number.size()) << row[i];
-                        EXPECT_EQ(number.find_first_not_of("0123456789.-"), std::string::npos) << row[i];
+                        EXPECT_EQ(number.find_first_not_of("0123456789.-"), std::string::npos)
+                            << row[i];
                     }
                     line = end + 1;
                 }
@@ -171,7 +174,8 @@ TEST(DesignReport, EveryNumericCellIsANumber)
                 return std::isdigit(static_cast<unsigned char>(text[i])) != 0;
             };
             for (std::size_t i = 1; point == u"." && i + 1 < text.size(); ++i) {
-                EXPECT_FALSE(text[i] == ',' && digit(i - 1) && digit(i + 1)) << text.substr(i - 20, 40);
+                EXPECT_FALSE(text[i] == ',' && digit(i - 1) && digit(i + 1))
+                    << text.substr(i - 20, 40);
             }
         }
     }

@@ -326,7 +326,7 @@ struct PurchaseCase
     FormVariables values;
     std::array<Bought, 3> rb1; // E12, E24, E96
     std::array<Bought, 3> rb2;
-    CornerRanges corners{};    // the designer's, where set
+    CornerRanges corners{}; // the designer's, where set
 };
 
 CornerRanges e24AtOnePercent()
@@ -342,7 +342,6 @@ CornerRanges vbeUpTo(double highest)
     c.VbeHighest = highest;
     return c;
 }
-
 
 class PurchaseTest : public ::testing::TestWithParam<PurchaseCase>
 {};
@@ -716,15 +715,16 @@ INSTANTIATE_TEST_SUITE_P(
              u"E96: nessun Rb1 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA prima del margine "
              u"richiesto. Servono un Q1 con guadagno più alto o il circuito a due transistor."}},
         // The summary says why for each series.
-        NotesCase{"NoSeriesToBuy",
-                  false,
-                  with(sample(4.3 / 3.67), &FormVariables::IL, 300.0),
-                  summaryNotes,
-                  summaryTitle,
-                  {{e12, u"nessuno", u"", u""}, {e24, u"nessuno", u"", u""}, {e96, u"nessuno", u"", u""}},
-                  {u"E12: nessun Rb1 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA prima del "
-                   u"margine richiesto. Servono un Q1 con guadagno più alto o il circuito a due "
-                   u"transistor."}},
+        NotesCase{
+            "NoSeriesToBuy",
+            false,
+            with(sample(4.3 / 3.67), &FormVariables::IL, 300.0),
+            summaryNotes,
+            summaryTitle,
+            {{e12, u"nessuno", u"", u""}, {e24, u"nessuno", u"", u""}, {e96, u"nessuno", u"", u""}},
+            {u"E12: nessun Rb1 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA prima del "
+             u"margine richiesto. Servono un Q1 con guadagno più alto o il circuito a due "
+             u"transistor."}},
         // Shown as 4,00, below 4 mA by a rounding.
         NotesCase{"IiJustBelowTheLimit",
                   false,
@@ -791,13 +791,18 @@ TEST(Assumptions, OnlyTheCircuitsOwnParts)
     };
     const std::u16string one = joined(rb1Notes(fitOneTransistor(sample(sampleRb1One)), u","));
     for (const std::u16string_view absent : {u"R2", u"Q2", u"Vcc", u"Vce", u"Rb2", u"Guadagni"})
-        EXPECT_EQ(one.find(absent), std::u16string::npos) << std::string(absent.begin(), absent.end());
+        EXPECT_EQ(one.find(absent), std::u16string::npos)
+            << std::string(absent.begin(), absent.end());
     CornerRanges userSet;
     userSet.VbeHighest = 0.9;
-    const std::u16string two = joined(rb1Notes(fitTwoTransistors(sample(sampleRb1Two), userSet), u"."));
-    for (const std::u16string_view present : {u"da 0.6 a 0.9\u00a0V", u"Vce(sat) di Q2 da 0 a 0.3\u00a0V",
-                                              u"Vce(sat) di Q2 0\u00a0V, Rb1 a \u2212t", u"(impostate dall'utente)"})
-        EXPECT_NE(two.find(present), std::u16string::npos) << std::string(present.begin(), present.end());
+    const std::u16string two =
+        joined(rb1Notes(fitTwoTransistors(sample(sampleRb1Two), userSet), u"."));
+    for (const std::u16string_view present : {u"da 0.6 a 0.9\u00a0V",
+                                              u"Vce(sat) di Q2 da 0 a 0.3\u00a0V",
+                                              u"Vce(sat) di Q2 0\u00a0V, Rb1 a \u2212t",
+                                              u"(impostate dall'utente)"})
+        EXPECT_NE(two.find(present), std::u16string::npos)
+            << std::string(present.begin(), present.end());
 }
 
 } // namespace

@@ -21,7 +21,7 @@ struct LookupCase
     double kiloohms;
     std::optional<NoStandardValue> none; // set: no standard value, for this reason
     std::u16string_view point;
-    std::u16string text;     // the value found, as the series writes it
+    std::u16string text;         // the value found, as the series writes it
     std::u16string inKiloohms{}; // and as a number in kohm
 };
 
@@ -67,14 +67,24 @@ INSTANTIATE_TEST_SUITE_P(
         LookupCase{"JustBelowTenKiloohmE12", Series::E12, 9.99, {}, u",", u"8,2 kohm", u"8,2"},
         LookupCase{"JustBelowTenKiloohmE24", Series::E24, 9.99, {}, u",", u"9,1 kohm", u"9,1"},
         // 20 less one unit in the last place is 20 within rounding; 19.9999 is not (18 below).
-        LookupCase{
-            "OneUlpBelowTwenty", Series::E24, std::nextafter(20.0, 0.0), {}, u",", u"20 kohm", u"20"},
+        LookupCase{"OneUlpBelowTwenty",
+                   Series::E24,
+                   std::nextafter(20.0, 0.0),
+                   {},
+                   u",",
+                   u"20 kohm",
+                   u"20"},
         LookupCase{"ClearlyBelowTwenty", Series::E24, 19.9999, {}, u",", u"18 kohm", u"18"},
         // 0.5 kohm: E12 has 470 and 560 ohm.
         LookupCase{"Ohms", Series::E12, 0.5, {}, u",", u"470 ohm", u"0,47"},
         // 1300 kohm: E12 has 1.2 and 1.5 Mohm; the decimal point is two code units long.
-        LookupCase{
-            "TwoUnitPoint", Series::E12, 1300.0, {}, u"\u200F\u066B", u"1\u200F\u066B2 Mohm", u"1200"},
+        LookupCase{"TwoUnitPoint",
+                   Series::E12,
+                   1300.0,
+                   {},
+                   u"\u200F\u066B",
+                   u"1\u200F\u066B2 Mohm",
+                   u"1200"},
         // E96, three digits: 7.818 kohm falls between 7.68 and 7.87; 20 kohm is a value; 0.55 kohm
         // lies above 549 ohm.
         LookupCase{"ThreeDigitsE96", Series::E96, 7.818, {}, u",", u"7,68 kohm", u"7,68"},

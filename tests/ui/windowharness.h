@@ -71,7 +71,7 @@ inline void clearStoredSettings()
         QApplication application(argc, argv);                                                      \
         setUpApplication();                                                                        \
         const QTemporaryDir settingsFolder;                                                        \
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());   \
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());  \
         clearStoredSettings();                                                                     \
         TestClass test;                                                                            \
         const int failed = QTest::qExec(&test, argc, argv);                                        \
