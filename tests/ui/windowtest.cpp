@@ -639,11 +639,10 @@ private slots:
             });
             timer.start();
             ModalBoxes boxes;
-            const std::vector<SeenBox> seen = boxes.during([&] {
+            return boxes.during([&] {
                 openForm();
                 QTRY_VERIFY(typed && !QApplication::activeModalWidget());
             });
-            return seen;
         };
         // Five Tabs from Vbe minima to the tolerance of E24.
         const auto typeE24 = [](const QString &text) {
