@@ -157,7 +157,7 @@ displays=$(mktemp)
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$displays" 2>/dev/null &
 xvfb_pid=$!
 stop() {
-    "$wine_loader" wineserver -k 2>/dev/null || true
+    wineserver -k 2>/dev/null || true
     kill "$xvfb_pid" 2>/dev/null || true
     rm -f "$displays"
 }
@@ -172,7 +172,10 @@ export DISPLAY=:$(head -n1 "$displays")
 wine_log=$dir/wine.log
 : >"$wine_log"
 run_wine() { "$wine_loader" "$@" 2>>"$wine_log"; }
-wine_wait() { run_wine wineserver -w || true; }   # until the prefix's programs have ended
+# Until the prefix's programs have ended, and its server with them. The server is a Linux program,
+# started by its own name: Wine's loader would look for a Windows program "wineserver", not wait, and
+# print start.exe's "ShellExecuteEx failed: File not found.".
+wine_wait() { wineserver -w 2>>"$wine_log"; }
 run_wine wineboot --init || { cat "$wine_log" >&2; exit 1; }
 wine_wait
 
