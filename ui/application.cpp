@@ -19,6 +19,10 @@ QFont windowFont(QFont::Weight weight)
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);
+    // Drawn without smoothing, as Windows draws its bitmap face. Smoothed at this size, a bold
+    // face can come out as thin as the regular one: Wine's grey rendering of Liberation Sans Bold
+    // at 11 pixels has the ink of the regular weight.
+    font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
 

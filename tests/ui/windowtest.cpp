@@ -355,6 +355,49 @@ private slots:
         }
     }
 
+    // Captions in a bold weight, as the user sees them: the ink of a caption in the control font
+    // against the same caption in the regular weight. A system that smooths a small bold face into
+    // thin grey strokes (Wine at 96 dpi) draws the two alike.
+    void captionsBold_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("label") << "Label9";
+        QTest::newRow("option button") << "Option1";
+        QTest::newRow("push button") << "Command2";
+    }
+
+    void captionsBold()
+    {
+        QFETCH(QString, name);
+        auto *widget = form->findChild<QWidget *>(name);
+        QVERIFY(widget);
+        form->setFocus(); // no focus mark in the measure
+        // The pixels at least half covered by the black text, wherever it stands on the orange,
+        // a button's face or a field's white.
+        const auto ink = [&] {
+            const QImage shot = form->grab().toImage();
+            const qreal scale = shot.devicePixelRatio();
+            const QRect area = textArea(widget);
+            const QImage patch = shot.copy(QRect(area.topLeft() * scale, area.size() * scale));
+            int covered = 0;
+            for (int y = 0; y < patch.height(); ++y)
+                for (int x = 0; x < patch.width(); ++x)
+                    covered += qRed(patch.pixel(x, y)) < 128;
+            return covered;
+        };
+        const int bold = ink();
+        QFont regular = widget->font();
+        regular.setWeight(QFont::Normal);
+        widget->setFont(regular);
+        const int normal = ink();
+        QVERIFY2(normal > 0, "the caption is drawn");
+        QVERIFY2(bold >= 1.25 * normal,
+                 qPrintable(QString("%1: %2 pixels of ink in bold, %3 in the regular weight")
+                                .arg(QFontInfo(widget->font()).family())
+                                .arg(bold)
+                                .arg(normal)));
+    }
+
     void focusAtOpening()
     {
         QCOMPARE(QApplication::focusWidget(), form->findChild<QWidget *>("Picture1"));
