@@ -7,6 +7,7 @@
 void setUpApplication();
 
 // "MS Sans Serif" 8.25 pt, bold for the controls, regular for the picture boxes. Where that family
-// is missing, Liberation Sans stands in: it has Arial's metrics, as close as a free face gets.
+// is missing, "Microsoft Sans Serif" stands in on Windows, Liberation Sans elsewhere: it has
+// Arial's metrics, as close as a free face gets.
 QFont controlFont();
 QFont pictureFont();

@@ -358,6 +358,50 @@ private slots:
         }
     }
 
+    // Captions in a bold weight, as the user sees them: the ink of a caption in the control font
+    // against the same caption in the regular weight. A system that smooths a small bold face into
+    // thin grey strokes (Wine at 96 dpi) draws the two alike. The captions on the orange: a push
+    // button's shaded face would blur the measure.
+    void captionsBold_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("label") << "Label9";
+        QTest::newRow("option button") << "Option1";
+    }
+
+    void captionsBold()
+    {
+        QFETCH(QString, name);
+        auto *widget = form->findChild<QWidget *>(name);
+        QVERIFY(widget);
+        form->setFocus(); // no focus mark in the measure
+        // The black text's ink, in pixels: how much of each pixel it covers, from the pixel's red
+        // against the red of the orange it stands on, summed.
+        const auto ink = [&] {
+            const QImage shot = form->grab().toImage();
+            const qreal scale = shot.devicePixelRatio();
+            const QRect area = textArea(widget);
+            const QImage patch = shot.copy(QRect(area.topLeft() * scale, area.size() * scale));
+            const int paper = background(patch).red();
+            double covered = 0;
+            for (int y = 0; y < patch.height(); ++y)
+                for (int x = 0; x < patch.width(); ++x)
+                    covered += std::max(0, paper - qRed(patch.pixel(x, y))) / double(paper);
+            return covered;
+        };
+        const double bold = ink();
+        QFont regular = widget->font();
+        regular.setWeight(QFont::Normal);
+        widget->setFont(regular);
+        const double normal = ink();
+        QVERIFY2(normal > 0, "the caption is drawn");
+        QVERIFY2(bold >= 1.25 * normal,
+                 qPrintable(QString("%1: %2 pixels of ink in bold, %3 in the regular weight")
+                                .arg(QFontInfo(widget->font()).family())
+                                .arg(bold, 0, 'f', 0)
+                                .arg(normal, 0, 'f', 0)));
+    }
+
     void focusAtOpening()
     {
         QCOMPARE(QApplication::focusWidget(), form->findChild<QWidget *>("Picture1"));
