@@ -19,7 +19,8 @@ constexpr std::array<const char *, cornerFieldCount> keys{"worstCase/VbeLowest",
 
 std::unique_ptr<QSettings> userSettings()
 {
-    return std::make_unique<QSettings>(QSettings::NativeFormat,
+    // The default format: the system's own, unless the tests chose files in a folder of theirs.
+    return std::make_unique<QSettings>(QSettings::defaultFormat(),
                                        QSettings::UserScope,
                                        QStringLiteral("Brenvola"),
                                        QStringLiteral("Brenvola"));

@@ -56,25 +56,23 @@ inline std::unique_ptr<Form1> openForm1()
     return form;
 }
 
-// The program's stored settings, emptied: a window then opens as on its first run. Where they
-// are a file (not Windows' registry), it lives in a temporary folder, never the user's.
+// The program's stored settings, emptied: a window then opens as on its first run.
 inline void clearStoredSettings()
 {
-    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Brenvola", "Brenvola").clear();
+    QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola").clear();
 }
 
-// The application set up as the program sets it up, its settings in a temporary folder, then
-// the tests of TestClass.
+// The application set up as the program sets it up, then the tests of TestClass. Its settings
+// are files in a temporary folder of this process's own, on Windows too: never the user's, nor
+// another test's running beside it.
 #define BRENVOLA_TEST_MAIN(TestClass)                                                              \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
         QApplication application(argc, argv);                                                      \
         setUpApplication();                                                                        \
         const QTemporaryDir settingsFolder;                                                        \
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());  \
-        clearStoredSettings();                                                                     \
+        QSettings::setDefaultFormat(QSettings::IniFormat);                                         \
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());     \
         TestClass test;                                                                            \
-        const int failed = QTest::qExec(&test, argc, argv);                                        \
-        clearStoredSettings();                                                                     \
-        return failed;                                                                             \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }

@@ -657,7 +657,7 @@ private slots:
     void cornersFormByKeyboard()
     {
         pressSampleValuesAndCalcola();
-        QSettings stored(QSettings::NativeFormat, QSettings::UserScope, "Brenvola", "Brenvola");
+        QSettings stored(QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola");
         const auto openForm = [&] {
             form->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(form.get()));
@@ -739,7 +739,8 @@ private slots:
     void damagedSettings()
     {
         {
-            QSettings stored(QSettings::NativeFormat, QSettings::UserScope, "Brenvola", "Brenvola");
+            QSettings stored(
+                QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola");
             stored.setValue("worstCase/VbeHighest", "0,9");
             stored.setValue("worstCase/toleranceE12", QStringList{"5", "10"});
             stored.setValue("worstCase/toleranceE24", "1");
@@ -758,7 +759,7 @@ private slots:
                                  "Tolleranza E12 [%].\n")
                      && report.contains("E12 \u00b110\u00a0%, E24 \u00b11\u00a0%"),
                  qPrintable(report));
-        QSettings stored(QSettings::NativeFormat, QSettings::UserScope, "Brenvola", "Brenvola");
+        QSettings stored(QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola");
         QCOMPARE(stored.value("worstCase/VbeHighest").toString(), QString("0,9"));
         clearStoredSettings();
     }
