@@ -310,7 +310,7 @@ prove_settings() {
     sleep 2
     xdotool key Tab Tab Tab Tab Tab ctrl+a   # from Vbe minima to Tolleranza E24 [%]
     xdotool type 1
-    sleep 1
+    sleep 3
     import -window root "$out/settings-form.png"
     xdotool key Return
     sleep 2

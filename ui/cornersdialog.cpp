@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "application.h"
 #include "messagebox.h"
 #include "messages.h"
 #include "textview.h"
@@ -17,6 +18,7 @@ CornersDialog::CornersDialog(const CornerRanges &ranges, QWidget *parent)
 {
     setObjectName("cornersDialog");
     setWindowTitle(fromView(Text::titolo));
+    setFont(controlFont()); // the window's own face, like the window's fields
     auto *layout = new QVBoxLayout(this);
     auto *explanation = new QLabel(fromView(Text::spiegazione), this);
     explanation->setWordWrap(true);
