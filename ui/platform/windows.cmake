@@ -20,7 +20,12 @@ find_file(QTBASE_IT_QM qtbase_it.qm PATHS ${QT_HOST_PATH}/share/qt6/translations
 set(program_dlls ${mingw_dlls}
     $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>)
 set(platform_plugin $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>)
-set(style_plugin $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>)
+# The Windows styles' plugin: "windowsvista" up to Qt 6.6, "modernwindows" (with windows11) since.
+if(TARGET Qt6::QModernWindowsStylePlugin)
+    set(style_plugin $<TARGET_FILE:Qt6::QModernWindowsStylePlugin>)
+else()
+    set(style_plugin $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>)
+endif()
 
 install(TARGETS brenvola RUNTIME DESTINATION .)
 install(FILES ${program_dlls} platform/qt.conf DESTINATION .)
