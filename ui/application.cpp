@@ -21,8 +21,9 @@ QFont windowFont(QFont::Weight weight)
     font.setStrikeOut(false);
     // Drawn without smoothing, as Windows draws its bitmap face. Smoothed at this size, a bold
     // face can come out as thin as the regular one: Wine's grey rendering of Liberation Sans Bold
-    // at 11 pixels has the ink of the regular weight.
-    font.setStyleStrategy(QFont::NoAntialias);
+    // at 11 pixels has the ink of the regular weight. An outline face only: where Qt lists a
+    // bitmap "MS Sans Serif" (Qt 6.8 does, Wine's has no 11-pixel size), a stand-in draws instead.
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::ForceOutline));
     return font;
 }
 
