@@ -18,13 +18,9 @@ PressInput sampleInput(bool oneTransistor)
 }
 
 // The notes the window sets after a completed press.
-std::vector<ResultNotes> notesOf(const PressResults &results)
+DesignNotes notesOf(const PressResults &results)
 {
-    std::vector<ResultNotes> notes{rb1Notes(results.fits, u",")};
-    if (results.Rb2)
-        notes.push_back(rb2Notes(results.fits, u","));
-    notes.push_back(iiNotes(results.Ii, results.fits, u","));
-    return notes;
+    return designNotes(results.Ii, results.fits, u",");
 }
 
 // One press of "Calcola " on the sample design, with the notes of its results (withNotes).
@@ -38,7 +34,7 @@ void pressWithSampleDesign(benchmark::State &state, bool oneTransistor, bool wit
         if (!outcome.messages.empty() || !outcome.results)
             state.SkipWithError("the sample design did not complete without a message");
         if (withNotes) {
-            std::vector<ResultNotes> notes = notesOf(*outcome.results);
+            DesignNotes notes = notesOf(*outcome.results);
             benchmark::DoNotOptimize(notes);
         }
         benchmark::DoNotOptimize(outcome);
@@ -75,7 +71,9 @@ void BM_ReportTwoTransistors(benchmark::State &state)
     report.results = {
         {u"Rb1", u"20,00", u"[kohm]"}, {u"Rb2", u"56,14", u"[kohm]"}, {u"Ii", u"0,08", u"[mA]"}};
     for (auto _ : state) {
-        report.notes = notesOf(*outcome.results);
+        DesignNotes notes = notesOf(*outcome.results);
+        report.summary = std::move(notes.summary);
+        report.notes = std::move(notes.results);
         std::u16string text = report.plainText();
         benchmark::DoNotOptimize(text);
     }

@@ -1,5 +1,8 @@
 #include "designreport.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "messages.h"
 
 namespace {
@@ -25,12 +28,15 @@ void appendItems(std::u16string &text,
         appendRow(text, {item.name, item.value, item.unit});
 }
 
-void appendNotes(std::u16string &text, const ResultNotes &notes)
+void appendNotes(std::u16string &text,
+                 const ResultNotes &notes,
+                 const std::vector<std::u16string_view> &legend)
 {
     text.append(u"\n").append(notes.title).append(u"\n");
     if (!notes.rows.empty()) {
         std::vector<std::u16string_view> headings, units;
         for (const NoteColumn &column : notes.columns) {
+            // A bracketed column has its own cell here: its heading says what it holds.
             headings.push_back(column.heading);
             units.push_back(column.unit);
         }
@@ -44,25 +50,56 @@ void appendNotes(std::u16string &text, const ResultNotes &notes)
             appendRow(text, cells);
         }
     }
+    for (const std::u16string_view line : legend)
+        text.append(line).append(u"\n");
     for (const std::u16string &line : notes.lines)
         text.append(line).append(u"\n");
 }
 
+std::vector<std::u16string_view> allOf(const std::vector<std::u16string> &lines)
+{
+    return {lines.begin(), lines.end()};
+}
+
 } // namespace
+
+std::u16string DesignReport::byline() const
+{
+    std::u16string text(Note::programmaEData);
+    for (const auto &[mark, value] : {std::pair{std::u16string_view(u"%1"), &program},
+                                      std::pair{std::u16string_view(u"%2"), &pressedAt}})
+        text.replace(text.find(mark), mark.size(), *value);
+    return text;
+}
+
+std::vector<std::u16string_view> DesignReport::newLegend(std::size_t i) const
+{
+    std::vector<std::u16string_view> said = allOf(summary.legend);
+    for (std::size_t earlier = 0; earlier < i; ++earlier)
+        said.insert(said.end(), notes[earlier].legend.begin(), notes[earlier].legend.end());
+    std::vector<std::u16string_view> legend;
+    for (const std::u16string &line : notes[i].legend)
+        if (std::find(said.begin(), said.end(), line) == said.end())
+            legend.push_back(line);
+    return legend;
+}
 
 std::u16string DesignReport::plainText() const
 {
     std::u16string text(Note::titoloRelazione);
-    text.append(u"\n\n");
+    text.append(u"\n").append(byline()).append(u"\n");
+    appendNotes(text, summary, allOf(summary.legend));
+    text.append(u"\n");
     appendRow(text, {Note::circuito, circuit});
     appendItems(text, Note::datiInseriti, inputs);
     appendItems(text, Note::risultati, results);
-    for (const ResultNotes &n : notes)
-        appendNotes(text, n);
-    if (!notes.empty() && !notes.front().assumptions.empty()) {
+    for (std::size_t i = 0; i < notes.size(); ++i)
+        appendNotes(text, notes[i], newLegend(i));
+    if (!summary.assumptions.empty()) {
         text.append(u"\n").append(Note::ipotesi).append(u"\n");
-        for (const std::u16string &line : notes.front().assumptions)
-            text.append(line).append(u"\n");
+        for (const std::vector<std::u16string> *part : {&summary.assumptions, &settings})
+            for (const std::u16string &line : *part)
+                text.append(line).append(u"\n");
     }
     return text;
 }

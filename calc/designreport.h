@@ -5,8 +5,9 @@
 
 #include "resultnotes.h"
 
-// A completed design as a report to hand on: the circuit, each input as typed, the results as
-// shown, then the notes of each result and, once, what their worst case assumes.
+// A completed design as a report to hand on: the program and the time of the press, the values to
+// buy, then the circuit, each input as typed, the results as shown, the notes of each result
+// and, once, what their worst case assumes.
 
 struct ReportItem
 {
@@ -17,10 +18,20 @@ struct ReportItem
 
 struct DesignReport
 {
-    std::u16string circuit;          // the caption of the circuit's option button
-    std::vector<ReportItem> inputs;  // those of the circuit, as typed
-    std::vector<ReportItem> results; // as shown
-    std::vector<ResultNotes> notes;  // of each result, in the order of the results
+    std::u16string program;               // its name and version
+    std::u16string pressedAt;             // the date and time of the press
+    ResultNotes summary;                  // the values to buy
+    std::u16string circuit;               // the caption of the circuit's option button
+    std::vector<ReportItem> inputs;       // those of the circuit, as typed
+    std::vector<ReportItem> results;      // as shown
+    std::vector<ResultNotes> notes;       // of each result, in the order of the results
+    std::vector<std::u16string> settings; // after the assumptions: stored settings replaced
+
+    // The line under the title: program, version, date and time.
+    std::u16string byline() const;
+    // The legend of notes[i] less what the summary or an earlier result's legend already said:
+    // each term defined once.
+    std::vector<std::u16string_view> newLegend(std::size_t i) const;
 
     // Plain text to paste into a notebook, a mail or a spreadsheet: a line a row, the columns of
     // every table separated by tabs, a blank line between the parts.

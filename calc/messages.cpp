@@ -71,11 +71,18 @@ const std::u16string_view risultatoTroppoGrande =
 
 namespace Note {
 
-const std::u16string_view titoloRb1 = u"Rb1 da acquistare in ogni serie";
-const std::u16string_view titoloRb2 = u"Rb2 da acquistare in ogni serie";
+const std::u16string_view titoloRb1 =
+    u"Rb1 per serie: da acquistare e valore standard subito sotto";
+const std::u16string_view titoloRb2 =
+    u"Rb2 per serie: da acquistare e valore standard subito sotto";
 const std::u16string_view titoloIi = u"Ii\u00a0=\u00a0%1\u00a0mA";
+const std::u16string_view arrotondataNelRisultato = u" (nel risultato, arrotondata: %1)";
+const std::u16string_view appenaSotto4mA = u", arrotondata per eccesso: è appena sotto i 4\u00a0mA";
+const std::u16string_view titoloRiepilogo =
+    u"Da acquistare, per serie, con i margini nel caso peggiore";
 
 const std::u16string_view serie = u"Serie";
+const std::u16string_view kohm = u"kohm";
 const std::u16string_view correnteRb1 = u"I in Rb1";
 const std::u16string_view correnteRb1Detta = u"corrente in Rb1 (di collettore di Q2)";
 const std::u16string_view correnteRb1Max = u"I max";
@@ -83,49 +90,86 @@ const std::u16string_view correnteRb1MaxDetta = u"corrente massima in Rb1";
 const std::u16string_view margine = u"margine";
 const std::u16string_view margineQ1Detto = u"margine su Q1";
 const std::u16string_view margineQ2Detto = u"margine su Q2";
+const std::u16string_view peggiore = u"peggiore";
 const std::u16string_view peggioreDetto = u"nel caso peggiore";
+const std::u16string_view margineQ1Peggiore = u"margine Q1";
+const std::u16string_view margineQ1PeggioreDetto = u"margine su Q1 nel caso peggiore";
+const std::u16string_view margineQ2Peggiore = u"margine Q2";
+const std::u16string_view margineQ2PeggioreDetto = u"margine su Q2 nel caso peggiore";
+const std::u16string_view conRb1 = u"con Rb1";
+const std::u16string_view conRb1Detto = u"con Rb1";
+const std::u16string_view rb2Ricalcolata = u"Rb2 ricalc.";
+const std::u16string_view rb2RicalcolataDetta = u"Rb2 ricalcolata";
 const std::u16string_view iiMax = u"Ii max";
 const std::u16string_view iiMaxDetta = u"Ii massima";
 const std::u16string_view nonCalcolabile = u"\u2014";
 const std::u16string_view spento = u"spento";
+const std::u16string_view nessuno = u"nessuno";
 
-const std::u16string_view daAcquistareDetto = u"da acquistare";
-const std::u16string_view piuVicino = u"%1 più vicino";
-const std::u16string_view piuVicinoDetto = u"%1, valore più vicino sotto quello calcolato";
+const std::u16string_view daAcquistare = u"%1 \u00b1%2\u00a0%";
+const std::u16string_view daAcquistareDetto = u"%1 \u00b1%2\u00a0%, da acquistare";
+const std::u16string_view subitoSotto = u"%1 subito sotto";
+const std::u16string_view subitoSottoDetto = u"%1, valore standard subito sotto quello calcolato";
 
-const std::u16string_view margineRb1 =
-    u"Margine sulla corrente di base di Q1, nominale e (tra parentesi) nel caso peggiore.";
-const std::u16string_view margineRb1Ic2 =
-    u"I in Rb1: corrente di collettore di Q2; I max la sua massima. Margine sulla corrente di "
-    u"base di Q1, nominale e (tra parentesi) nel caso peggiore.";
-const std::u16string_view margineRb2 =
-    u"Margine sulla corrente di base di Q2, nominale e (tra parentesi) nel caso peggiore, con "
-    u"la I max di Rb1 della stessa riga della tabella di Rb1.";
-const std::u16string_view correntiIi = u"Ii con %1 nominale; Ii\u00a0max nel caso peggiore.";
-const std::u16string_view acquisto =
-    u"Da acquistare: il valore più grande della serie che nel caso peggiore dà ancora il "
-    u"margine richiesto (%1\u00a0%) con Ii\u00a0max sotto 4\u00a0mA. Più vicino: il valore "
-    u"subito sotto quello calcolato, dove è diverso.";
-const std::u16string_view acquistoQ1 =
-    u"Da acquistare: il valore più grande della serie che nel caso peggiore dà ancora il "
-    u"margine richiesto su Q1 (%1\u00a0%). Più vicino: il valore subito sotto quello "
-    u"calcolato, dove è diverso.";
-const std::u16string_view acquistoRb2 =
-    u"Rb2 da acquistare con Rb1 da acquistare della stessa serie, Rb2 più vicino con Rb1 più "
-    u"vicino.";
+const std::u16string_view legendaAcquistoQ1Cmos =
+    u"Righe con la tolleranza: il valore da acquistare, il più grande della serie che nel caso "
+    u"peggiore dà ancora il margine richiesto su Q1 (%1\u00a0%) con Ii\u00a0max sotto 4\u00a0mA.";
+const std::u16string_view legendaAcquistoQ1 =
+    u"Righe con la tolleranza: il valore da acquistare, il più grande della serie che nel caso "
+    u"peggiore dà ancora il margine richiesto su Q1 (%1\u00a0%).";
+const std::u16string_view legendaAcquistoQ2 =
+    u"Righe con la tolleranza: l'Rb2 da acquistare insieme all'Rb1 da acquistare della stessa "
+    u"serie, il più grande che nel caso peggiore dà ancora il margine richiesto su Q2 "
+    u"(%1\u00a0%) con Ii\u00a0max sotto 4\u00a0mA.";
+const std::u16string_view legendaSubitoSotto =
+    u"Subito sotto: il valore standard subito sotto quello calcolato, dove non è quello da "
+    u"acquistare.";
+const std::u16string_view legendaSubitoSottoRb2 =
+    u"Subito sotto: il valore standard subito sotto l'Rb2 ricalcolata per l'Rb1 subito sotto, "
+    u"dove non è quello da acquistare.";
+const std::u16string_view legendaMargineQ1 =
+    u"Margine sulla corrente di base di Q1: nominale e nel caso peggiore.";
+const std::u16string_view legendaCorrenteRb1 =
+    u"I in Rb1: corrente di collettore di Q2; I\u00a0max: la sua massima, nel caso peggiore.";
+const std::u16string_view legendaMargineQ2 =
+    u"Margine sulla corrente di base di Q2: nominale e nel caso peggiore, contro la I\u00a0max "
+    u"dell'Rb1 della riga.";
+const std::u16string_view legendaRb2Ricalcolata =
+    u"Con Rb1: l'Rb1 della riga; Rb2 ricalc.: l'Rb2 che il calcolo dà per la corrente di "
+    u"collettore di quell'Rb1, da cui la riga prende il valore standard.";
+const std::u16string_view legendaIi = u"Ii con %1 nominale; Ii\u00a0max nel caso peggiore.";
+const std::u16string_view legendaRiepilogo =
+    u"I margini sono quelli che il valore da acquistare lascia nel caso peggiore; i dettagli "
+    u"seguono, risultato per risultato.";
 
-const std::u16string_view ipotesiResistenze =
-    u"Caso peggiore: ogni resistenza, R1 e R2 comprese, a \u00b1t, tolleranza della serie "
-    u"(IEC 60063).";
-const std::u16string_view ipotesiVbe =
-    u"Vbe da 0,6 a 0,8\u00a0V (dispersione e temperatura); Vce(sat) di Q2 0,3\u00a0V.";
-const std::u16string_view ipotesiMinimaIb =
-    u"Corrente di base minima: Vbe 0,8\u00a0V, Rb a +t, R1 o R2 a \u2212t.";
-const std::u16string_view ipotesiMassimaI =
-    u"Ii\u00a0max e I\u00a0max in Rb1: Vbe 0,6\u00a0V, Rb a \u2212t.";
-const std::u16string_view ipotesiIngressi =
+const std::u16string_view ipotesiResistenzeUno =
+    u"Caso peggiore: Rb1 e R1 al limite \u00b1t della tolleranza della serie: E12 \u00b1%1\u00a0%, "
+    u"E24 \u00b1%2\u00a0%, E96 \u00b1%3\u00a0%.";
+const std::u16string_view ipotesiResistenzeDue =
+    u"Caso peggiore: ogni resistenza, R1 e R2 comprese, al limite \u00b1t della tolleranza della "
+    u"serie: E12 \u00b1%1\u00a0%, E24 \u00b1%2\u00a0%, E96 \u00b1%3\u00a0%.";
+const std::u16string_view ipotesiVbe = u"Vbe di Q1 da %1 a %2\u00a0V (dispersione e temperatura).";
+const std::u16string_view ipotesiVbeVceSat =
+    u"Vbe di Q1 e di Q2 da %1 a %2\u00a0V (dispersione e temperatura); Vce(sat) di Q2 da %3 a "
+    u"%4\u00a0V.";
+const std::u16string_view ipotesiMinimaIbUno =
+    u"Corrente di base minima: Vbe %1\u00a0V, Rb1 a +t, R1 a \u2212t.";
+const std::u16string_view ipotesiMinimaIbDue =
+    u"Corrente di base minima: Vbe %1\u00a0V, Rb a +t, R1 o R2 a \u2212t; per Q1, Vce(sat) di Q2 "
+    u"%2\u00a0V.";
+const std::u16string_view ipotesiMassimaIUno = u"Ii\u00a0max: Vbe %1\u00a0V, Rb1 a \u2212t.";
+const std::u16string_view ipotesiMassimaIDue =
+    u"Ii\u00a0max: Vbe di Q2 %1\u00a0V, Rb2 a \u2212t. I\u00a0max in Rb1: Vbe di Q1 %1\u00a0V, "
+    u"Vce(sat) di Q2 %2\u00a0V, Rb1 a \u2212t.";
+const std::u16string_view ipotesiIngressiUno =
+    u"Guadagno e Vi come inseriti: inserisci il guadagno minimo di Q1 e la Vi alta minima della "
+    u"logica.";
+const std::u16string_view ipotesiIngressiDue =
     u"Guadagni, Vcc e Vi come inseriti: inserisci i guadagni minimi e la Vi alta minima della "
     u"logica.";
+const std::u16string_view impostateDallUtente = u" (impostate dall'utente)";
+const std::u16string_view impostazioniSostituite =
+    u"Impostazioni salvate non valide, sostituite con i valori predefiniti: %1.";
 
 const std::u16string_view nonSatura =
     u"%1, %2: %3 non va in saturazione, nemmeno con i valori nominali.";
@@ -147,11 +191,17 @@ const std::u16string_view ricalcoloImpossibile =
 const std::u16string_view senzaRb1 =
     u"%1: nessun valore normalizzato per Rb2, perché non ce n'è uno per Rb1.";
 
+const std::u16string_view nonPositivoDaAcquistare =
+    u"%1: nessun %2 da acquistare: il valore %3 non è positivo.";
+const std::u16string_view sottoIntervalloDaAcquistare =
+    u"%1: nessun %2 da acquistare: il valore %3 è inferiore a 1\u00a0ohm.";
+const std::u16string_view calcolato = u"calcolato";
+const std::u16string_view ricalcolato = u"ricalcolato per l'Rb1 da acquistare";
 const std::u16string_view viBassa =
-    u"%1: nessun %2 da acquistare: con Vbe a 0,8\u00a0V la Vi non fa passare corrente. Serve "
+    u"%1: nessun %2 da acquistare: con Vbe a %3\u00a0V la Vi non fa passare corrente. Serve "
     u"una Vi più alta.";
 const std::u16string_view vccBassa =
-    u"%1: nessun %2 da acquistare: con Vbe di Q1 a 0,8\u00a0V e Vce(sat) di Q2 a 0,3\u00a0V la "
+    u"%1: nessun %2 da acquistare: con Vbe di Q1 a %3\u00a0V e Vce(sat) di Q2 a %4\u00a0V la "
     u"Vcc non fa passare corrente. Serve una Vcc più alta.";
 const std::u16string_view partitoreTuttaCorrente =
     u"%1: nessun %2 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA mentre %3 prende ancora "
@@ -178,12 +228,36 @@ const std::u16string_view tastiera =
     u"F1: il progetto intero, con le ipotesi del caso peggiore, da copiare.";
 
 const std::u16string_view titoloRelazione = u"Interruttore a transistor pilotato da un'uscita CMOS";
+const std::u16string_view programmaEData = u"%1, calcolo del %2";
 const std::u16string_view circuito = u"Circuito";
 const std::u16string_view datiInseriti = u"Dati inseriti";
 const std::u16string_view risultati = u"Risultati";
 const std::u16string_view ipotesi = u"Ipotesi del caso peggiore";
 const std::u16string_view copia = u"Copia";
+const std::u16string_view ipotesiPulsante = u"Ipotesi\u2026";
 
 } // namespace Note
+
+namespace Corners {
+
+const std::array<std::u16string_view, 7> nomi{u"Vbe minima [V]",
+                                              u"Vbe massima [V]",
+                                              u"Vce(sat) di Q2 minima [V]",
+                                              u"Vce(sat) di Q2 massima [V]",
+                                              u"Tolleranza E12 [%]",
+                                              u"Tolleranza E24 [%]",
+                                              u"Tolleranza E96 [%]"};
+const std::u16string_view titolo = u"Ipotesi del caso peggiore";
+const std::u16string_view spiegazione =
+    u"Gli intervalli entro cui il caso peggiore cerca i valori da acquistare. I risultati "
+    u"restano quelli nominali.";
+const std::u16string_view predefiniti = u"Valori predefiniti";
+const std::u16string_view tensione =
+    u"%1: scrivi un numero da 0 a 2, con il punto come separatore decimale.";
+const std::u16string_view tolleranza =
+    u"%1: scrivi un numero da 0 a meno di 50, con il punto come separatore decimale.";
+const std::u16string_view intervallo = u"%1 non può superare %2.";
+
+} // namespace Corners
 
 } // namespace Messages

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string_view>
 
 #include "entry.h"
@@ -27,36 +28,56 @@ extern const std::u16string_view risultatoTroppoGrande;
 // The notes of the results: the standard resistors to buy and the worst case they leave, as a
 // table with lines below it. %1, %2... stand for the texts filled in, as each comment says.
 namespace Note {
-extern const std::u16string_view titoloRb1; // the table of Rb1
-extern const std::u16string_view titoloRb2; // the table of Rb2
-extern const std::u16string_view titoloIi;  // Ii [mA] to three significant digits
+extern const std::u16string_view titoloRb1;               // the table of Rb1
+extern const std::u16string_view titoloRb2;               // the table of Rb2
+extern const std::u16string_view titoloIi;                // Ii [mA] to three significant digits
+extern const std::u16string_view arrotondataNelRisultato; // after it: Ii as the caption rounds it
+extern const std::u16string_view appenaSotto4mA;          // after it: shown as 4,00 below 4 mA
+extern const std::u16string_view titoloRiepilogo;         // the summary: the values to buy
 // Column headings, and what they stand for when read out.
 extern const std::u16string_view serie;
+extern const std::u16string_view kohm;
 extern const std::u16string_view correnteRb1, correnteRb1Detta; // Q2's collector current
 extern const std::u16string_view correnteRb1Max, correnteRb1MaxDetta;
 extern const std::u16string_view margine, margineQ1Detto, margineQ2Detto;
-extern const std::u16string_view peggioreDetto; // before the worst-case margin
+extern const std::u16string_view peggiore, peggioreDetto; // the worst-case margin
+extern const std::u16string_view margineQ1Peggiore, margineQ1PeggioreDetto;
+extern const std::u16string_view margineQ2Peggiore, margineQ2PeggioreDetto;
+extern const std::u16string_view conRb1, conRb1Detto; // the Rb1 an Rb2 goes with
+extern const std::u16string_view rb2Ricalcolata, rb2RicalcolataDetta;
 extern const std::u16string_view iiMax, iiMaxDetta;
 extern const std::u16string_view nonCalcolabile; // a margin with no collector current
 extern const std::u16string_view spento;         // transistor: off in the worst case
-// The first cell of a row: the value to buy, and the nearest below the computed one.
-extern const std::u16string_view daAcquistareDetto; // after the series, read out
-extern const std::u16string_view piuVicino;         // series
-extern const std::u16string_view piuVicinoDetto;    // series
-// The lines below a table.
-extern const std::u16string_view margineRb1;    // Q1's margin, one-transistor Rb1
-extern const std::u16string_view margineRb1Ic2; // two-transistor Rb1
-extern const std::u16string_view margineRb2;
-extern const std::u16string_view correntiIi;  // resistor name
-extern const std::u16string_view acquisto;    // margin asked for [%]: what "to buy" means
-extern const std::u16string_view acquistoQ1;  // the same, where the margin is Q1's alone
-extern const std::u16string_view acquistoRb2; // margin asked for [%]
-// What the worst case assumes, a line each.
-extern const std::u16string_view ipotesiResistenze;
-extern const std::u16string_view ipotesiVbe;
-extern const std::u16string_view ipotesiMinimaIb;
-extern const std::u16string_view ipotesiMassimaI;
-extern const std::u16string_view ipotesiIngressi;
+extern const std::u16string_view nessuno;        // the summary: no value to buy
+// The first cell of a row: the value to buy (series, tolerance [%]), and the standard value just
+// below the computed one (series).
+extern const std::u16string_view daAcquistare, daAcquistareDetto;
+extern const std::u16string_view subitoSotto, subitoSottoDetto;
+// What the terms of a table mean, a line each.
+extern const std::u16string_view legendaAcquistoQ1Cmos; // margin asked for [%]
+extern const std::u16string_view legendaAcquistoQ1;     // margin asked for [%]
+extern const std::u16string_view legendaAcquistoQ2;     // margin asked for [%]
+extern const std::u16string_view legendaSubitoSotto;
+extern const std::u16string_view legendaSubitoSottoRb2;
+extern const std::u16string_view legendaMargineQ1;
+extern const std::u16string_view legendaCorrenteRb1;
+extern const std::u16string_view legendaMargineQ2;
+extern const std::u16string_view legendaRb2Ricalcolata;
+extern const std::u16string_view legendaIi; // resistor name
+extern const std::u16string_view legendaRiepilogo;
+// What the worst case assumes, a line each; "u" numbers are in the user's locale.
+extern const std::u16string_view ipotesiResistenzeUno; // E12, E24, E96 tolerances [%]
+extern const std::u16string_view ipotesiResistenzeDue; // the same
+extern const std::u16string_view ipotesiVbe;           // Vbe lowest, highest [V]
+extern const std::u16string_view ipotesiVbeVceSat;     // and Q2's Vce(sat) lowest, highest
+extern const std::u16string_view ipotesiMinimaIbUno;   // highest Vbe
+extern const std::u16string_view ipotesiMinimaIbDue;   // highest Vbe, highest Vce(sat)
+extern const std::u16string_view ipotesiMassimaIUno;   // lowest Vbe
+extern const std::u16string_view ipotesiMassimaIDue;   // lowest Vbe, lowest Vce(sat)
+extern const std::u16string_view ipotesiIngressiUno;
+extern const std::u16string_view ipotesiIngressiDue;
+extern const std::u16string_view impostateDallUtente;    // after values the user set
+extern const std::u16string_view impostazioniSostituite; // field names, listed
 // A row's warnings: series, resistor value, transistor.
 extern const std::u16string_view nonSatura;
 extern const std::u16string_view spentoPeggiore;
@@ -68,9 +89,13 @@ extern const std::u16string_view sottoIntervallo;
 extern const std::u16string_view sopraIntervallo;
 extern const std::u16string_view ricalcoloImpossibile;
 extern const std::u16string_view senzaRb1; // series
-// No value to buy: series, resistor name; %3 the base-emitter resistor where named.
-extern const std::u16string_view viBassa;
-extern const std::u16string_view vccBassa;
+// No value to buy: series, resistor name; %3 the base-emitter resistor where named, or the
+// voltages at the corner [V].
+extern const std::u16string_view nonPositivoDaAcquistare; // %3: calcolato or ricalcolato
+extern const std::u16string_view sottoIntervalloDaAcquistare;
+extern const std::u16string_view calcolato, ricalcolato;
+extern const std::u16string_view viBassa;  // %3 highest Vbe
+extern const std::u16string_view vccBassa; // %3 highest Vbe, %4 highest Vce(sat)
 extern const std::u16string_view partitoreTuttaCorrente;
 extern const std::u16string_view limiteCmosQ1;
 extern const std::u16string_view limiteCmosQ2;
@@ -81,11 +106,24 @@ extern const std::u16string_view nessunRisultato;      // F1 before any result
 extern const std::u16string_view tastiera;             // how the keyboard reaches the notes
 // The report of a design.
 extern const std::u16string_view titoloRelazione;
+extern const std::u16string_view programmaEData; // program and version, date and time
 extern const std::u16string_view circuito;
 extern const std::u16string_view datiInseriti;
 extern const std::u16string_view risultati;
 extern const std::u16string_view ipotesi;
 extern const std::u16string_view copia;
+extern const std::u16string_view ipotesiPulsante; // opens the form of the worst case's ranges
 } // namespace Note
+
+// The form of the worst case's ranges.
+namespace Corners {
+extern const std::array<std::u16string_view, 7> nomi; // each field, with its unit
+extern const std::u16string_view titolo;
+extern const std::u16string_view spiegazione;
+extern const std::u16string_view predefiniti;
+extern const std::u16string_view tensione;   // field name: what a voltage accepts
+extern const std::u16string_view tolleranza; // field name: what a tolerance accepts
+extern const std::u16string_view intervallo; // lower end's name, upper end's name
+} // namespace Corners
 
 } // namespace Messages

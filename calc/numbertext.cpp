@@ -61,9 +61,18 @@ std::int64_t decimalMagnitude(std::string_view number)
 
 } // namespace
 
-std::optional<double> parseLeadingNumber(std::u16string_view text)
+namespace {
+
+// Where the longest leading number of the text ends, and whether it has any digit of mantissa.
+struct LeadingNumber
 {
-    // The longest leading number.
+    std::size_t mantissaStart; // after the sign
+    std::size_t end;
+    bool hasDigits;
+};
+
+LeadingNumber findLeadingNumber(std::u16string_view text)
+{
     std::size_t end = 0;
     if (end < text.size() && (text[end] == u'+' || text[end] == u'-'))
         ++end;
@@ -75,9 +84,7 @@ std::optional<double> parseLeadingNumber(std::u16string_view text)
         end = skipDigits(text, fractionStart);
         digits += end - fractionStart;
     }
-    if (digits == 0)
-        return 0.0;
-    if (end < text.size() && (text[end] == u'e' || text[end] == u'E')) {
+    if (digits > 0 && end < text.size() && (text[end] == u'e' || text[end] == u'E')) {
         std::size_t exponentStart = end + 1;
         if (exponentStart < text.size()
             && (text[exponentStart] == u'+' || text[exponentStart] == u'-'))
@@ -86,6 +93,25 @@ std::optional<double> parseLeadingNumber(std::u16string_view text)
         if (exponentEnd > exponentStart)
             end = exponentEnd;
     }
+    return {mantissaStart, end, digits > 0};
+}
+
+} // namespace
+
+std::optional<double> parseWholeNumber(std::u16string_view text)
+{
+    const LeadingNumber number = findLeadingNumber(text);
+    if (!number.hasDigits || number.end != text.size())
+        return std::nullopt;
+    return parseLeadingNumber(text);
+}
+
+std::optional<double> parseLeadingNumber(std::u16string_view text)
+{
+    // The longest leading number.
+    const auto [mantissaStart, end, hasDigits] = findLeadingNumber(text);
+    if (!hasDigits)
+        return 0.0;
 
     // Every code unit of the number is ASCII, so it narrows losslessly. std::from_chars reads "."
     // whatever the locale; it takes a "-" in front but no "+". A number typed by hand fits the
@@ -119,18 +145,12 @@ std::optional<double> parseLeadingNumber(std::u16string_view text)
 
 namespace {
 
-std::u16string
-format(double value, std::chars_format style, int precision, std::u16string_view decimalPoint)
+// The characters std::to_chars wrote, with the locale's decimal point and an upper-case "E".
+std::u16string widened(const char *first, const char *last, std::u16string_view decimalPoint)
 {
-    // 309 integer digits at most for a finite double, sign, point and the decimals.
-    std::array<char, 650> buffer; // NOLINT(cppcoreguidelines-pro-type-member-init): written first
-    const auto [end, ec] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, style, precision);
     std::u16string text;
-    if (ec != std::errc())
-        return text;
-    text.reserve(static_cast<std::size_t>(end - buffer.data()) + decimalPoint.size());
-    for (const char *p = buffer.data(); p != end; ++p) {
+    text.reserve(static_cast<std::size_t>(last - first) + decimalPoint.size());
+    for (const char *p = first; p != last; ++p) {
         if (*p == '.')
             text.append(decimalPoint);
         else
@@ -139,7 +159,31 @@ format(double value, std::chars_format style, int precision, std::u16string_view
     return text;
 }
 
+std::u16string
+format(double value, std::chars_format style, int precision, std::u16string_view decimalPoint)
+{
+    // 309 integer digits at most for a finite double, sign, point and the decimals.
+    std::array<char, 650> buffer; // NOLINT(cppcoreguidelines-pro-type-member-init): written first
+    const auto [end, ec] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, style, precision);
+    if (ec != std::errc())
+        return {};
+    return widened(buffer.data(), end, decimalPoint);
+}
+
 } // namespace
+
+std::u16string formatShortest(double value, std::u16string_view decimalPoint)
+{
+    if (value == 0.0)
+        value = 0.0; // no minus before a zero
+    // 24 characters hold the shortest form of any double.
+    std::array<char, 32> buffer; // NOLINT(cppcoreguidelines-pro-type-member-init): written first
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    if (ec != std::errc())
+        return {};
+    return widened(buffer.data(), end, decimalPoint);
+}
 
 std::u16string formatFixed(double value, int decimals, std::u16string_view decimalPoint)
 {

@@ -12,6 +12,14 @@
 // as 0 of its sign. A number beyond the range of a double gives no value.
 std::optional<double> parseLeadingNumber(std::u16string_view text);
 
+// Reads a text that is one decimal number as parseLeadingNumber reads it, whole: none where the
+// text is empty, holds anything else, or lies beyond the range of a double.
+std::optional<double> parseWholeNumber(std::u16string_view text);
+
+// The shortest text that reads back as the same double ("0.6", "5", "1E-05"), with the given
+// decimal point; "-" before a negative value, never before a zero. The value must be finite.
+std::u16string formatShortest(double value, std::u16string_view decimalPoint);
+
 // Formats like the pattern "0.00": at least one digit before the decimal point, exactly two after,
 // rounded to the nearest hundredth (a tie to the even hundredth), "-" before a negative value,
 // never a group separator. The decimal point is the locale's whole text, of one or more code

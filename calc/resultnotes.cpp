@@ -1,17 +1,20 @@
 #include "resultnotes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <initializer_list>
 #include <iterator>
 #include <utility>
 
+#include "circuitconstants.h"
 #include "messages.h"
 #include "numbertext.h"
 
 namespace {
 
 namespace Note = Messages::Note;
+using SwitchConstants::cmosOutputLimit;
 
 constexpr char16_t nbsp = u'\u00a0'; // keeps a number with its unit
 
@@ -19,6 +22,10 @@ constexpr char16_t nbsp = u'\u00a0'; // keeps a number with its unit
 std::u16string fill(std::u16string_view pattern, std::initializer_list<std::u16string_view> args)
 {
     std::u16string text;
+    std::size_t length = pattern.size();
+    for (const std::u16string_view arg : args)
+        length += arg.size();
+    text.reserve(length);   // one allocation: enough for every placeholder filled
     std::size_t copied = 0; // the pattern is copied in runs between the placeholders
     for (std::size_t i = pattern.find(u'%');
          i != std::u16string_view::npos && i + 1 < pattern.size();
@@ -37,56 +44,55 @@ constexpr std::u16string_view mA = u"mA";
 constexpr std::u16string_view pc = u"%";
 
 // A number, spoken as shown with its column's unit.
-NoteCell milliamps(double current, std::u16string_view point)
+NoteCell number(std::u16string text)
 {
-    return {formatThreeSignificant(current, point), {}};
+    return {std::move(text), {}};
 }
 
-// Below this in magnitude a margin [%] shows as 0,0: 0.05 itself rounds to 0,1.
+NoteCell milliamps(double current, std::u16string_view point)
+{
+    return number(formatThreeSignificant(current, point));
+}
+
+// A resistance under a heading in kohm: "6,8", "0,47", "10000".
+NoteCell kiloohms(StandardResistor resistor, std::u16string_view point)
+{
+    return number(kiloohmsText(resistor, point));
+}
+
+// Below this in magnitude a margin [%] rounds to 0,0: 0.05 itself rounds to 0,1.
 constexpr double shownAsZero = 0.05;
 
-// A margin [%] as shown: whole percent from 1 % up, one decimal below, so that a small negative
-// margin still reads negative; one that rounds to zero reads 0.
+// A margin [%] as shown: whole percent from 1 % up, one decimal below; a negative one always
+// reads negative, "-0,0" where it rounds to zero.
 std::u16string marginText(double margin, std::u16string_view point)
 {
     if (std::fabs(margin) < shownAsZero)
-        return u"0";
+        return margin < 0 ? u"-" + formatFixed(0, 1, point) : u"0";
     return formatFixed(margin, std::fabs(margin) < 1 ? 1 : 0, point);
 }
 
-bool shownNegative(double margin)
-{
-    return margin <= -shownAsZero;
-}
-
-// A margin [%] as shown, and as spoken: with its unit.
-std::pair<std::u16string, std::u16string> percent(const std::optional<double> &margin,
-                                                  std::u16string_view point)
+NoteCell percent(const std::optional<double> &margin, std::u16string_view point)
 {
     if (!margin)
         return {std::u16string(Note::nonCalcolabile), std::u16string(Note::nonCalcolabile)};
-    std::u16string shown = marginText(*margin, point);
-    std::u16string spoken = shown + nbsp + std::u16string(pc);
-    return {std::move(shown), std::move(spoken)};
+    return number(marginText(*margin, point));
 }
 
-// The margin and, in brackets, its worst case: "41 (18)" under a heading in %; "23 (spento)"
-// where the transistor is off at a corner.
-NoteCell margins(const StageFit &fit, std::u16string_view transistor, std::u16string_view point)
+// The worst-case margin; "spento" where the transistor is off at a corner.
+NoteCell
+worstPercent(const StageFit &fit, std::u16string_view transistor, std::u16string_view point)
 {
-    const auto [nominal, nominalSpoken] = percent(fit.margin, point);
-    auto [worst, worstSpoken] = percent(fit.worstMargin, point);
-    if (fit.offInWorstCase()) {
-        worst = Note::spento;
-        worstSpoken = std::u16string(transistor) + u' ' + std::u16string(Note::spento);
-    }
-    return {nominal + u" (" + worst + u')',
-            nominalSpoken + u", " + std::u16string(Note::peggioreDetto) + u' ' + worstSpoken};
+    if (fit.offInWorstCase())
+        return {std::u16string(Note::spento),
+                std::u16string(transistor) + u' ' + std::u16string(Note::spento)};
+    return percent(fit.worstMargin, point);
 }
 
-NoteCell resistor(const StageFit &fit, std::u16string_view point)
+// "10", "0,5": a tolerance or a voltage of the corners, as the user's locale writes it.
+std::u16string cornerValue(double value, std::u16string_view point)
 {
-    return {resistorText(fit.resistor, point), {}};
+    return formatShortest(value, point);
 }
 
 // What a table is about: its base resistor, the transistor whose margin it gives (empty: the
@@ -99,6 +105,7 @@ struct StageNames
     bool feedsCmos; // the resistor carries Ii
     bool fromVcc;   // Rb1 of the two-transistor circuit
     bool oneTransistor;
+    bool recomputed; // Rb2 of the two-transistor circuit: recomputed for each row's Rb1
 };
 
 std::u16string noFitLine(NoFit reason, std::u16string_view series, std::u16string_view resistor)
@@ -118,14 +125,25 @@ std::u16string noFitLine(NoFit reason, std::u16string_view series, std::u16strin
     return fill(Note::senzaRb1, {series});
 }
 
-// Why nothing is worth buying, and what would help; empty where the nearest's line says it.
-std::u16string noPurchaseLine(NoPurchase reason, std::u16string_view series, const StageNames &s)
+// Why nothing is worth buying, and what would help.
+std::u16string noPurchaseLine(NoPurchase reason,
+                              std::u16string_view series,
+                              const StageNames &s,
+                              const CornerRanges &corners,
+                              std::u16string_view point)
 {
+    const std::u16string_view computed = s.recomputed ? Note::ricalcolato : Note::calcolato;
     switch (reason) {
-    case NoPurchase::NoStandardValue:
-        return {};
+    case NoPurchase::NotPositive:
+        return fill(Note::nonPositivoDaAcquistare, {series, s.resistor, computed});
+    case NoPurchase::BelowOneOhm:
+        return fill(Note::sottoIntervalloDaAcquistare, {series, s.resistor, computed});
     case NoPurchase::SourceTooLow:
-        return fill(s.fromVcc ? Note::vccBassa : Note::viBassa, {series, s.resistor});
+        return fill(s.fromVcc ? Note::vccBassa : Note::viBassa,
+                    {series,
+                     s.resistor,
+                     cornerValue(corners.VbeHighest, point),
+                     cornerValue(corners.VceSatHighest, point)});
     case NoPurchase::PullDownTakesAll:
         return fill(Note::partitoreTuttaCorrente, {series, s.resistor, s.Rbe});
     case NoPurchase::CmosLimit:
@@ -141,72 +159,151 @@ std::u16string noPurchaseLine(NoPurchase reason, std::u16string_view series, con
     return fill(Note::senzaRb1DaAcquistare, {series});
 }
 
-// "E12 ±10 %": the series of the value to buy, with the tolerance its worst case assumes.
-NoteCell toBuyCell(Series series)
+// Whether the nearest's line already says why there is nothing to buy: the same computed value,
+// without a standard value for the same reason.
+bool saidByNearest(NoPurchase reason, const Fit &nearest, const StageNames &s)
 {
-    const auto t = static_cast<int>(std::lround(tolerance(series) * 100));
-    std::u16string text =
-        std::u16string(seriesName(series)) + u" \u00b1" + formatFixed(t, 0, u".") + nbsp + u'%';
-    return {text, text + u", " + std::u16string(Note::daAcquistareDetto)};
+    const auto *none = std::get_if<NoFit>(&nearest);
+    if (!none || s.recomputed)
+        return false;
+    return (reason == NoPurchase::NotPositive && *none == NoFit::NotPositive)
+           || (reason == NoPurchase::BelowOneOhm && *none == NoFit::BelowRange);
 }
 
-NoteCell nearestCell(Series series)
+// "E12 ±10 %": the series of the value to buy, with the tolerance its worst case assumes.
+NoteCell toBuyCell(Series series, const CornerRanges &corners, std::u16string_view point)
 {
-    return {fill(Note::piuVicino, {seriesName(series)}),
-            fill(Note::piuVicinoDetto, {seriesName(series)})};
+    const std::u16string t =
+        cornerValue(corners.tolerancePercent[static_cast<std::size_t>(series)], point);
+    return {fill(Note::daAcquistare, {seriesName(series), t}),
+            fill(Note::daAcquistareDetto, {seriesName(series), t})};
+}
+
+NoteCell belowCell(Series series)
+{
+    return {fill(Note::subitoSotto, {seriesName(series)}),
+            fill(Note::subitoSottoDetto, {seriesName(series)})};
+}
+
+bool isTwoTransistors(const StandardFits &fits)
+{
+    return fits.series.front().rb2.has_value();
+}
+
+using Assumptions = std::vector<std::u16string>;
+
+// What the worst case assumes, for the circuit of the fits, with the ranges in force.
+Assumptions assumptionLines(const StandardFits &fits, std::u16string_view point)
+{
+    const CornerRanges &c = fits.corners;
+    const CornerRanges defaults;
+    const bool two = isTwoTransistors(fits);
+    const auto v = [&](double value) { return cornerValue(value, point); };
+    const auto userSet = [&](bool differs) {
+        return differs ? std::u16string(Note::impostateDallUtente) : std::u16string();
+    };
+    const auto withNote = [](std::u16string line, const std::u16string &note) {
+        if (!note.empty())
+            line.insert(line.size() - 1, note); // before the full stop
+        return line;
+    };
+    std::vector<std::u16string> lines;
+    lines.push_back(withNote(
+        fill(two ? Note::ipotesiResistenzeDue : Note::ipotesiResistenzeUno,
+             {v(c.tolerancePercent[0]), v(c.tolerancePercent[1]), v(c.tolerancePercent[2])}),
+        userSet(c.tolerancePercent != defaults.tolerancePercent)));
+    if (two) {
+        lines.push_back(withNote(
+            fill(Note::ipotesiVbeVceSat,
+                 {v(c.VbeLowest), v(c.VbeHighest), v(c.VceSatLowest), v(c.VceSatHighest)}),
+            userSet(c.VbeLowest != defaults.VbeLowest || c.VbeHighest != defaults.VbeHighest
+                    || c.VceSatLowest != defaults.VceSatLowest
+                    || c.VceSatHighest != defaults.VceSatHighest)));
+        lines.push_back(fill(Note::ipotesiMinimaIbDue, {v(c.VbeHighest), v(c.VceSatHighest)}));
+        lines.push_back(fill(Note::ipotesiMassimaIDue, {v(c.VbeLowest), v(c.VceSatLowest)}));
+        lines.emplace_back(Note::ipotesiIngressiDue);
+    } else {
+        lines.push_back(withNote(
+            fill(Note::ipotesiVbe, {v(c.VbeLowest), v(c.VbeHighest)}),
+            userSet(c.VbeLowest != defaults.VbeLowest || c.VbeHighest != defaults.VbeHighest)));
+        lines.push_back(fill(Note::ipotesiMinimaIbUno, {v(c.VbeHighest)}));
+        lines.push_back(fill(Note::ipotesiMassimaIUno, {v(c.VbeLowest)}));
+        lines.emplace_back(Note::ipotesiIngressiUno);
+    }
+    return lines;
+}
+
+// What every table of a press shares, worked out once: the assumptions, and each series's first
+// cells.
+struct Shared
+{
+    Assumptions assumptions;
+    std::array<NoteCell, 3> toBuy; // "E12 ±10 %", by series
+    std::array<NoteCell, 3> below; // "E12 subito sotto"
+};
+
+Shared sharedOf(const StandardFits &fits, std::u16string_view point)
+{
+    Shared shared{assumptionLines(fits, point), {}, {}};
+    for (const SeriesFit &s : fits.series) {
+        const auto i = static_cast<std::size_t>(s.series);
+        shared.toBuy[i] = toBuyCell(s.series, fits.corners, point);
+        shared.below[i] = belowCell(s.series);
+    }
+    return shared;
 }
 
 // Builds the table of one resistor: for each series the value to buy and, where it differs, the
-// nearest below the computed one; then the lines below.
+// standard value just below the computed one; then the lines below.
 class TableBuilder
 {
 public:
-    using Cells = std::function<std::vector<NoteCell>(const StageFit &)>;
+    // A row's cells after the first, from the fit and the Rb1 it goes with (Rb2's tables).
+    using Cells = std::function<std::vector<NoteCell>(const StageFit &, const StageFit *withRb1)>;
 
-    TableBuilder(const StageNames &stage, Cells cells) : stage_(stage), cells_(std::move(cells)) {}
+    TableBuilder(const StageNames &stage,
+                 const StandardFits &fits,
+                 const Shared &shared,
+                 std::u16string_view point,
+                 Cells cells)
+        : stage_(stage), fits_(fits), shared_(shared), point_(point), cells_(std::move(cells))
+    {}
 
-    void add(Series series, const Fit &nearest, const Purchase &buy, std::u16string_view point)
+    void add(const SeriesFit &s, const Fit &nearest, const Purchase &buy)
     {
         const auto *bought = std::get_if<StageFit>(&buy);
         const auto *near = std::get_if<StageFit>(&nearest);
+        const auto i = static_cast<std::size_t>(s.series);
         if (bought)
-            addRow(series, toBuyCell(series), *bought, point);
+            addRow(s.series, shared_.toBuy[i], *bought, std::get_if<StageFit>(&s.buyRb1));
         if (near && (!bought || near->resistor != bought->resistor))
-            addRow(series, nearestCell(series), *near, point);
+            addRow(s.series, shared_.below[i], *near, std::get_if<StageFit>(&s.rb1));
         if (!near)
             reasons_.push_back(
-                noFitLine(std::get<NoFit>(nearest), seriesName(series), stage_.resistor));
-        if (!bought) {
-            std::u16string line =
-                noPurchaseLine(std::get<NoPurchase>(buy), seriesName(series), stage_);
-            if (!line.empty())
-                reasons_.push_back(std::move(line));
-        }
+                noFitLine(std::get<NoFit>(nearest), seriesName(s.series), stage_.resistor));
+        if (!bought && !saidByNearest(std::get<NoPurchase>(buy), nearest, stage_))
+            reasons_.push_back(noPurchaseLine(
+                std::get<NoPurchase>(buy), seriesName(s.series), stage_, fits_.corners, point_));
     }
 
     ResultNotes finish(ResultNotes notes, std::vector<std::u16string> legend)
     {
         if (!rows_.empty())
-            notes.lines = std::move(legend);
+            notes.legend = std::move(legend);
         for (std::vector<std::u16string> *part : {&warnings_, &reasons_})
             notes.lines.insert(notes.lines.end(),
                                std::make_move_iterator(part->begin()),
                                std::make_move_iterator(part->end()));
-        for (const std::u16string_view line : {Note::ipotesiResistenze,
-                                               Note::ipotesiVbe,
-                                               Note::ipotesiMinimaIb,
-                                               Note::ipotesiMassimaI,
-                                               Note::ipotesiIngressi})
-            notes.assumptions.emplace_back(line);
+        notes.assumptions = shared_.assumptions;
         notes.rows = std::move(rows_);
         return notes;
     }
 
 private:
-    void addRow(Series series, NoteCell first, const StageFit &fit, std::u16string_view point)
+    void addRow(Series series, NoteCell first, const StageFit &fit, const StageFit *withRb1)
     {
         rows_.push_back({std::move(first)});
-        std::vector<NoteCell> cells = cells_(fit);
+        std::vector<NoteCell> cells = cells_(fit, withRb1);
         rows_.back().insert(rows_.back().end(),
                             std::make_move_iterator(cells.begin()),
                             std::make_move_iterator(cells.end()));
@@ -214,14 +311,14 @@ private:
         const auto warn = [&](std::u16string_view pattern) {
             warnings_.push_back(
                 fill(pattern,
-                     {seriesName(series), resistorText(fit.resistor, point), stage_.transistor}));
+                     {seriesName(series), resistorText(fit.resistor, point_), stage_.transistor}));
         };
         if (!stage_.transistor.empty()) {
-            if (fit.margin && shownNegative(*fit.margin))
+            if (fit.margin && *fit.margin < 0)
                 warn(Note::nonSatura);
             else if (fit.offInWorstCase())
                 warn(Note::spentoPeggiore);
-            else if (fit.worstMargin && shownNegative(*fit.worstMargin))
+            else if (fit.worstMargin && *fit.worstMargin < 0)
                 warn(Note::saturazione);
         }
         if (stage_.feedsCmos && reachesCmosLimit(fit.largestCurrent))
@@ -229,21 +326,43 @@ private:
     }
 
     StageNames stage_;
+    const StandardFits &fits_;
+    const Shared &shared_;
+    std::u16string_view point_;
     Cells cells_;
     std::vector<std::vector<NoteCell>> rows_;
     std::vector<std::u16string> warnings_;
     std::vector<std::u16string> reasons_;
 };
 
-bool isTwoTransistors(const StandardFits &fits)
+const NoteColumn seriesColumn{Note::serie, {}, {}};
+
+NoteColumn resistorColumn(std::u16string_view name)
 {
-    return fits.series.front().rb2.has_value();
+    return {name, Note::kohm, name};
 }
 
-// What "to buy" means for a table whose margin is asked on the CMOS-driven transistor.
-std::u16string buyingLine(double magg, std::u16string_view point)
+// The margin on a transistor's base current, nominal and, in brackets, in the worst case.
+std::vector<NoteColumn> marginColumns(std::u16string_view spoken)
 {
-    return fill(Note::acquisto, {marginText(magg, point)});
+    return {{Note::margine, pc, spoken}, {Note::peggiore, pc, Note::peggioreDetto, true}};
+}
+
+const StageNames rb1OfOne{u"Rb1", u"Q1", u"R1", true, false, true, false};
+const StageNames rb1OfTwo{u"Rb1", u"Q1", u"R1", false, true, false, false};
+const StageNames rb2OfTwo{u"Rb2", u"Q2", u"R2", true, false, false, true};
+
+// The table of the resistor Ii flows through: Rb1 of one transistor, Rb2 of two.
+void addFeedingRows(TableBuilder &table, const StandardFits &fits)
+{
+    for (const SeriesFit &s : fits.series) {
+        if (isTwoTransistors(fits))
+            table.add(s,
+                      s.rb2.value_or(NoFit::NoFirstStage),
+                      s.buyRb2.value_or(NoPurchase::NoFirstStage));
+        else
+            table.add(s, s.rb1, s.buyRb1);
+    }
 }
 
 } // namespace
@@ -265,92 +384,189 @@ std::u16string ResultNotes::sentences() const
         }
         text += u'.';
     }
-    for (const std::vector<std::u16string> *part : {&lines, &assumptions})
+    for (const std::vector<std::u16string> *part : {&legend, &lines, &assumptions})
         for (const std::u16string &line : *part)
             text += u' ' + line;
     return text;
 }
 
-ResultNotes rb1Notes(const StandardFits &fits, std::u16string_view point)
+namespace {
+
+ResultNotes rb1NotesWith(const StandardFits &fits, std::u16string_view point, const Shared &shared)
 {
     const bool two = isTwoTransistors(fits);
     ResultNotes notes;
     notes.title = Note::titoloRb1;
-    notes.columns = {{Note::serie, {}, {}},
-                     {u"Rb1", {}, u"Rb1"},
-                     two ? NoteColumn{Note::correnteRb1, mA, Note::correnteRb1Detta}
-                         : NoteColumn{u"Ii", mA, u"Ii"},
-                     {Note::margine, pc, Note::margineQ1Detto},
-                     two ? NoteColumn{Note::correnteRb1Max, mA, Note::correnteRb1MaxDetta}
-                         : NoteColumn{Note::iiMax, mA, Note::iiMaxDetta}};
-    TableBuilder table({u"Rb1", u"Q1", u"R1", !two, two, !two}, [&](const StageFit &f) {
-        return std::vector<NoteCell>{resistor(f, point),
-                                     milliamps(f.current, point),
-                                     margins(f, u"Q1", point),
-                                     milliamps(f.largestCurrent, point)};
-    });
+    notes.columns = {seriesColumn, resistorColumn(u"Rb1")};
+    if (two)
+        notes.columns.push_back({Note::correnteRb1, mA, Note::correnteRb1Detta});
+    for (const NoteColumn &column : marginColumns(Note::margineQ1Detto))
+        notes.columns.push_back(column);
+    if (two)
+        notes.columns.push_back({Note::correnteRb1Max, mA, Note::correnteRb1MaxDetta});
+    TableBuilder table(
+        two ? rb1OfTwo : rb1OfOne, fits, shared, point, [&](const StageFit &f, const StageFit *) {
+            std::vector<NoteCell> cells{kiloohms(f.resistor, point)};
+            if (two)
+                cells.push_back(milliamps(f.current, point));
+            cells.push_back(percent(f.margin, point));
+            cells.push_back(worstPercent(f, u"Q1", point));
+            if (two)
+                cells.push_back(milliamps(f.largestCurrent, point));
+            return cells;
+        });
     for (const SeriesFit &s : fits.series)
-        table.add(s.series, s.rb1, s.buyRb1, point);
+        table.add(s, s.rb1, s.buyRb1);
+    const std::u16string magg = marginText(fits.maggIb1, point);
     if (two)
         return table.finish(std::move(notes),
-                            {std::u16string(Note::margineRb1Ic2),
-                             fill(Note::acquistoQ1, {marginText(fits.maggIb1, point)})});
+                            {fill(Note::legendaAcquistoQ1, {magg}),
+                             std::u16string(Note::legendaSubitoSotto),
+                             std::u16string(Note::legendaCorrenteRb1),
+                             std::u16string(Note::legendaMargineQ1)});
     return table.finish(std::move(notes),
-                        {std::u16string(Note::margineRb1), buyingLine(fits.maggIb1, point)});
+                        {fill(Note::legendaAcquistoQ1Cmos, {magg}),
+                         std::u16string(Note::legendaSubitoSotto),
+                         std::u16string(Note::legendaMargineQ1)});
 }
 
-ResultNotes rb2Notes(const StandardFits &fits, std::u16string_view point)
+ResultNotes rb2NotesWith(const StandardFits &fits, std::u16string_view point, const Shared &shared)
 {
     ResultNotes notes;
     notes.title = Note::titoloRb2;
-    notes.columns = {{Note::serie, {}, {}},
-                     {u"Rb2", {}, u"Rb2"},
-                     {u"Ii", mA, u"Ii"},
-                     {Note::margine, pc, Note::margineQ2Detto},
-                     {Note::iiMax, mA, Note::iiMaxDetta}};
-    TableBuilder table({u"Rb2", u"Q2", u"R2", true, false, false}, [&](const StageFit &f) {
-        return std::vector<NoteCell>{resistor(f, point),
-                                     milliamps(f.current, point),
-                                     margins(f, u"Q2", point),
-                                     milliamps(f.largestCurrent, point)};
-    });
+    notes.columns = {seriesColumn,
+                     {Note::conRb1, Note::kohm, Note::conRb1Detto},
+                     {Note::rb2Ricalcolata, Note::kohm, Note::rb2RicalcolataDetta},
+                     resistorColumn(u"Rb2")};
+    for (const NoteColumn &column : marginColumns(Note::margineQ2Detto))
+        notes.columns.push_back(column);
+    TableBuilder table(
+        rb2OfTwo, fits, shared, point, [&](const StageFit &f, const StageFit *withRb1) {
+            return std::vector<NoteCell>{withRb1 ? kiloohms(withRb1->resistor, point) : NoteCell{},
+                                         milliamps(f.computed, point),
+                                         kiloohms(f.resistor, point),
+                                         percent(f.margin, point),
+                                         worstPercent(f, u"Q2", point)};
+        });
     for (const SeriesFit &s : fits.series)
-        table.add(s.series,
-                  s.rb2.value_or(NoFit::NoFirstStage),
-                  s.buyRb2.value_or(NoPurchase::NoFirstStage),
-                  point);
+        table.add(
+            s, s.rb2.value_or(NoFit::NoFirstStage), s.buyRb2.value_or(NoPurchase::NoFirstStage));
     return table.finish(std::move(notes),
-                        {std::u16string(Note::margineRb2),
-                         buyingLine(fits.maggIb2, point),
-                         std::u16string(Note::acquistoRb2)});
+                        {fill(Note::legendaAcquistoQ2, {marginText(fits.maggIb2, point)}),
+                         std::u16string(Note::legendaSubitoSottoRb2),
+                         std::u16string(Note::legendaRb2Ricalcolata),
+                         std::u16string(Note::legendaMargineQ2)});
 }
 
-ResultNotes iiNotes(double Ii, const StandardFits &fits, std::u16string_view point)
+ResultNotes
+iiNotesWith(double Ii, const StandardFits &fits, std::u16string_view point, const Shared &shared)
 {
     const bool two = isTwoTransistors(fits);
     const std::u16string_view feeding = two ? u"Rb2" : u"Rb1"; // the resistor Ii flows through
     ResultNotes notes;
-    notes.title = fill(Note::titoloIi, {formatThreeSignificant(Ii, point)});
-    notes.columns = {{Note::serie, {}, {}},
-                     {feeding, {}, feeding},
+    const std::u16string shown = formatThreeSignificant(Ii, point);
+    const std::u16string caption = formatHundredths(Ii, point);
+    notes.title = fill(Note::titoloIi, {shown});
+    if (parseLeadingNumber(formatThreeSignificant(Ii, u"."))
+        != parseLeadingNumber(formatHundredths(Ii, u".")))
+        notes.title += fill(Note::arrotondataNelRisultato, {caption});
+    if (Ii < cmosOutputLimit && reachesCmosLimit(Ii))
+        notes.title += Note::appenaSotto4mA;
+    notes.columns = {seriesColumn,
+                     resistorColumn(feeding),
                      {u"Ii", mA, u"Ii"},
                      {Note::iiMax, mA, Note::iiMaxDetta}};
-    const StageNames stage = two ? StageNames{u"Rb2", {}, u"R2", true, false, false}
-                                 : StageNames{u"Rb1", {}, u"R1", true, false, true};
-    TableBuilder table(stage, [&](const StageFit &f) {
-        return std::vector<NoteCell>{
-            resistor(f, point), milliamps(f.current, point), milliamps(f.largestCurrent, point)};
-    });
-    for (const SeriesFit &s : fits.series) {
-        if (two)
-            table.add(s.series,
-                      s.rb2.value_or(NoFit::NoFirstStage),
-                      s.buyRb2.value_or(NoPurchase::NoFirstStage),
-                      point);
-        else
-            table.add(s.series, s.rb1, s.buyRb1, point);
-    }
+    TableBuilder table(two ? StageNames{u"Rb2", {}, u"R2", true, false, false, true}
+                           : StageNames{u"Rb1", {}, u"R1", true, false, true, false},
+                       fits,
+                       shared,
+                       point,
+                       [&](const StageFit &f, const StageFit *) {
+                           return std::vector<NoteCell>{kiloohms(f.resistor, point),
+                                                        milliamps(f.current, point),
+                                                        milliamps(f.largestCurrent, point)};
+                       });
+    addFeedingRows(table, fits);
+    const std::u16string magg = marginText(two ? fits.maggIb2 : fits.maggIb1, point);
     return table.finish(
         std::move(notes),
-        {fill(Note::correntiIi, {feeding}), buyingLine(two ? fits.maggIb2 : fits.maggIb1, point)});
+        {two ? fill(Note::legendaAcquistoQ2, {magg}) : fill(Note::legendaAcquistoQ1Cmos, {magg}),
+         std::u16string(two ? Note::legendaSubitoSottoRb2 : Note::legendaSubitoSotto),
+         fill(Note::legendaIi, {feeding})});
+}
+
+ResultNotes
+summaryNotesWith(const StandardFits &fits, std::u16string_view point, const Shared &shared)
+{
+    const bool two = isTwoTransistors(fits);
+    ResultNotes notes;
+    notes.title = Note::titoloRiepilogo;
+    notes.columns = {seriesColumn, resistorColumn(u"Rb1")};
+    if (two)
+        notes.columns.push_back(resistorColumn(u"Rb2"));
+    notes.columns.push_back({Note::margineQ1Peggiore, pc, Note::margineQ1PeggioreDetto});
+    if (two)
+        notes.columns.push_back({Note::margineQ2Peggiore, pc, Note::margineQ2PeggioreDetto});
+    notes.columns.push_back({Note::iiMax, mA, Note::iiMaxDetta});
+    const NoteCell none{std::u16string(Note::nessuno), std::u16string(Note::nessuno)};
+    for (const SeriesFit &s : fits.series) {
+        const auto *rb1 = std::get_if<StageFit>(&s.buyRb1);
+        const StageFit *rb2 = two && s.buyRb2 ? std::get_if<StageFit>(&*s.buyRb2) : nullptr;
+        const StageFit *feeding = two ? rb2 : rb1;
+        std::vector<NoteCell> row{shared.toBuy[static_cast<std::size_t>(s.series)]};
+        row.push_back(rb1 ? kiloohms(rb1->resistor, point) : none);
+        if (two)
+            row.push_back(rb2 ? kiloohms(rb2->resistor, point) : none);
+        row.push_back(rb1 ? worstPercent(*rb1, u"Q1", point) : NoteCell{});
+        if (two)
+            row.push_back(rb2 ? worstPercent(*rb2, u"Q2", point) : NoteCell{});
+        row.push_back(feeding ? milliamps(feeding->largestCurrent, point) : NoteCell{});
+        notes.rows.push_back(std::move(row));
+        // Why a series has nothing to buy, as its table says it.
+        const StageNames &stage = (!rb1 || !two) ? (two ? rb1OfTwo : rb1OfOne) : rb2OfTwo;
+        const Purchase &missing = (!rb1 || !two) ? s.buyRb1 : *s.buyRb2;
+        if (const auto *reason = std::get_if<NoPurchase>(&missing)) {
+            const auto &nearest = (!rb1 || !two) ? s.rb1 : *s.rb2;
+            notes.lines.push_back(
+                saidByNearest(*reason, nearest, stage)
+                    ? noFitLine(std::get<NoFit>(nearest), seriesName(s.series), stage.resistor)
+                    : noPurchaseLine(*reason, seriesName(s.series), stage, fits.corners, point));
+        }
+    }
+    notes.legend = {std::u16string(Note::legendaRiepilogo)};
+    notes.assumptions = shared.assumptions;
+    return notes;
+}
+
+} // namespace
+
+DesignNotes designNotes(double Ii, const StandardFits &fits, std::u16string_view point)
+{
+    const Shared shared = sharedOf(fits, point);
+    DesignNotes notes{summaryNotesWith(fits, point, shared), {}};
+    notes.results.push_back(rb1NotesWith(fits, point, shared));
+    if (isTwoTransistors(fits))
+        notes.results.push_back(rb2NotesWith(fits, point, shared));
+    notes.results.push_back(iiNotesWith(Ii, fits, point, shared));
+    return notes;
+}
+
+ResultNotes rb1Notes(const StandardFits &fits, std::u16string_view point)
+{
+    return rb1NotesWith(fits, point, sharedOf(fits, point));
+}
+
+ResultNotes rb2Notes(const StandardFits &fits, std::u16string_view point)
+{
+    return rb2NotesWith(fits, point, sharedOf(fits, point));
+}
+
+ResultNotes iiNotes(double Ii, const StandardFits &fits, std::u16string_view point)
+{
+    return iiNotesWith(Ii, fits, point, sharedOf(fits, point));
+}
+
+ResultNotes summaryNotes(const StandardFits &fits, std::u16string_view point)
+{
+    return summaryNotesWith(fits, point, sharedOf(fits, point));
 }

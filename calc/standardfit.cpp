@@ -44,44 +44,53 @@ bool anyFault(std::initializer_list<Checked> values)
 // transistor with a base-emitter resistor beside it.
 struct StageCircuit
 {
-    double Vs;        // the source [V]: Vi, or Vcc for Rb1 of the two-transistor circuit
-    double inSeries;  // what conducts in series with the junction [V]: Q2's Vce(sat), or 0
-    double Rbe;       // the base-emitter resistor [kohm]
-    double hFEmin;    // the transistor's least gain
-    double Ic;        // its collector current [mA]
-    double IcLargest; // the largest in the worst case [mA]
-    double magg;      // the margin asked for [%]
-    bool feedsCmos;   // the CMOS output drives it, so Ii max must stay below 4 mA
+    double Vs;            // the source [V]: Vi, or Vcc for Rb1 of the two-transistor circuit
+    Stage::Source source; // Vcc drives Rb1 through Q2
+    double Rbe;           // the base-emitter resistor [kohm]
+    double hFEmin;        // the transistor's least gain
+    double Ic;            // its collector current [mA]
+    double IcLargest;     // the largest in the worst case [mA]
+    double magg;          // the margin asked for [%]
+    bool feedsCmos;       // the CMOS output drives it, so Ii max must stay below 4 mA
 };
 
 StageCircuit drivenByCmos(
     const FormVariables &v, double Rbe, double hFEmin, double Ic, double IcLargest, double magg)
 {
-    return {v.Vi, 0, Rbe, hFEmin, Ic, IcLargest, magg, true};
+    return {v.Vi, Stage::Source::Vi, Rbe, hFEmin, Ic, IcLargest, magg, true};
 }
 
 // Q1 of the two-transistor circuit, whose base current Q2 pulls through Rb1.
 StageCircuit pulledByQ2(const FormVariables &v)
 {
-    return {v.Vcc, VceSat, v.R1, v.hFE1min, v.IL, v.IL, v.maggIb1, false};
+    return {v.Vcc, Stage::Source::VccThroughQ2, v.R1, v.hFE1min, v.IL, v.IL, v.maggIb1, false};
 }
 
-// What the standard resistor gives in the stage, nominal and at the corners of the series's
-// tolerance t; none where a current cannot be computed.
-std::optional<StageFit> evaluate(const StageCircuit &s, StandardResistor resistor, double t)
+// Where the worst case of a series is sought.
+struct SeriesCorners
+{
+    Series series;
+    const CornerRanges &ranges;
+};
+
+// What the standard resistor, standing for the computed one [kohm], gives in the stage, nominal
+// and at the corners of its series; none where a current cannot be computed.
+std::optional<StageFit>
+evaluate(const StageCircuit &s, StandardResistor resistor, double computed, const SeriesCorners &at)
 {
     const double Rs = resistor.kiloohms();
     const auto currentAt = [&](Corner c) {
-        return Stage::currentThrough(Stage::acrossBaseResistor(s.Vs, s.inSeries, c), Rs, c);
+        return Stage::currentThrough(Stage::acrossBaseResistor(s.Vs, s.source, c), Rs, c);
     };
-    const Corner least = Corners::leastBaseCurrent(t);
+    const Corner least = at.ranges.leastBaseCurrent(at.series);
     const Checked I = currentAt({});
     const Checked Ib = Stage::baseCurrentLeft(I, s.Rbe);
-    const Checked Imax = currentAt(Corners::largestCurrent(t));
+    const Checked Imax = currentAt(at.ranges.largestCurrent(at.series));
     const Checked IbLeast = Stage::baseCurrentLeft(currentAt(least), s.Rbe, least);
     if (anyFault({Ib, Imax, IbLeast}))
         return std::nullopt;
     StageFit fit{resistor,
+                 computed,
                  I.value(),
                  Ib.value(),
                  Imax.value(),
@@ -105,12 +114,12 @@ bool holds(const StageCircuit &s, const StageFit &fit)
 }
 
 // The largest standard value not above the computed resistor [kohm], and what it gives.
-Fit nearestBelow(const StageCircuit &s, Series series, double computed)
+Fit nearestBelow(const StageCircuit &s, const SeriesCorners &at, double computed)
 {
-    const auto standard = largestNotAbove(series, computed);
+    const auto standard = largestNotAbove(at.series, computed);
     if (const auto *reason = std::get_if<NoStandardValue>(&standard))
         return noFit(*reason);
-    const auto fit = evaluate(s, std::get<StandardResistor>(standard), tolerance(series));
+    const auto fit = evaluate(s, std::get<StandardResistor>(standard), computed, at);
     if (!fit)
         return NoFit::NotComputable;
     return *fit;
@@ -119,20 +128,22 @@ Fit nearestBelow(const StageCircuit &s, Series series, double computed)
 // The value to buy: a walk down the series from the nearest value below the computed resistor
 // [kohm] (a larger one gives less than the margin even at nominal values) to the first that
 // holds. Ii max only grows on the way down, so the walk ends where it reaches 4 mA.
-Purchase toBuy(const StageCircuit &s, Series series, double computed)
+Purchase toBuy(const StageCircuit &s, const SeriesCorners &at, double computed)
 {
-    auto standard = largestNotAbove(series, computed);
+    auto standard = largestNotAbove(at.series, computed);
     if (const auto *reason = std::get_if<NoStandardValue>(&standard)) {
-        if (*reason != NoStandardValue::AboveRange)
-            return NoPurchase::NoStandardValue;
-        standard = largestNotAbove(series, 1e4); // from 10 Mohm down
+        if (*reason == NoStandardValue::NotPositive)
+            return NoPurchase::NotPositive;
+        if (*reason == NoStandardValue::BelowRange)
+            return NoPurchase::BelowOneOhm;
+        standard = largestNotAbove(at.series, 1e4); // from 10 Mohm down
     }
-    if (!(Stage::acrossBaseResistor(s.Vs, s.inSeries, Corners::leastBaseCurrent(0)).value() > 0))
+    const Corner least = at.ranges.leastBaseCurrent(at.series);
+    if (!(Stage::acrossBaseResistor(s.Vs, s.source, least).value() > 0))
         return NoPurchase::SourceTooLow;
-    const double t = tolerance(series);
     for (std::optional<StandardResistor> r = std::get<StandardResistor>(standard); r;
-         r = nextBelow(series, *r)) {
-        const auto fit = evaluate(s, *r, t);
+         r = nextBelow(at.series, *r)) {
+        const auto fit = evaluate(s, *r, computed, at);
         if (!fit)
             return NoPurchase::NotComputable;
         if (s.feedsCmos && reachesCmosLimit(fit->largestCurrent))
@@ -148,7 +159,7 @@ Checked rb2For(const FormVariables &v, double Ic2)
 {
     const Checked Ib2 = Stage::baseCurrent(v.maggIb2, Ic2, v.hFE2min);
     const Checked Ii = Stage::baseResistorCurrent(v.R2, Ib2);
-    return Stage::resistorFor(Stage::acrossBaseResistor(v.Vi, 0), Ii);
+    return Stage::resistorFor(Stage::acrossBaseResistor(v.Vi, Stage::Source::Vi), Ii);
 }
 
 // Q2's stage for the Rb1 fitted in the series: its collector current, and the largest one in
@@ -169,45 +180,48 @@ bool reachesCmosLimit(double current)
     return parseLeadingNumber(formatThreeSignificant(current, u".")).value_or(0) >= cmosOutputLimit;
 }
 
-StandardFits fitOneTransistor(const FormVariables &v)
+StandardFits fitOneTransistor(const FormVariables &v, const CornerRanges &corners)
 {
     const StageCircuit stage = drivenByCmos(v, v.R1, v.hFE1min, v.IL, v.IL, v.maggIb1);
     StandardFits fits{};
     fits.maggIb1 = v.maggIb1;
-    for (std::size_t i = 0; i < allSeries.size(); ++i)
+    fits.corners = corners;
+    for (std::size_t i = 0; i < allSeries.size(); ++i) {
+        const SeriesCorners at{allSeries[i], corners};
         fits.series[i] = {allSeries[i],
-                          nearestBelow(stage, allSeries[i], v.Rb1),
+                          nearestBelow(stage, at, v.Rb1),
                           std::nullopt,
-                          toBuy(stage, allSeries[i], v.Rb1),
+                          toBuy(stage, at, v.Rb1),
                           std::nullopt};
+    }
     return fits;
 }
 
-StandardFits fitTwoTransistors(const FormVariables &v)
+StandardFits fitTwoTransistors(const FormVariables &v, const CornerRanges &corners)
 {
     const StageCircuit first = pulledByQ2(v);
     StandardFits fits{};
     fits.maggIb1 = v.maggIb1;
     fits.maggIb2 = v.maggIb2;
+    fits.corners = corners;
     for (std::size_t i = 0; i < allSeries.size(); ++i) {
-        const Series series = allSeries[i];
+        const SeriesCorners at{allSeries[i], corners};
         SeriesFit &fit = fits.series[i];
-        fit = {series,
-               nearestBelow(first, series, v.Rb1),
+        fit = {allSeries[i],
+               nearestBelow(first, at, v.Rb1),
                NoFit::NoFirstStage,
-               toBuy(first, series, v.Rb1),
+               toBuy(first, at, v.Rb1),
                NoPurchase::NoFirstStage};
         if (const auto *rb1 = std::get_if<StageFit>(&fit.rb1)) {
             const Checked Rb2 = rb2For(v, rb1->current);
             fit.rb2 = Rb2.fault() != Fault::None
                           ? Fit(NoFit::NotComputable)
-                          : nearestBelow(secondStage(v, *rb1), series, Rb2.value());
+                          : nearestBelow(secondStage(v, *rb1), at, Rb2.value());
         }
         if (const auto *rb1 = std::get_if<StageFit>(&fit.buyRb1)) {
             const Checked Rb2 = rb2For(v, rb1->current);
-            fit.buyRb2 = Rb2.fault() != Fault::None
-                             ? Purchase(NoPurchase::NotComputable)
-                             : toBuy(secondStage(v, *rb1), series, Rb2.value());
+            fit.buyRb2 = Rb2.fault() != Fault::None ? Purchase(NoPurchase::NotComputable)
+                                                    : toBuy(secondStage(v, *rb1), at, Rb2.value());
         }
     }
     return fits;

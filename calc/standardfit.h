@@ -4,6 +4,7 @@
 #include <optional>
 #include <variant>
 
+#include "cornerranges.h"
 #include "formvariables.h"
 #include "standardresistor.h"
 
@@ -12,7 +13,8 @@
 // margin asked for at every corner the designer cannot choose (the worst case):
 // - every resistor at the limit of its series's tolerance t that hurts most: the standard base
 //   resistors, and R1 and R2 as entered, bought from the same series;
-// - each junction's Vbe anywhere from 0.6 to 0.8 V; Q2's Vce(sat) 0.3 V;
+// - each junction's Vbe, and Q2's Vce(sat), anywhere in their ranges (CornerRanges): the least
+//   base current at the top of both, the largest current through a base resistor at the bottom;
 // - the gains, Vcc and Vi as entered: the least gain and the least logic-high level are the
 //   designer's to enter.
 
@@ -20,18 +22,20 @@
 struct StageFit
 {
     StandardResistor resistor;
+    double computed;    // the computed resistor it stands for [kohm]: Rb1, or Rb2 recomputed
     double current;     // through it [mA]: Q2's collector current for Rb1 of the two-transistor
                         // circuit, otherwise Ii, the current from the CMOS output
     double baseCurrent; // the base current it gives [mA]: Ib1, or Ib2 for Rb2
-    // Through it at Vbe 0.6 V with the resistor at -t [mA].
+    // Through it at the largest-current corner [mA]: CornerRanges::largestCurrent.
     double largestCurrent;
-    // At Vbe 0.8 V with the resistor at +t and the base-emitter resistor at -t [mA].
+    // At the least-base-current corner [mA]: CornerRanges::leastBaseCurrent.
     double leastBaseCurrent;
     // Obtained on the base current [%]: base current x hFEmin / collector current - 1; none
-    // when that is not finite (no collector current).
+    // where that cannot be computed: no collector current, or a margin beyond a double.
     std::optional<double> margin;
     // The least base current against the largest collector current (for Q2: Rb1's largest
-    // current); none where the margin is none or the transistor is off.
+    // current); none where it cannot be computed or the transistor is off. Without it a fit
+    // holds only where there is no collector current at all.
     std::optional<double> worstMargin;
 
     // Whether the base-emitter resistor takes the whole current at the corner: no base current.
@@ -51,8 +55,9 @@ using Fit = std::variant<StageFit, NoFit>;
 
 // Why no value of a series is worth buying.
 enum class NoPurchase {
-    NoStandardValue,  // the computed resistor has none: the nearest's NoFit says why
-    SourceTooLow,     // at Vbe 0.8 V the source (Vi, or Vcc for Rb1) drives no current at all
+    NotPositive,      // the computed resistance is zero, negative or not a number
+    BelowOneOhm,      // the computed resistance is below 1 ohm
+    SourceTooLow,     // at the highest Vbe (and Vce(sat)) the source drives no current at all
     PullDownTakesAll, // Ii max reaches 4 mA while the base-emitter resistor takes all the current
     CmosLimit,        // Ii max reaches 4 mA before the margin holds
     NoneDownToOneOhm, // no value down to 1 ohm gives the margin
@@ -68,7 +73,8 @@ struct SeriesFit
     Fit rb1;                // the largest standard value not above the computed Rb1
     std::optional<Fit> rb2; // two transistors: the same for Rb2 recomputed for that Rb1
     // The largest standard value whose worst case gives the margin asked for (maggIb1,
-    // maggIb2) with Ii max below 4 mA; for Rb2, with the Rb1 bought.
+    // maggIb2) with Ii max below 4 mA; for Rb2, with the Rb1 bought. A computed resistor above
+    // 10 Mohm is sought from 10 Mohm down.
     Purchase buyRb1;
     std::optional<Purchase> buyRb2;
 };
@@ -78,15 +84,16 @@ struct StandardFits
     std::array<SeriesFit, 3> series; // E12, E24, E96
     double maggIb1 = 0;              // the margins asked for [%]
     double maggIb2 = 0;
+    CornerRanges corners; // where the worst case was sought
 };
 
 // From the inputs and Rb1 of a completed one-transistor press.
-StandardFits fitOneTransistor(const FormVariables &v);
+StandardFits fitOneTransistor(const FormVariables &v, const CornerRanges &corners = {});
 
 // From the inputs and Rb1 of a completed two-transistor press: Rb1 first, for Q1; then Rb2 as
 // the press computes it for the collector current of that Rb1, its worst case against that
 // Rb1's largest current.
-StandardFits fitTwoTransistors(const FormVariables &v);
+StandardFits fitTwoTransistors(const FormVariables &v, const CornerRanges &corners = {});
 
 // Whether a current from the CMOS output [mA] reaches the 4 mA it can deliver, as shown to
 // three significant digits: 3.9999 reads 4,00 and reaches it.

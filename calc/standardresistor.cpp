@@ -113,25 +113,57 @@ std::optional<StandardResistor> nextBelow(Series series, StandardResistor resist
     return values.resistors[index - 1];
 }
 
-std::u16string resistorText(StandardResistor resistor, std::u16string_view decimalPoint)
+namespace {
+
+std::u16string digitsOf(StandardResistor resistor)
 {
-    static constexpr std::array<std::u16string_view, 3> units{u" ohm", u" kohm", u" Mohm"};
     std::u16string digits;
     for (int d = resistor.digits; d > 0; d /= 10)
         digits.insert(digits.begin(), static_cast<char16_t>(u'0' + d % 10));
+    return digits;
+}
+
+// The digits with the decimal point after the first `whole` of them, zeros added on either side
+// as needed, without trailing zeros after the point: ("75", 1) "7,5"; ("47", 0) "0,47"; ("10", 3)
+// "100".
+std::u16string withPoint(std::u16string_view digits, int whole, std::u16string_view decimalPoint)
+{
+    std::u16string text;
+    std::u16string fraction;
+    if (whole <= 0) {
+        text = u"0";
+        fraction.assign(static_cast<std::size_t>(-whole), u'0').append(digits);
+    } else {
+        const auto w = static_cast<std::size_t>(whole);
+        text = digits.substr(0, w);
+        text.append(w > digits.size() ? w - digits.size() : 0, u'0');
+        if (digits.size() > w)
+            fraction = digits.substr(w);
+    }
+    while (!fraction.empty() && fraction.back() == u'0')
+        fraction.pop_back();
+    if (!fraction.empty())
+        text.append(decimalPoint).append(fraction);
+    return text;
+}
+
+} // namespace
+
+std::u16string resistorText(StandardResistor resistor, std::u16string_view decimalPoint)
+{
+    static constexpr std::array<std::u16string_view, 3> units{u" ohm", u" kohm", u" Mohm"};
+    const std::u16string digits = digitsOf(resistor);
     // The decade of the leading digit picks the unit (ohm up to 999, kohm, then Mohm) and how
     // many digits stand before the point of that unit.
     const int decade = resistor.exponent + static_cast<int>(digits.size()) - 1;
-    const auto whole = static_cast<std::size_t>(decade % 3 + 1);
-    std::u16string text = digits.substr(0, whole);
-    text.append(whole > digits.size() ? whole - digits.size() : 0, u'0');
-    std::u16string_view fraction =
-        digits.size() > whole ? std::u16string_view(digits).substr(whole) : std::u16string_view();
-    while (!fraction.empty() && fraction.back() == u'0')
-        fraction.remove_suffix(1);
-    if (!fraction.empty())
-        text.append(decimalPoint).append(fraction);
-    return text.append(units[static_cast<std::size_t>(decade / 3)]);
+    return withPoint(digits, decade % 3 + 1, decimalPoint)
+        .append(units[static_cast<std::size_t>(decade / 3)]);
+}
+
+std::u16string kiloohmsText(StandardResistor resistor, std::u16string_view decimalPoint)
+{
+    const std::u16string digits = digitsOf(resistor);
+    return withPoint(digits, static_cast<int>(digits.size()) + resistor.exponent - 3, decimalPoint);
 }
 
 std::u16string_view seriesName(Series series)
@@ -145,17 +177,4 @@ std::u16string_view seriesName(Series series)
         break;
     }
     return u"E96";
-}
-
-double tolerance(Series series)
-{
-    switch (series) {
-    case Series::E12:
-        return 0.10;
-    case Series::E24:
-        return 0.05;
-    case Series::E96:
-        break;
-    }
-    return 0.01;
 }

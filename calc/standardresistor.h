@@ -39,9 +39,9 @@ std::optional<StandardResistor> nextBelow(Series series, StandardResistor resist
 // "7,5 kohm", "7,68 kohm", "20 kohm", "1 Mohm".
 std::u16string resistorText(StandardResistor resistor, std::u16string_view decimalPoint);
 
+// The value in kohm as a number, without trailing zeros after the point: "0,47", "7,5", "20",
+// "10000".
+std::u16string kiloohmsText(StandardResistor resistor, std::u16string_view decimalPoint);
+
 // "E12", "E24" or "E96".
 std::u16string_view seriesName(Series series);
-
-// The tolerance a resistor of the series is sold with, as a fraction: E12 10 %, E24 5 %,
-// E96 1 %.
-double tolerance(Series series);

@@ -125,10 +125,10 @@ bool cmosDrivenStage(Press &p, FormVariables &v, Checked Rbe, Checked Ib, double
     if (!p.passed(Ii, v.Ii))
         return false;
     p.warnIfOverLimit(v.Ii, v.Msg);
-    return p.passed(Stage::resistorFor(Stage::acrossBaseResistor(v.Vi, 0), Ii), Rb);
+    return p.passed(Stage::resistorFor(Stage::acrossBaseResistor(v.Vi, Stage::Source::Vi), Ii), Rb);
 }
 
-std::optional<PressResults> oneTransistor(Press &p, FormVariables &v)
+std::optional<PressResults> oneTransistor(Press &p, FormVariables &v, const CornerRanges &corners)
 {
     static constexpr std::array checked{
         Entry::Text2, Entry::Text3, Entry::Text4, Entry::Text8, Entry::Text6};
@@ -147,10 +147,10 @@ std::optional<PressResults> oneTransistor(Press &p, FormVariables &v)
     const Checked Ib1 = Stage::baseCurrent(v.maggIb1, v.IL, v.hFE1min);
     if (!p.passed(Ib1, v.Ib1) || !cmosDrivenStage(p, v, v.R1, Ib1, v.Rb1))
         return std::nullopt;
-    return PressResults{v.Rb1, std::nullopt, v.Ii, fitOneTransistor(v)};
+    return PressResults{v.Rb1, std::nullopt, v.Ii, fitOneTransistor(v, corners)};
 }
 
-std::optional<PressResults> twoTransistors(Press &p, FormVariables &v)
+std::optional<PressResults> twoTransistors(Press &p, FormVariables &v, const CornerRanges &corners)
 {
     static constexpr std::array checked{Entry::Text1,
                                         Entry::Text2,
@@ -181,10 +181,12 @@ std::optional<PressResults> twoTransistors(Press &p, FormVariables &v)
     const Checked Ic2 = Stage::baseResistorCurrent(v.R1, Ib1);
     const Checked Ib2 = Stage::baseCurrent(v.maggIb2, Ic2, v.hFE2min);
     if (!p.passed(Ib1, v.Ib1)
-        || !p.passed(Stage::resistorFor(Stage::acrossBaseResistor(v.Vcc, VceSat), Ic2), v.Rb1)
+        || !p.passed(
+            Stage::resistorFor(Stage::acrossBaseResistor(v.Vcc, Stage::Source::VccThroughQ2), Ic2),
+            v.Rb1)
         || !p.passed(Ib2, v.Ib2) || !cmosDrivenStage(p, v, v.R2, Ib2, v.Rb2))
         return std::nullopt;
-    return PressResults{v.Rb1, v.Rb2, v.Ii, fitTwoTransistors(v)};
+    return PressResults{v.Rb1, v.Rb2, v.Ii, fitTwoTransistors(v, corners)};
 }
 
 } // namespace
@@ -196,11 +198,11 @@ PressOutcome pressCalcola(FormVariables &v, Module1 &module, const PressInput &i
     // and a press that stops runs no further branch.
     std::optional<PressResults> results;
     if (input.option1) {
-        results = oneTransistor(press, v);
+        results = oneTransistor(press, v, input.corners);
         if (!results)
             return press.finish(std::nullopt);
     }
     if (input.option2)
-        results = twoTransistors(press, v);
+        results = twoTransistors(press, v, input.corners);
     return press.finish(results);
 }

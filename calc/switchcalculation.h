@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cornerranges.h"
 #include "entry.h"
 #include "formvariables.h"
 #include "module1.h"
@@ -17,6 +18,7 @@ struct PressInput
     bool option1 = false;                                // the one-transistor circuit is selected
     bool option2 = false;                                // the two-transistor circuit is selected
     std::array<std::u16string_view, entryCount> texts{}; // by Entry, exactly as typed
+    CornerRanges corners{};                              // where the worst case is sought
 };
 
 enum class MessageKind {

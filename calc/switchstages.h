@@ -6,32 +6,16 @@
 // The stages of the switch, each written once: the press and the standard-value fits both use
 // them. Volts, milliamperes and kilohms throughout: V / kohm gives mA, V / mA gives kohm.
 
-// Where a stage is worked out: its junction's base-emitter voltage and its two resistors as
-// multiples of their nominal values. The design itself is the nominal corner.
+// Where a stage is worked out: its junction's base-emitter voltage, Q2's Vce(sat) where Q2
+// conducts in series with it, and its two resistors as multiples of their nominal values. The
+// design itself is the nominal corner.
 struct Corner
 {
-    double Vbe = SwitchConstants::Vbe; // [V]
-    double Rb = 1;                     // the base resistor, over its nominal value
-    double Rbe = 1;                    // the base-emitter resistor, over its nominal value
+    double Vbe = SwitchConstants::Vbe;       // [V]
+    double VceSat = SwitchConstants::VceSat; // [V]
+    double Rb = 1;                           // the base resistor, over its nominal value
+    double Rbe = 1;                          // the base-emitter resistor, over its nominal value
 };
-
-namespace Corners {
-
-// The least base current with resistors of tolerance t: the junction at its highest Vbe, the
-// base resistor at +t, the base-emitter resistor at -t taking its largest share.
-constexpr Corner leastBaseCurrent(double t)
-{
-    return {SwitchConstants::VbeHighest, 1 + t, 1 - t};
-}
-
-// The largest current through a base resistor of tolerance t: the junction at its lowest Vbe,
-// the resistor at -t.
-constexpr Corner largestCurrent(double t)
-{
-    return {SwitchConstants::VbeLowest, 1 - t, 1};
-}
-
-} // namespace Corners
 
 namespace Stage {
 
@@ -56,12 +40,12 @@ inline Checked baseCurrentLeft(Checked I, Checked Rbe, Corner c = {})
     return I - c.Vbe / (Rbe * c.Rbe);
 }
 
-// The voltage across a base resistor [V]: its source Vs (Vi, or Vcc for Rb1 of the
-// two-transistor circuit) less the junction it feeds and what conducts in series with it
-// (inSeries: Q2's Vce(sat) for that Rb1, otherwise 0).
-inline Checked acrossBaseResistor(Checked Vs, double inSeries, Corner c = {})
+// The voltage across a base resistor [V]: its source Vs less the junction it feeds and, where
+// Q2 conducts in series with it (Rb1 of the two-transistor circuit, from Vcc), Q2's Vce(sat).
+enum class Source { Vi, VccThroughQ2 };
+inline Checked acrossBaseResistor(Checked Vs, Source source, Corner c = {})
 {
-    return Vs - (c.Vbe + inSeries);
+    return Vs - (c.Vbe + (source == Source::VccThroughQ2 ? c.VceSat : 0.0));
 }
 
 // The resistor [kohm] that drops V [V] at the current I [mA].

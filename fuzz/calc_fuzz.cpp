@@ -272,10 +272,10 @@ void fuzzPress(const std::uint8_t *data, std::size_t size)
                 require(holds(*s.buyRb2, v.maggIb2, true), "Rb2 to buy holds");
         }
         // Its notes and its report can always be written.
-        std::vector<ResultNotes> notes{rb1Notes(r->fits, u","), iiNotes(r->Ii, r->fits, u",")};
-        if (r->Rb2)
-            notes.push_back(rb2Notes(r->fits, u","));
-        const DesignReport report{u"", {}, {}, std::move(notes)};
+        DesignNotes notes = designNotes(r->Ii, r->fits, u",");
+        DesignReport report;
+        report.summary = std::move(notes.summary);
+        report.notes = std::move(notes.results);
         require(!report.plainText().empty(), "the report has a text");
     }
 }

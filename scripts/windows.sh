@@ -277,6 +277,69 @@ for dpi in 144 120; do
 done
 set_dpi 96
 
+# The worst case's ranges where Windows keeps a program's settings, the registry: E24's tolerance
+# set to 1 % in the form that "Ipotesi…" opens from F1's view, by keyboard; the program started
+# anew reads it back. Then a value the form would refuse, written into the registry by hand: the
+# program starts all the same, its report names the value it replaced, and the registry keeps it.
+settings_key='HKCU\Software\Brenvola\Brenvola\worstCase'
+start_installed() {
+    LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8 run_wine "$installed/brenvola.exe" &
+    program=$!
+    window=$(timeout 60 xdotool search --sync --name '^transistor interruttore$' | head -n1) \
+        || { echo "the window \"transistor interruttore\" did not appear within 60 s" >&2; exit 1; }
+    sleep 1
+    click Command2   # Valori esempio
+    click Command1   # Calcola
+}
+stop_installed() {
+    run_wine taskkill /IM brenvola.exe >/dev/null
+    wait "$program" || { echo "the program did not end cleanly when its window closed" >&2; exit 1; }
+}
+# The report as "Copia" (Ctrl+C with nothing selected) copies it; F1's view left open.
+copied_report() {
+    xdotool key F1
+    sleep 2
+    xdotool key ctrl+c
+    sleep 1
+    xclip -o -selection clipboard | tr -d '\r'
+}
+prove_settings() {
+    local dpi=96 report
+    run_wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
+    start_installed
+    copied_report >/dev/null
+    xdotool key Tab space   # from the report to "Ipotesi…", which opens the form
+    sleep 2
+    xdotool key Tab Tab Tab Tab Tab ctrl+a   # from Vbe minima to Tolleranza E24 [%]
+    xdotool type 1
+    sleep 3
+    import -window root "$out/settings-form.png"
+    xdotool key Return
+    sleep 2
+    stop_installed
+    run_wine reg query "$settings_key" /v toleranceE24 | tr -d '\r' | grep -q 'REG_SZ *1$' \
+        || { echo "E24's tolerance of 1 % is not in $settings_key" >&2; exit 1; }
+    start_installed
+    report=$(copied_report)
+    stop_installed
+    grep -q $'E24 \xc2\xb11\xc2\xa0%' <<<"$report" && grep -q "(impostate dall'utente)" <<<"$report" \
+        || { echo "started anew, the program did not read E24's 1 % back: $report" >&2; exit 1; }
+    echo "E24 at 1 % set in the form (screenshot: $out/settings-form.png), kept in $settings_key, read back at the next start"
+
+    run_wine reg add "$settings_key" /v VbeHighest /t REG_SZ /d 'zero virgola nove' /f >/dev/null
+    start_installed
+    report=$(copied_report)
+    stop_installed
+    grep -q 'sostituite con i valori predefiniti: Vbe massima \[V\]\.' <<<"$report" \
+        || { echo "the report does not say that Vbe massima was replaced: $report" >&2; exit 1; }
+    run_wine reg query "$settings_key" /v VbeHighest | tr -d '\r' | grep -q 'zero virgola nove$' \
+        || { echo "the program overwrote the value it refused" >&2; exit 1; }
+    echo "a refused value in the registry: the program started, its report names it, the registry keeps it"
+    run_wine reg delete "$settings_key" /f >/dev/null
+}
+echo "== The worst case's ranges, kept in the registry"
+prove_settings
+
 echo "== The uninstaller, silent"
 run_wine "$installed/uninstall.exe" /S
 # It runs a copy of itself from the temporary folder, which this does not wait for.

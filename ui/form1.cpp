@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -16,6 +17,8 @@
 #include "application.h"
 #include "circuitpicture.h"
 #include "controltable.h"
+#include "cornersdialog.h"
+#include "cornerstore.h"
 #include "messagebox.h"
 #include "messages.h"
 #include "notestooltip.h"
@@ -143,6 +146,9 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("transistor interruttore"));
     setFont(controlFont());
+    StoredCorners stored = loadCorners();
+    corners_ = stored.ranges;
+    replacedSettings_ = std::move(stored.replaced);
     fillBackground(this, orange); // the captions, units and option buttons take it from here
     resize(ControlTable::pixelsOf(ControlTable::clientWidth),
            ControlTable::pixelsOf(ControlTable::clientHeight));
@@ -256,15 +262,35 @@ void Form1::paintEvent(QPaintEvent * /*event*/)
 void Form1::showNotes()
 {
     ReportView *view = nullptr;
+    const auto edit = [this] { editCorners(); };
     if (report_)
         view = new ReportView(sixtyCharactersWide(reportHtml(*report_, ReportView::pictureUrl)),
                               fromView(report_->plainText()),
                               reportPicture_->grab(),
+                              edit,
                               this);
     else
         view = new ReportView(
-            sixtyCharactersWide(fromView(Messages::Note::nessunRisultato)), {}, {}, this);
+            sixtyCharactersWide(fromView(Messages::Note::nessunRisultato)), {}, {}, edit, this);
     view->showBeside(label23_, resultsOnScreen());
+}
+
+// The form of the worst case's ranges; confirmed, they are kept, the last press's notes worked
+// out again at them, and the report shown again.
+void Form1::editCorners()
+{
+    CornersDialog dialog(corners_, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    corners_ = dialog.ranges();
+    replacedSettings_.clear();
+    saveCorners(corners_);
+    if (lastPress_) {
+        const CompletedPress &press = *lastPress_;
+        writeNotes(press.twoTransistors ? fitTwoTransistors(press.variables, corners_)
+                                        : fitOneTransistor(press.variables, corners_));
+    }
+    showNotes();
 }
 
 // Where the result fields in view lie, in global coordinates.
@@ -278,13 +304,17 @@ QRect Form1::resultsOnScreen() const
 }
 
 // The design of the press just completed: the circuit, its inputs as typed, the results in view
-// as shown, each with its notes.
-DesignReport Form1::describeDesign(std::vector<ResultNotes> notes) const
+// as shown. The notes are written in by writeNotes.
+DesignReport Form1::describeDesign() const
 {
     const auto captionOf = [](const char *label) {
         return label ? std::u16string(ControlTable::control(label).text) : std::u16string();
     };
     DesignReport report;
+    report.program =
+        viewOf(QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion());
+    report.pressedAt =
+        viewOf(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     report.circuit = viewOf((option1_->isChecked() ? option1_ : option2_)->text());
     for (const Control &row : ControlTable::controls()) {
         const auto *field = findChild<QLineEdit *>(row.name);
@@ -300,8 +330,31 @@ DesignReport Form1::describeDesign(std::vector<ResultNotes> notes) const
         report.results.push_back(
             {captionOf(row.caption), std::u16string(viewOf(field->text())), captionOf(row.unit)});
     }
-    report.notes = std::move(notes);
     return report;
+}
+
+void Form1::writeNotes(const StandardFits &fits)
+{
+    const CompletedPress &press = *lastPress_;
+    const QString decimalPoint = QLocale().decimalPoint();
+    const std::u16string_view point = viewOf(decimalPoint);
+    // Each result with its notes: the standard resistors to buy and the worst cases they leave.
+    DesignNotes notes = designNotes(press.Ii, fits, point);
+    label17_->setNotes(notes.results.front());
+    if (press.twoTransistors)
+        label20_->setNotes(notes.results[1]);
+    label23_->setNotes(notes.results.back());
+    report_->summary = std::move(notes.summary);
+    report_->notes = std::move(notes.results);
+    report_->settings.clear();
+    if (!replacedSettings_.empty()) {
+        std::u16string names;
+        for (const CornerField field : replacedSettings_)
+            names.append(names.empty() ? u"" : u", ").append(cornerFieldName(field));
+        std::u16string line(Messages::Note::impostazioniSostituite);
+        line.replace(line.find(u"%1"), 2, names);
+        report_->settings.push_back(std::move(line));
+    }
 }
 
 void Form1::selectOneTransistor()
@@ -330,7 +383,7 @@ void Form1::showTwoTransistorControls(bool shown)
 
 void Form1::calcola()
 {
-    PressInput input{option1_->isChecked(), option2_->isChecked()};
+    PressInput input{option1_->isChecked(), option2_->isChecked(), {}, corners_};
     std::array<QString, entryCount> texts;
     for (std::size_t i = 0; i < entryCount; ++i) {
         texts[i] = entries_[i]->text();
@@ -347,20 +400,14 @@ void Form1::calcola()
     const auto caption = [&](double value) {
         return fromView(formatHundredths(value, viewOf(decimalPoint)));
     };
-    // Each with its notes: the standard resistors to buy and the worst cases they leave.
-    std::vector<ResultNotes> notes{rb1Notes(results.fits, viewOf(decimalPoint))};
     label17_->setText(caption(results.Rb1));
-    label17_->setNotes(notes.back());
-    if (results.Rb2) {
-        notes.push_back(rb2Notes(results.fits, viewOf(decimalPoint)));
+    if (results.Rb2)
         label20_->setText(caption(*results.Rb2));
-        label20_->setNotes(notes.back());
-    }
-    notes.push_back(iiNotes(results.Ii, results.fits, viewOf(decimalPoint)));
     label23_->setText(caption(results.Ii));
-    label23_->setNotes(notes.back());
-    report_ = describeDesign(std::move(notes));
+    lastPress_ = CompletedPress{variables_, results.Rb2.has_value(), results.Ii};
+    report_ = describeDesign();
     reportPicture_ = option1_->isChecked() ? picture1_ : picture2_;
+    writeNotes(results.fits);
 }
 
 void Form1::fillSampleValues()

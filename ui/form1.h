@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 
+#include "cornersettings.h"
 #include "designreport.h"
 #include "module1.h"
 #include "switchcalculation.h"
@@ -43,9 +44,13 @@ private:
     void keepTabStopOnSelection();
     void followFocus(QWidget *old, QWidget *now);
     void showNotes();
+    void editCorners();
 
     void showTwoTransistorControls(bool shown);
-    DesignReport describeDesign(std::vector<ResultNotes> notes) const;
+    // The notes of the last completed press, from its fits, into the result fields' tooltips and
+    // the report.
+    void writeNotes(const StandardFits &fits);
+    DesignReport describeDesign() const;
     QRect resultsOnScreen() const;
     QLineEdit *entry(Entry entry) const;
 
@@ -60,9 +65,20 @@ private:
     ResultField *label20_ = nullptr; // Rb2
     ResultField *label23_ = nullptr; // Ii
 
-    // The design of the last completed press, and the picture of its circuit.
+    // The last completed press: its variables and Ii, its report, and the picture of its circuit.
+    struct CompletedPress
+    {
+        FormVariables variables;
+        bool twoTransistors;
+        double Ii;
+    };
+    std::optional<CompletedPress> lastPress_;
     std::optional<DesignReport> report_;
     CircuitPicture *reportPicture_ = nullptr;
+
+    // The worst case's ranges in force, and the stored ones that were refused at start-up.
+    CornerRanges corners_;
+    std::vector<CornerField> replacedSettings_;
 
     FormVariables variables_;
     Module1 module1_;

@@ -53,25 +53,42 @@ QString wrappingText(const QString &text)
 
 QString notesTooltip(const ResultNotes &notes)
 {
+    return notesTooltip(notes, {notes.legend.begin(), notes.legend.end()});
+}
+
+QString notesTooltip(const ResultNotes &notes, const std::vector<std::u16string_view> &legend)
+{
     QString html = QStringLiteral("<p style=\"margin-bottom:4px\"><b>%1</b></p>")
                        .arg(wrappingText(fromView(notes.title)));
     if (!notes.rows.empty()) {
-        // The headings, then the units under them.
+        // The headings, then the units under them; a bracketed column shares the one before.
+        const auto isShown = [&](std::size_t i) { return !notes.columns[i].bracketed; };
         html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\"><tr>");
         for (std::size_t i = 0; i < notes.columns.size(); ++i)
-            html += cell(QStringLiteral("th"), fromView(notes.columns[i].heading), i);
+            if (isShown(i))
+                html += cell(QStringLiteral("th"), fromView(notes.columns[i].heading), i);
         html += QStringLiteral("</tr><tr>");
         for (std::size_t i = 0; i < notes.columns.size(); ++i)
-            html += cell(QStringLiteral("td"), fromView(notes.columns[i].unit), i);
+            if (isShown(i))
+                html += cell(QStringLiteral("td"), fromView(notes.columns[i].unit), i);
         html += QStringLiteral("</tr>");
         for (const std::vector<NoteCell> &row : notes.rows) {
             html += QStringLiteral("<tr>");
-            for (std::size_t i = 0; i < row.size(); ++i)
-                html += cell(QStringLiteral("td"), fromView(row[i].shown), i);
+            for (std::size_t i = 0; i < row.size(); ++i) {
+                if (!isShown(i))
+                    continue;
+                QString text = fromView(row[i].shown);
+                for (std::size_t next = i + 1; next < row.size() && !isShown(next); ++next)
+                    text += QStringLiteral(" (%1)").arg(fromView(row[next].shown));
+                html += cell(QStringLiteral("td"), text, i);
+            }
             html += QStringLiteral("</tr>");
         }
         html += QStringLiteral("</table>");
     }
+    for (const std::u16string_view line : legend)
+        html += QStringLiteral("<p style=\"margin-top:6px; margin-bottom:0\">%1</p>")
+                    .arg(wrappingText(fromView(line)));
     for (const std::u16string &line : notes.lines)
         html += QStringLiteral("<p style=\"margin-top:6px; margin-bottom:0\">%1</p>")
                     .arg(wrappingText(fromView(line)));

@@ -34,15 +34,18 @@ QString reportHtml(const DesignReport &report, const QString &pictureUrl)
 {
     QString html = QStringLiteral("<p style=\"margin-bottom:4px\"><b><big>%1</big></b></p>")
                        .arg(fromView(Note::titoloRelazione).toHtmlEscaped());
+    html += QStringLiteral("<p>%1</p>").arg(fromView(report.byline()).toHtmlEscaped());
+    html += notesTooltip(report.summary) + QStringLiteral("<hr>");
     html += QStringLiteral("<p>%1: %2</p><p><img src=\"%3\"></p>")
                 .arg(fromView(Note::circuito).toHtmlEscaped(),
                      fromView(report.circuit).toHtmlEscaped(),
                      pictureUrl.toHtmlEscaped());
     html += heading(Note::datiInseriti) + itemsTable(report.inputs);
     html += heading(Note::risultati) + itemsTable(report.results);
-    for (const ResultNotes &notes : report.notes)
-        html += QStringLiteral("<hr>") + notesTooltip(notes);
-    if (!report.notes.empty() && !report.notes.front().assumptions.empty())
-        html += heading(Note::ipotesi) + assumptionsHtml(report.notes.front().assumptions);
+    for (std::size_t i = 0; i < report.notes.size(); ++i)
+        html += QStringLiteral("<hr>") + notesTooltip(report.notes[i], report.newLegend(i));
+    if (!report.summary.assumptions.empty())
+        html += heading(Note::ipotesi) + assumptionsHtml(report.summary.assumptions)
+                + assumptionsHtml(report.settings);
     return html;
 }

@@ -42,6 +42,7 @@ const QString ReportView::pictureUrl = QStringLiteral("brenvola:circuit");
 ReportView::ReportView(const QString &html,
                        const QString &plainText,
                        const QPixmap &picture,
+                       const std::function<void()> &editCorners,
                        QWidget *window)
     : QFrame(window, Qt::Popup), plainText_(plainText)
 {
@@ -55,8 +56,20 @@ ReportView::ReportView(const QString &html,
     browser_ = new ReportBrowser(picture, this);
     browser_->setObjectName("reportText");
     browser_->setFrameStyle(QFrame::NoFrame);
+    browser_->setTabChangesFocus(true); // Tab reaches the buttons under it
     browser_->setHtml(html);
     layout->addWidget(browser_);
+    auto *buttons = new QHBoxLayout;
+    buttons->setContentsMargins(6, 6, 6, 6);
+    auto *corners = new QPushButton(fromView(Messages::Note::ipotesiPulsante), this);
+    corners->setObjectName("reportCorners");
+    connect(corners, &QPushButton::clicked, this, [this, editCorners] {
+        // The form opens once the popup has closed, from the window.
+        QMetaObject::invokeMethod(parentWidget(), editCorners, Qt::QueuedConnection);
+        close();
+    });
+    buttons->addWidget(corners);
+    buttons->addStretch();
     if (!plainText.isEmpty()) {
         browser_->setAccessibleDescription(plainText);
         auto *copy = new QPushButton(fromView(Messages::Note::copia), this);
@@ -70,12 +83,9 @@ ReportView::ReportView(const QString &html,
                 copyReport();
         });
         copyKey->setContext(Qt::WidgetWithChildrenShortcut);
-        auto *buttons = new QHBoxLayout;
-        buttons->setContentsMargins(6, 6, 6, 6);
-        buttons->addStretch();
         buttons->addWidget(copy);
-        layout->addLayout(buttons);
     }
+    layout->addLayout(buttons);
     setFocusProxy(browser_);
     // A text browser keeps Esc for itself; a popup closes on it.
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);

@@ -3,11 +3,14 @@
 #include <QFrame>
 #include <QPixmap>
 
+#include <functional>
+
 class QTextBrowser;
 
 // The design as a report, in a popup: rich text that scrolls where it is taller than most of the
 // screen, with a "Copia" button under it that copies the report as plain text, as Ctrl+C does
-// when nothing is selected. The arrow and page keys scroll it; Esc or a click elsewhere closes it.
+// when nothing is selected, and "Ipotesi…", which closes the view and opens the form of the worst
+// case's ranges. The arrow and page keys scroll it; Esc or a click elsewhere closes it.
 class ReportView : public QFrame
 {
     Q_OBJECT
@@ -17,6 +20,7 @@ public:
     ReportView(const QString &html,
                const QString &plainText,
                const QPixmap &picture,
+               const std::function<void()> &editCorners,
                QWidget *window);
 
     static const QString pictureUrl;

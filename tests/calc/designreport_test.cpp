@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
+#include <vector>
 
 #include "designreport.h"
 #include "messages.h"
@@ -36,52 +38,128 @@ std::size_t count(const std::string &text, const std::string &part)
     return n;
 }
 
-// The sample two-transistor design as the window hands it over after "Calcola ".
+std::vector<std::string> cells(const std::string &line)
+{
+    std::vector<std::string> out(1);
+    for (const char c : line) {
+        if (c == '\t')
+            out.emplace_back();
+        else
+            out.back() += c;
+    }
+    return out;
+}
+
+// A design's report as the window hands it over after "Calcola ", with the given decimal point.
+DesignReport sampleReport(bool twoTransistors, std::u16string_view point)
+{
+    const StandardFits fits = twoTransistors ? fitTwoTransistors(sample(11.0 / 0.55))
+                                             : fitOneTransistor(sample(4.3 / 0.55));
+    DesignReport report{u"Brenvola 1.00",
+                        u"2026-12-08 20:45",
+                        summaryNotes(fits, point),
+                        u"Carico con un pin a massa",
+                        {{u"Vcc", u"12", u"[V]"},
+                         {u"IL", u"40", u"[mA]"},
+                         {u"hFE1min", u"100", u""},
+                         {u"maggiorazione corrente di base  per Q2", u"20", u"[%]"}},
+                        {{u"Rb1", u"20" + std::u16string(point) + u"00", u"[kohm]"},
+                         {u"Rb2", u"56" + std::u16string(point) + u"14", u"[kohm]"},
+                         {u"Ii", u"0" + std::u16string(point) + u"08", u"[mA]"}},
+                        {rb1Notes(fits, point)},
+                        {u"Impostazioni salvate non valide, sostituite con i valori predefiniti: "
+                         u"Vbe massima [V]."}};
+    if (twoTransistors)
+        report.notes.push_back(rb2Notes(fits, point));
+    report.notes.push_back(iiNotes(twoTransistors ? 0.0766 : 0.55, fits, point));
+    return report;
+}
+
 TEST(DesignReport, SampleTwoTransistorsAsTabSeparatedText)
 {
-    const StandardFits fits = fitTwoTransistors(sample(11.0 / 0.55));
-    DesignReport report{
-        u"Carico con un pin a massa",
-        {{u"Vcc", u"12", u"[V]"},
-         {u"IL", u"40", u"[mA]"},
-         {u"hFE1min", u"100", u""},
-         {u"maggiorazione corrente di base  per Q2", u"20", u"[%]"}},
-        {{u"Rb1", u"20,00", u"[kohm]"}, {u"Rb2", u"56,14", u"[kohm]"}, {u"Ii", u"0,08", u"[mA]"}},
-        {rb1Notes(fits, u","), rb2Notes(fits, u","), iiNotes(0.0766, fits, u",")}};
-    const std::string text = utf8(report.plainText());
+    const std::string text = utf8(sampleReport(true, u",").plainText());
 
-    EXPECT_EQ(text.substr(0, text.find("Rb1 da acquistare")),
+    // The answer first: program, date and time, then the values to buy.
+    EXPECT_EQ(text.substr(0, text.find("I margini")),
               "Interruttore a transistor pilotato da un'uscita CMOS\n"
+              "Brenvola 1.00, calcolo del 2026-12-08 20:45\n"
               "\n"
-              "Circuito\tCarico con un pin a massa\n"
-              "\n"
-              "Dati inseriti\n"
-              "Vcc\t12\t[V]\n"
-              "IL\t40\t[mA]\n"
-              "hFE1min\t100\t\n"
-              "maggiorazione corrente di base  per Q2\t20\t[%]\n"
-              "\n"
-              "Risultati\n"
-              "Rb1\t20,00\t[kohm]\n"
-              "Rb2\t56,14\t[kohm]\n"
-              "Ii\t0,08\t[mA]\n"
-              "\n");
-    // Each table: its headings, its units under them, a row per value, tab-separated.
-    EXPECT_NE(text.find("Rb2 da acquistare in ogni serie\n"
-                        "Serie\tRb2\tIi\tmargine\tIi max\n"
-                        "\t\tmA\t%\tmA\n"
+              "Da acquistare, per serie, con i margini nel caso peggiore\n"
+              "Serie\tRb1\tRb2\tmargine Q1\tmargine Q2\tIi max\n"
+              "\tkohm\tkohm\t%\t%\tmA\n"
+              "E12 \xC2\xB1"
+              "10\xC2\xA0%\t15\t33\t43\t218\t0,148\n"
+              "E24 \xC2\xB1"
+              "5\xC2\xA0%\t18\t43\t23\t32\t0,108\n"
+              "E96 \xC2\xB1"
+              "1\xC2\xA0%\t19,1\t46,4\t21\t46\t0,0958\n");
+    EXPECT_NE(text.find("\nCircuito\tCarico con un pin a massa\n"
+                        "\n"
+                        "Dati inseriti\n"
+                        "Vcc\t12\t[V]\n"),
+              std::string::npos);
+    // Each table: its headings, its units under them, a row per value, a number per cell.
+    EXPECT_NE(text.find("Serie\tcon Rb1\tRb2 ricalc.\tRb2\tmargine\tpeggiore\n"
+                        "\tkohm\tkohm\tkohm\t%\t%\n"
                         "E12 \xC2\xB1"
-                        "10\xC2\xA0%\t33 kohm\t0,130\t722 (226)\t0,148\n"
-                        "E12 pi\xC3\xB9 vicino\t47 kohm\t0,0915\t252 (spento)\t0,104\n"),
+                        "10\xC2\xA0%\t15\t54,57\t33\t722\t218\n"
+                        "E12 subito sotto\t18\t55,60\t47\t252\tspento\n"),
               std::string::npos)
         << text;
-    // What the worst case assumes, once, at the end.
-    const std::string assumption = utf8(std::u16string(Messages::Note::ipotesiVbe));
+    // What the worst case assumes, once, at the end, and the settings replaced after it.
+    const std::string assumption = utf8(sampleReport(true, u",").summary.assumptions[1]);
     EXPECT_EQ(count(text, assumption), 1U);
     const std::size_t heading = text.find("\nIpotesi del caso peggiore\n");
     ASSERT_NE(heading, std::string::npos);
     EXPECT_GT(text.find(assumption), heading);
-    EXPECT_TRUE(text.ends_with(utf8(std::u16string(Messages::Note::ipotesiIngressi)) + "\n"));
+    EXPECT_TRUE(text.ends_with("Vbe massima [V].\n"));
+}
+
+// Each term defined once, though two tables use it.
+TEST(DesignReport, EachTermDefinedOnce)
+{
+    for (const bool two : {false, true}) {
+        const std::string text = utf8(sampleReport(two, u",").plainText());
+        for (const std::u16string_view term :
+             {Messages::Note::legendaSubitoSotto, Messages::Note::legendaSubitoSottoRb2}) {
+            const std::size_t n = count(text, utf8(std::u16string(term)));
+            EXPECT_LE(n, 1U) << utf8(std::u16string(term));
+        }
+        EXPECT_EQ(count(text, "Righe con la tolleranza:"), two ? 2U : 1U);
+    }
+}
+
+// In a spreadsheet every cell after a line's first that starts as a number is one whole number,
+// with the locale's decimal point only; with ".", no decimal comma stands between two digits
+// anywhere.
+TEST(DesignReport, EveryNumericCellIsANumber)
+{
+    for (const std::u16string_view point : {u",", u"."}) {
+        for (const bool two : {false, true}) {
+            const std::string text = utf8(sampleReport(two, point).plainText());
+            const std::string mark = utf8(std::u16string(point));
+            std::size_t numbers = 0;
+            for (std::size_t at = 0, end = 0; at < text.size(); at = end + 1) {
+                end = text.find('\n', at);
+                const std::vector<std::string> row = cells(text.substr(at, end - at));
+                for (std::size_t i = 1; i < row.size(); ++i) {
+                    std::string number = row[i];
+                    if (number.empty() || number.find_first_of("0123456789-") != 0)
+                        continue;
+                    if (const std::size_t p = number.find(mark); p != std::string::npos)
+                        number.replace(p, mark.size(), ".");
+                    EXPECT_EQ(number.find_first_not_of("0123456789.-"), std::string::npos)
+                        << row[i];
+                    ++numbers;
+                }
+            }
+            EXPECT_GT(numbers, two ? 90U : 50U);
+            for (std::size_t i = 1; point == u"." && i + 1 < text.size(); ++i)
+                EXPECT_FALSE(text[i] == ',' && std::isdigit(static_cast<unsigned char>(text[i - 1]))
+                             && std::isdigit(static_cast<unsigned char>(text[i + 1])))
+                    << text.substr(i - 20, 40);
+        }
+    }
 }
 
 } // namespace

@@ -124,9 +124,10 @@ TEST_P(DesignTest, RecomputesTheCurrentsForEachSeries)
 const double sampleRb1One = (5.0 - 0.7) / (0.7 / 10.0 + 1.2 * 40.0 / 100.0);  // 7.8181...
 const double sampleRb1Two = (12.0 - 1.0) / (0.7 / 10.0 + 1.2 * 40.0 / 100.0); // 20, or an ulp off
 
-// Worst cases: the least base current at Vbe 0.8 V with Rs at +t and R1 (R2) at -t; the largest
-// current through Rs at Vbe 0.6 V with Rs at -t; for Q2 the least Ib2 against Rs1's largest
-// current. Where Rbe takes the whole least current the transistor is off: no worst margin.
+// Worst cases: the least base current at Vbe 0.8 V (and Q2's Vce(sat) 0.3 V) with Rs at +t and
+// R1 (R2) at -t; the largest current through Rs at Vbe 0.6 V (and Vce(sat) 0 V) with Rs at -t;
+// for Q2 the least Ib2 against Rs1's largest current. Where Rbe takes the whole least current the
+// transistor is off: no worst margin.
 INSTANTIATE_TEST_SUITE_P(
     Designs,
     DesignTest,
@@ -148,13 +149,13 @@ INSTANTIATE_TEST_SUITE_P(
                    true,
                    sample(sampleRb1Two),
                    // E12 18: Ic2 = 11 / 18 = 0.6111, Ib1 = 0.5411, 35.28 %; 10.9 / 19.8 - 0.8 / 9
-                   // = 0.4616, 15.40 %; 11.1 / 16.2 = 0.6852
-                   {fit(18.0, 0.6111, 0.5411, 35.28).worst(15.40, 0.6852),
+                   // = 0.4616, 15.40 %; 11.4 / 16.2 = 0.7037
+                   {fit(18.0, 0.6111, 0.5411, 35.28).worst(15.40, 0.7037),
                     // E24 20 is Rb1 itself: Ic2 = 0.55, Ib1 = 0.48, 20 %; 10.9 / 21 - 0.8 / 9.5
-                    // = 0.4348, 8.709 %; 11.1 / 19 = 0.5842
-                    fit(20.0, 0.55, 0.48, 20.0).worst(8.709, 0.5842),
-                    // E96 20.0: 20 %; 10.9 / 20.2 - 0.8 / 9.9 = 0.4588, 14.70 %; 11.1 / 19.8
-                    fit(20.0, 0.55, 0.48, 20.0).worst(14.70, 0.5606)},
+                    // = 0.4348, 8.709 %; 11.4 / 19 = 0.6
+                    fit(20.0, 0.55, 0.48, 20.0).worst(8.709, 0.6),
+                    // E96 20.0: 20 %; 10.9 / 20.2 - 0.8 / 9.9 = 0.4588, 14.70 %; 11.4 / 19.8
+                    fit(20.0, 0.55, 0.48, 20.0).worst(14.70, 0.5758)},
                    // E12: Ib2 = 0.6111 x 1.2 / 100, Ii = 0.07733, Rb2 = 55.60 -> 47: Ii = 0.09149,
                    // Ib2 = 0.02149, 0.02149 x 100 / 0.6111 - 1 = 251.6 %; 4.2 / 51.7 = 0.0812 is
                    // less than R2's 0.8 / 9 = 0.0889: Q2 off; 4.4 / 42.3 = 0.1040
@@ -325,7 +326,22 @@ struct PurchaseCase
     FormVariables values;
     std::array<Bought, 3> rb1; // E12, E24, E96
     std::array<Bought, 3> rb2;
+    CornerRanges corners{}; // the designer's, where set
 };
+
+CornerRanges e24AtOnePercent()
+{
+    CornerRanges c;
+    c.tolerancePercent[1] = 1;
+    return c;
+}
+
+CornerRanges vbeUpTo(double highest)
+{
+    CornerRanges c;
+    c.VbeHighest = highest;
+    return c;
+}
 
 class PurchaseTest : public ::testing::TestWithParam<PurchaseCase>
 {};
@@ -333,8 +349,8 @@ class PurchaseTest : public ::testing::TestWithParam<PurchaseCase>
 TEST_P(PurchaseTest, HoldsTheMarginAtEveryCorner)
 {
     const PurchaseCase &c = GetParam();
-    const StandardFits fits =
-        c.twoTransistors ? fitTwoTransistors(c.values) : fitOneTransistor(c.values);
+    const StandardFits fits = c.twoTransistors ? fitTwoTransistors(c.values, c.corners)
+                                               : fitOneTransistor(c.values, c.corners);
     for (std::size_t i = 0; i < fits.series.size(); ++i) {
         SCOPED_TRACE(std::string(seriesName(fits.series[i].series).begin(),
                                  seriesName(fits.series[i].series).end()));
@@ -373,23 +389,69 @@ INSTANTIATE_TEST_SUITE_P(
                      true,
                      sample(sampleRb1Two),
                      // E12 15: Ic2 = 11 / 15 = 0.7333, Ib1 = 0.6633, 65.83 %; 10.9 / 16.5 -
-                     // 0.8 / 9 = 0.5717, 42.93 %; Ic2 max = 11.1 / 13.5 = 0.8222
-                     {buy(15.0, 65.83, 42.93, 0.8222),
-                      // E24 18: 35.28 %; 10.9 / 18.9 - 0.8 / 9.5 = 0.4925, 23.13 %; 11.1 / 17.1
-                      buy(18.0, 35.28, 23.13, 0.6491),
+                     // 0.8 / 9 = 0.5717, 42.93 %; Ic2 max at Vce(sat) 0 V = 11.4 / 13.5 = 0.8444
+                     {buy(15.0, 65.83, 42.93, 0.8444),
+                      // E24 18: 35.28 %; 10.9 / 18.9 - 0.8 / 9.5 = 0.4925, 23.13 %; 11.4 / 17.1
+                      buy(18.0, 35.28, 23.13, 0.6667),
                       // E96 19.1: Ic2 = 0.5759, Ib1 = 0.5059, 26.48 %; 10.9 / 19.29 - 0.8 / 9.9
-                      // = 0.4842, 21.05 %; 11.1 / 18.91 = 0.5870
-                      buy(19.1, 26.48, 21.05, 0.5870)},
+                      // = 0.4842, 21.05 %; 11.4 / 18.91 = 0.6029
+                      buy(19.1, 26.48, 21.05, 0.6029)},
                      // E12 33: Ii = 4.3 / 33 = 0.1303, Ib2 = 0.0603, x 100 / 0.7333 - 1 =
-                     // 722.3 %; 4.2 / 36.3 - 0.8 / 9 = 0.02681 against 0.8222: 226.1 %;
+                     // 722.3 %; 4.2 / 36.3 - 0.8 / 9 = 0.02681 against 0.8444: 217.5 %;
                      // 4.4 / 29.7 = 0.1481
-                     {buy(33.0, 722.3, 226.1, 0.1481),
+                     {buy(33.0, 722.3, 217.5, 0.1481),
                       // E24 43: Ii = 0.1, Ib2 = 0.03, 390.9 %; 4.2 / 45.15 - 0.8 / 9.5 =
-                      // 0.008812 against 0.6491: 35.76 %; 4.4 / 40.85 = 0.1077
-                      buy(43.0, 390.9, 35.76, 0.1077),
+                      // 0.008812 against 0.6667: 32.19 %; 4.4 / 40.85 = 0.1077
+                      buy(43.0, 390.9, 32.19, 0.1077),
                       // E96 46.4: Ii = 0.09267, Ib2 = 0.02267, 293.7 %; 4.2 / 46.86 - 0.8 / 9.9
-                      // = 0.008813 against 0.5870: 50.13 %; 4.4 / 45.94 = 0.09579
-                      buy(46.4, 293.7, 50.13, 0.09579)}},
+                      // = 0.008813 against 0.6029: 46.18 %; 4.4 / 45.94 = 0.09579
+                      buy(46.4, 293.7, 46.18, 0.09579)}},
+        // The designer's corners. E24 at 1 %: 6.8 gives 4.2 / 6.868 - 0.8 / 9.9 = 0.5307,
+        // 32.68 %; 4.4 / 6.732 = 0.6536. The other series as in the sample.
+        PurchaseCase{"OneTransistorE24AtOnePercent",
+                     false,
+                     sample(sampleRb1One),
+                     {buy(5.6, 74.46, 48.23, 0.8730),
+                      buy(6.8, 40.59, 32.68, 0.6536),
+                      buy(7.32, 29.36, 21.82, 0.6072)},
+                     {},
+                     e24AtOnePercent()},
+        // Vbe up to 0.9 V: E12 5.6: 4.1 / 6.16 - 0.9 / 9 = 0.5656, 41.40 %; E24 6.8 leaves
+        // 19.87 %, 6.2: 4.1 / 6.51 - 0.9 / 9.5 = 0.5351, 33.77 %; E96 7.32 leaves 15.91 %, 6.98:
+        // 4.1 / 7.0498 - 0.9 / 9.9 = 0.4907, 22.67 %; Ii max as at 0.8 V.
+        PurchaseCase{"OneTransistorVbeUpTo900mV",
+                     false,
+                     sample(sampleRb1One),
+                     {buy(5.6, 74.46, 41.40, 0.8730),
+                      buy(6.2, 55.89, 33.77, 0.7470),
+                      buy(6.98, 36.51, 22.67, 0.6367)},
+                     {},
+                     vbeUpTo(0.9)},
+        // E24 at 1 %: Rb1 18: 10.9 / 18.18 - 0.8 / 9.9 = 0.5188, 29.69 %; Ic2 max = 11.4 / 17.82
+        // = 0.6397; Rb2 43: 4.2 / 43.43 - 0.8 / 9.9 = 0.01590 against it, 148.5 %; 4.4 / 42.57.
+        PurchaseCase{"TwoTransistorsE24AtOnePercent",
+                     true,
+                     sample(sampleRb1Two),
+                     {buy(15.0, 65.83, 42.93, 0.8444),
+                      buy(18.0, 35.28, 29.69, 0.6397),
+                      buy(19.1, 26.48, 21.05, 0.6029)},
+                     {buy(33.0, 722.3, 217.5, 0.1481),
+                      buy(43.0, 390.9, 148.5, 0.1034),
+                      buy(46.4, 293.7, 46.18, 0.09579)},
+                     e24AtOnePercent()},
+        // Vbe up to 0.9 V: E24 Rb1 16: 10.8 / 16.8 - 0.9 / 9.5 = 0.5481, 37.03 %; Ic2 max =
+        // 11.4 / 15.2 = 0.75; Rb2 36: 4.1 / 37.8 - 0.9 / 9.5 = 0.01373 against 0.75, 83.05 %.
+        // E12 15 and 33: 38.64 %, 53.33 %; E96 18.7 and 41.2: 20.23 %, 23.75 %.
+        PurchaseCase{"TwoTransistorsVbeUpTo900mV",
+                     true,
+                     sample(sampleRb1Two),
+                     {buy(15.0, 65.83, 38.64, 0.8444),
+                      buy(16.0, 54.38, 37.03, 0.75),
+                      buy(18.7, 29.56, 20.23, 0.6158)},
+                     {buy(33.0, 722.3, 53.33, 0.1481),
+                      buy(36.0, 619.2, 83.05, 0.1287),
+                      buy(41.2, 484.3, 23.75, 0.1079)},
+                     vbeUpTo(0.9)},
         // Vi 0.75: nothing across Rb1 at Vbe 0.8 V.
         PurchaseCase{"InputTooLowAtTheCorner",
                      false,
@@ -425,7 +487,7 @@ INSTANTIATE_TEST_SUITE_P(
         PurchaseCase{"InputBelowVbe",
                      false,
                      with(sample(-0.2 / 0.55), &FormVariables::Vi, 0.5),
-                     all(noBuy(NoPurchase::NoStandardValue)),
+                     all(noBuy(NoPurchase::NotPositive)),
                      {}},
         PurchaseCase{"ZeroR1",
                      false,
@@ -457,7 +519,7 @@ TEST(CmosLimit, AsShown)
 
 // ---------------------------------------------------------------------------------------------
 // The notes as the window shows them, with the Italian decimal point: one row per standard
-// value, the lines below naming what goes wrong.
+// value, a number in each cell, then what the terms mean and the lines naming what goes wrong.
 
 using Rows = std::vector<std::vector<std::u16string>>;
 using Notes = ResultNotes (*)(const StandardFits &, std::u16string_view);
@@ -465,6 +527,12 @@ using Notes = ResultNotes (*)(const StandardFits &, std::u16string_view);
 ResultNotes iiNotesOf(const StandardFits &fits, std::u16string_view point)
 {
     return iiNotes(0.0766, fits, point);
+}
+
+// 3.996 mA shows as 4,00 yet is below the limit.
+ResultNotes iiJustBelowTheLimit(const StandardFits &fits, std::u16string_view point)
+{
+    return iiNotes(3.996, fits, point);
 }
 
 struct NotesCase
@@ -475,7 +543,7 @@ struct NotesCase
     Notes notes;
     std::u16string title;
     Rows rows;
-    std::vector<std::u16string> lines; // among the lines, in this order
+    std::vector<std::u16string> lines; // among the legend and the lines, in this order
 };
 
 class NotesTest : public ::testing::TestWithParam<NotesCase>
@@ -497,10 +565,12 @@ TEST_P(NotesTest, ReadAsATable)
     if (!c.rows.empty()) {
         EXPECT_EQ(shown, c.rows);
     }
-    auto line = notes.lines.begin();
+    std::vector<std::u16string> below = notes.legend;
+    below.insert(below.end(), notes.lines.begin(), notes.lines.end());
+    auto line = below.begin();
     for (const std::u16string &expected : c.lines) {
-        line = std::find(line, notes.lines.end(), expected);
-        EXPECT_NE(line, notes.lines.end()) << std::string(expected.begin(), expected.end());
+        line = std::find(line, below.end(), expected);
+        EXPECT_NE(line, below.end()) << std::string(expected.begin(), expected.end());
     }
 }
 
@@ -508,6 +578,7 @@ using namespace Messages::Note;
 
 const std::u16string rb1Title(titoloRb1);
 const std::u16string rb2Title(titoloRb2);
+const std::u16string summaryTitle(titoloRiepilogo);
 
 const std::u16string e12 = u"E12 \u00b110\u00a0%";
 const std::u16string e24 = u"E24 \u00b15\u00a0%";
@@ -517,48 +588,61 @@ INSTANTIATE_TEST_SUITE_P(
     Designs,
     NotesTest,
     ::testing::Values(
-        // See OneTransistorSample above: the value to buy, then the nearest below, per series.
+        // See OneTransistorSample above: the value to buy, then the one just below, per series;
+        // resistances in kohm, margins nominal and worst in cells of their own.
         NotesCase{"OneTransistorRb1",
                   false,
                   sample(sampleRb1One),
                   rb1Notes,
                   rb1Title,
-                  {{e12, u"5,6 kohm", u"0,768", u"74 (48)", u"0,873"},
-                   {u"E12 più vicino", u"6,8 kohm", u"0,632", u"41 (18)", u"0,719"},
-                   {e24, u"6,8 kohm", u"0,632", u"41 (26)", u"0,681"},
-                   {u"E24 più vicino", u"7,5 kohm", u"0,573", u"26 (12)", u"0,618"},
-                   {e96, u"7,32 kohm", u"0,587", u"29 (22)", u"0,607"},
-                   {u"E96 più vicino", u"7,68 kohm", u"0,560", u"22 (15)", u"0,579"}},
-                  {std::u16string(margineRb1),
-                   u"Da acquistare: il valore più grande della serie che nel caso peggiore dà "
-                   u"ancora il margine richiesto (20\u00a0%) con Ii\u00a0max sotto 4\u00a0mA. Più "
-                   u"vicino: il valore subito sotto quello calcolato, dove è diverso."}},
+                  {{e12, u"5,6", u"74", u"48"},
+                   {u"E12 subito sotto", u"6,8", u"41", u"18"},
+                   {e24, u"6,8", u"41", u"26"},
+                   {u"E24 subito sotto", u"7,5", u"26", u"12"},
+                   {e96, u"7,32", u"29", u"22"},
+                   {u"E96 subito sotto", u"7,68", u"22", u"15"}},
+                  {u"Righe con la tolleranza: il valore da acquistare, il più grande della serie "
+                   u"che nel caso peggiore dà ancora il margine richiesto su Q1 (20\u00a0%) con "
+                   u"Ii\u00a0max sotto 4\u00a0mA.",
+                   std::u16string(legendaSubitoSotto)}},
+        // The answer first: per series the value to buy, its worst case and Ii max.
+        NotesCase{"OneTransistorSummary",
+                  false,
+                  sample(sampleRb1One),
+                  summaryNotes,
+                  summaryTitle,
+                  {{e12, u"5,6", u"48", u"0,873"},
+                   {e24, u"6,8", u"26", u"0,681"},
+                   {e96, u"7,32", u"22", u"0,607"}},
+                  {}},
         // E24 and E96 both have 20 kohm, each with its own worst case; the largest current
-        // through Rb1 is Q2's collector current in Q2's worst case.
+        // through Rb1 is Q2's collector current at Vce(sat) 0 V.
         NotesCase{"TwoTransistorRb1",
                   true,
                   sample(sampleRb1Two),
                   rb1Notes,
                   rb1Title,
-                  {{e12, u"15 kohm", u"0,733", u"66 (43)", u"0,822"},
-                   {u"E12 più vicino", u"18 kohm", u"0,611", u"35 (15)", u"0,685"},
-                   {e24, u"18 kohm", u"0,611", u"35 (23)", u"0,649"},
-                   {u"E24 più vicino", u"20 kohm", u"0,550", u"20 (9)", u"0,584"},
-                   {e96, u"19,1 kohm", u"0,576", u"26 (21)", u"0,587"},
-                   {u"E96 più vicino", u"20 kohm", u"0,550", u"20 (15)", u"0,561"}},
-                  {std::u16string(margineRb1Ic2)}},
-        // The nearest values leave Q2 off at a corner.
+                  {{e12, u"15", u"0,733", u"66", u"43", u"0,844"},
+                   {u"E12 subito sotto", u"18", u"0,611", u"35", u"15", u"0,704"},
+                   {e24, u"18", u"0,611", u"35", u"23", u"0,667"},
+                   {u"E24 subito sotto", u"20", u"0,550", u"20", u"9", u"0,600"},
+                   {e96, u"19,1", u"0,576", u"26", u"21", u"0,603"},
+                   {u"E96 subito sotto", u"20", u"0,550", u"20", u"15", u"0,576"}},
+                  {std::u16string(legendaCorrenteRb1)}},
+        // Each row with the Rb1 it goes with and the Rb2 recomputed for it: 4.3 / (0.07 +
+        // 0.7333 x 1.2 / 100) = 54.57 for 15 k; 55.60 for 18 k; 56.14 for 20 k. The values just
+        // below leave Q2 off at a corner.
         NotesCase{"TwoTransistorRb2",
                   true,
                   sample(sampleRb1Two),
                   rb2Notes,
                   rb2Title,
-                  {{e12, u"33 kohm", u"0,130", u"722 (226)", u"0,148"},
-                   {u"E12 più vicino", u"47 kohm", u"0,0915", u"252 (spento)", u"0,104"},
-                   {e24, u"43 kohm", u"0,100", u"391 (36)", u"0,108"},
-                   {u"E24 più vicino", u"56 kohm", u"0,0768", u"23 (spento)", u"0,0827"},
-                   {e96, u"46,4 kohm", u"0,0927", u"294 (50)", u"0,0958"},
-                   {u"E96 più vicino", u"54,9 kohm", u"0,0783", u"51 (spento)", u"0,0810"}},
+                  {{e12, u"15", u"54,57", u"33", u"722", u"218"},
+                   {u"E12 subito sotto", u"18", u"55,60", u"47", u"252", u"spento"},
+                   {e24, u"18", u"55,60", u"43", u"391", u"32"},
+                   {u"E24 subito sotto", u"20", u"56,14", u"56", u"23", u"spento"},
+                   {e96, u"19,1", u"55,91", u"46,4", u"294", u"46"},
+                   {u"E96 subito sotto", u"20", u"56,14", u"54,9", u"51", u"spento"}},
                   {u"E12, 47 kohm: Q2 spento nel caso peggiore.",
                    u"E24, 56 kohm: Q2 spento nel caso peggiore.",
                    u"E96, 54,9 kohm: Q2 spento nel caso peggiore."}},
@@ -572,13 +656,29 @@ INSTANTIATE_TEST_SUITE_P(
                   with(sample(4.3 / 0.346), &FormVariables::IL, 23.0),
                   rb1Notes,
                   rb1Title,
-                  {{e12, u"10 kohm", u"0,430", u"57 (27)", u"0,489"},
-                   {u"E12 più vicino", u"12 kohm", u"0,358", u"25 (-0,3)", u"0,407"},
-                   {e24, u"11 kohm", u"0,391", u"40 (21)", u"0,421"},
-                   {u"E24 più vicino", u"12 kohm", u"0,358", u"25 (8)", u"0,386"},
-                   {e96, u"11,5 kohm", u"0,374", u"32 (22)", u"0,386"},
-                   {u"E96 più vicino", u"12,4 kohm", u"0,347", u"20 (11)", u"0,358"}},
+                  {{e12, u"10", u"57", u"27"},
+                   {u"E12 subito sotto", u"12", u"25", u"-0,3"},
+                   {e24, u"11", u"40", u"21"},
+                   {u"E24 subito sotto", u"12", u"25", u"8"},
+                   {e96, u"11,5", u"32", u"22"},
+                   {u"E96 subito sotto", u"12,4", u"20", u"11"}},
                   {u"E12, 12 kohm: con il margine negativo nel caso peggiore Q1 può non andare "
+                   u"in saturazione."}},
+        // IL 37.68: E12 8.2 leaves 4.2 / 9.02 - 0.8 / 9 = 0.37673, x 100 / 37.68 - 1 = -0.016 %:
+        // negative, though it rounds to zero. E12 6.8: 4.3 / 6.8 - 0.07 = 0.5624, 49.2 %;
+        // 4.2 / 7.48 - 0.8 / 9 = 0.4726, 25.4 %.
+        NotesCase{"NegativeMarginRoundingToZero",
+                  false,
+                  with(sample(4.3 / (0.07 + 1.2 * 37.68 / 100)), &FormVariables::IL, 37.68),
+                  rb1Notes,
+                  rb1Title,
+                  {{e12, u"6,8", u"49", u"25"},
+                   {u"E12 subito sotto", u"8,2", u"21", u"-0,0"},
+                   {e24, u"6,8", u"49", u"34"},
+                   {u"E24 subito sotto", u"8,2", u"21", u"7"},
+                   {e96, u"7,68", u"30", u"22"},
+                   {u"E96 subito sotto", u"8,06", u"23", u"15"}},
+                  {u"E12, 8,2 kohm: con il margine negativo nel caso peggiore Q1 può non andare "
                    u"in saturazione."}},
         // maggIb1 -50: Ii = 0.07 + 0.2, Rb1 = 4.3 / 0.27 = 15.93; E12 15 gives Ib1 = 4.3 / 15 -
         // 0.07 = 0.2167, -45.8 % at nominal values: Q1 is not saturated.
@@ -589,22 +689,42 @@ INSTANTIATE_TEST_SUITE_P(
                   rb1Title,
                   {},
                   {u"E12, 15 kohm: Q1 non va in saturazione, nemmeno con i valori nominali."}},
-        // See GainTooLowForTheCmosOutput: only the nearest values, and why none is to buy.
+        // See GainTooLowForTheCmosOutput: only the values just below, and why none is to buy.
         NotesCase{
             "IiCrossesFourMilliamps",
             false,
             with(sample(4.3 / 3.67), &FormVariables::IL, 300.0),
             iiNotesOf,
-            u"Ii\u00a0=\u00a00,0766\u00a0mA",
-            {{u"E12 più vicino", u"1 kohm", u"4,30", u"4,89"},
-             {u"E24 più vicino", u"1,1 kohm", u"3,91", u"4,21"},
-             {u"E96 più vicino", u"1,15 kohm", u"3,74", u"3,86"}},
+            u"Ii\u00a0=\u00a00,0766\u00a0mA (nel risultato, arrotondata: 0,08)",
+            {{u"E12 subito sotto", u"1", u"4,30", u"4,89"},
+             {u"E24 subito sotto", u"1,1", u"3,91", u"4,21"},
+             {u"E96 subito sotto", u"1,15", u"3,74", u"3,86"}},
             {u"E12, 1 kohm: Ii\u00a0max raggiunge i 4\u00a0mA, corrente limite di uscita per i "
              u"CMOS.",
              u"E24, 1,1 kohm: Ii\u00a0max raggiunge i 4\u00a0mA, corrente limite di uscita per i "
              u"CMOS.",
              u"E96: nessun Rb1 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA prima del margine "
              u"richiesto. Servono un Q1 con guadagno più alto o il circuito a due transistor."}},
+        // The summary says why for each series.
+        NotesCase{
+            "NoSeriesToBuy",
+            false,
+            with(sample(4.3 / 3.67), &FormVariables::IL, 300.0),
+            summaryNotes,
+            summaryTitle,
+            {{e12, u"nessuno", u"", u""}, {e24, u"nessuno", u"", u""}, {e96, u"nessuno", u"", u""}},
+            {u"E12: nessun Rb1 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA prima del "
+             u"margine richiesto. Servono un Q1 con guadagno più alto o il circuito a due "
+             u"transistor."}},
+        // Shown as 4,00, below 4 mA by a rounding.
+        NotesCase{"IiJustBelowTheLimit",
+                  false,
+                  sample(sampleRb1One),
+                  iiJustBelowTheLimit,
+                  u"Ii\u00a0=\u00a04,00\u00a0mA, arrotondata per eccesso: è appena sotto i "
+                  u"4\u00a0mA",
+                  {},
+                  {}},
         // See PullDownTakesTheWholeCurrent.
         NotesCase{"PullDownTakesTheWholeCurrent",
                   false,
@@ -623,7 +743,19 @@ INSTANTIATE_TEST_SUITE_P(
                   rb2Title,
                   {},
                   {u"E12: nessun valore normalizzato per Rb2, perché non ce n'è uno per Rb1.",
-                   u"E96: nessun Rb2 da acquistare, perché non c'è un Rb1 da acquistare."}}),
+                   u"E96: nessun Rb2 da acquistare, perché non c'è un Rb1 da acquistare."}},
+        // Vi 0.5: an Rb1 to buy, but the Rb2 recomputed for it is negative; the line says so,
+        // in the summary too.
+        NotesCase{"TwoRb2RecomputedNotPositive",
+                  true,
+                  with(sample(sampleRb1Two), &FormVariables::Vi, 0.5),
+                  summaryNotes,
+                  summaryTitle,
+                  {{e12, u"15", u"nessuno", u"43", u"", u""},
+                   {e24, u"18", u"nessuno", u"23", u"", u""},
+                   {e96, u"19,1", u"nessuno", u"21", u"", u""}},
+                  {u"E12: nessun Rb2 da acquistare: il valore ricalcolato per l'Rb1 da "
+                   u"acquistare non è positivo."}}),
     CaseName());
 
 // The sentences for assistive tools carry each number with its name and unit.
@@ -631,12 +763,37 @@ TEST(NotesSentences, NameEveryNumber)
 {
     const std::u16string text = rb2Notes(fitTwoTransistors(sample(sampleRb1Two)), u",").sentences();
     for (const std::u16string_view part : std::initializer_list<std::u16string_view>{
-             u"E24 \u00b15\u00a0%, da acquistare: Rb2 43 kohm, Ii 0,100\u00a0mA, margine su Q2 "
-             u"391\u00a0%, nel caso peggiore 36\u00a0%, Ii massima 0,108\u00a0mA.",
-             u"E24, valore più vicino sotto quello calcolato: Rb2 56 kohm,",
-             u"nel caso peggiore Q2 spento",
-             std::u16string_view(ipotesiVbe)})
+             u"E24 \u00b15\u00a0%, da acquistare: con Rb1 18\u00a0kohm, Rb2 ricalcolata "
+             u"55,60\u00a0kohm, Rb2 43\u00a0kohm, margine su Q2 391\u00a0%, nel caso peggiore "
+             u"32\u00a0%.",
+             u"E24, valore standard subito sotto quello calcolato: con Rb1 20\u00a0kohm,",
+             u"nel caso peggiore Q2 spento"})
         EXPECT_NE(text.find(part), std::u16string::npos) << std::string(part.begin(), part.end());
+}
+
+// The assumptions name the parts of the circuit shown, with the ranges in force.
+TEST(Assumptions, OnlyTheCircuitsOwnParts)
+{
+    const auto joined = [](const ResultNotes &notes) {
+        std::u16string text;
+        for (const std::u16string &line : notes.assumptions)
+            text += line + u'\n';
+        return text;
+    };
+    const std::u16string one = joined(rb1Notes(fitOneTransistor(sample(sampleRb1One)), u","));
+    for (const std::u16string_view absent : {u"R2", u"Q2", u"Vcc", u"Vce", u"Rb2", u"Guadagni"})
+        EXPECT_EQ(one.find(absent), std::u16string::npos)
+            << std::string(absent.begin(), absent.end());
+    CornerRanges userSet;
+    userSet.VbeHighest = 0.9;
+    const std::u16string two =
+        joined(rb1Notes(fitTwoTransistors(sample(sampleRb1Two), userSet), u"."));
+    for (const std::u16string_view present : {u"da 0.6 a 0.9\u00a0V",
+                                              u"Vce(sat) di Q2 da 0 a 0.3\u00a0V",
+                                              u"Vce(sat) di Q2 0\u00a0V, Rb1 a \u2212t",
+                                              u"(impostate dall'utente)"})
+        EXPECT_NE(two.find(present), std::u16string::npos)
+            << std::string(present.begin(), present.end());
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QApplication>
+#include <QSettings>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -54,12 +56,23 @@ inline std::unique_ptr<Form1> openForm1()
     return form;
 }
 
-// The application set up as the program sets it up, then the tests of TestClass.
+// The program's stored settings, emptied: a window then opens as on its first run.
+inline void clearStoredSettings()
+{
+    QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola").clear();
+}
+
+// The application set up as the program sets it up, then the tests of TestClass. Its settings
+// are files in a temporary folder of this process's own, on Windows too: never the user's, nor
+// another test's running beside it.
 #define BRENVOLA_TEST_MAIN(TestClass)                                                              \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
         QApplication application(argc, argv);                                                      \
         setUpApplication();                                                                        \
+        const QTemporaryDir settingsFolder;                                                        \
+        QSettings::setDefaultFormat(QSettings::IniFormat);                                         \
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());     \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

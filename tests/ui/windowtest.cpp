@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSettings>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
@@ -23,11 +24,13 @@
 #include <QToolTip>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "application.h"
 #include "circuitpicture.h"
+#include "cornersdialog.h"
 #include "drawing.h"
 #include "form1.h"
 #include "messages.h"
@@ -494,10 +497,12 @@ private slots:
         QTest::mouseClick(form->findChild<QPushButton *>("Command2"), Qt::LeftButton);
         form->findChild<QRadioButton *>("Option2")->setChecked(true);
         QCOMPARE(press(), 0U);
-        // Rb1 = 20 kohm is an E24 value; Rb2 = 4.3 / 0.0766 = 56.14 kohm -> 56 kohm.
-        QVERIFY2(plainText(label17->toolTip()).contains("\n20 kohm\n"),
+        // Rb1 = 20 kohm is an E24 value; Rb2 = 4.3 / 0.0766 = 56.14 kohm -> 56 kohm, shown with
+        // the Rb1 it goes with and the Rb2 recomputed for it.
+        QVERIFY2(plainText(label17->toolTip()).contains("\nE24 subito sotto\n20\n"),
                  qPrintable(plainText(label17->toolTip())));
-        QVERIFY(plainText(label20->toolTip()).contains("\n56 kohm\n"));
+        QVERIFY2(plainText(label20->toolTip()).contains("\nE24 subito sotto\n20\n56.14\n56\n"),
+                 qPrintable(plainText(label20->toolTip())));
         const QString rb1Before = label17->toolTip();
         const QString rb2Before = label20->toolTip();
 
@@ -510,8 +515,8 @@ private slots:
         form->findChild<QRadioButton *>("Option1")->setChecked(true);
         QCOMPARE(press(), 0U);
         // Rb1 = 4.3 / 0.55 = 7.82 kohm -> 7.5 kohm (E24), 6.8 kohm (E12).
-        QVERIFY(plainText(label17->toolTip()).contains("\n7.5 kohm\n"));
-        QVERIFY(plainText(label17->toolTip()).contains("\n6.8 kohm\n"));
+        QVERIFY(plainText(label17->toolTip()).contains("\nE24 subito sotto\n7.5\n"));
+        QVERIFY(plainText(label17->toolTip()).contains("\nE12 subito sotto\n6.8\n"));
         QCOMPARE(label20->toolTip(), rb2Before);
     }
 
@@ -631,7 +636,7 @@ private slots:
         QTest::mouseClick(popup->findChild<QPushButton *>("reportCopy"), Qt::LeftButton);
         const QString copied = clipboard->text();
         QVERIFY2(copied.contains("\nIL\t40\t[mA]\n") && copied.contains("\nRb1\t7.82\t[kohm]\n")
-                     && copied.contains("\nE12 \u00b110\u00a0%\t5.6 kohm\t"),
+                     && copied.contains("\nE12 \u00b110\u00a0%\t5.6\t"),
                  qPrintable(copied));
         QCOMPARE(text->accessibleDescription(), copied);
         clipboard->clear();
@@ -644,6 +649,119 @@ private slots:
 
         QTest::keyClick(text, Qt::Key_Escape);
         QTRY_VERIFY(!QApplication::activePopupWidget());
+    }
+
+    // The worst case's ranges from F1's view by keyboard alone: Tab reaches "Ipotesi…"; a
+    // refused value leaves the form open with what was typed, and Esc then changes nothing;
+    // confirmed, the ranges are kept, the notes worked again, and a new window reads them back.
+    void cornersFormByKeyboard()
+    {
+        pressSampleValuesAndCalcola();
+        QSettings stored(QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola");
+        const auto openForm = [&] {
+            form->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(form.get()));
+            QTest::keyClick(form->findChild<QPushButton *>("Command1"), Qt::Key_F1);
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            QWidget *popup = QApplication::activePopupWidget();
+            QTest::keyClick(popup->findChild<QTextBrowser *>("reportText"), Qt::Key_Tab);
+            auto *corners = popup->findChild<QPushButton *>("reportCorners");
+            QVERIFY(corners->hasFocus());
+            QTest::keyClick(corners, Qt::Key_Space);
+        };
+        // Each step types into the form as it comes up, from a timer: the form is modal.
+        const auto whileOpen = [&](const std::function<void(QWidget *)> &typing) {
+            bool typed = false;
+            QTimer timer;
+            timer.setInterval(5);
+            QObject::connect(&timer, &QTimer::timeout, [&] {
+                auto *dialog = qobject_cast<CornersDialog *>(QApplication::activeModalWidget());
+                if (typed || !dialog || !dialog->isActiveWindow())
+                    return;
+                typed = true;
+                typing(dialog);
+            });
+            timer.start();
+            ModalBoxes boxes;
+            return boxes.during([&] {
+                openForm();
+                QTRY_VERIFY(typed && !QApplication::activeModalWidget());
+            });
+        };
+        // Five Tabs from Vbe minima to the tolerance of E24.
+        const auto typeE24 = [](const QString &text) {
+            for (int i = 0; i < 5; ++i)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget *field = QApplication::focusWidget();
+            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(field, text);
+            QTest::keyClick(field, Qt::Key_Return);
+            return qobject_cast<QLineEdit *>(field);
+        };
+
+        QString typedAfterRefusal;
+        const std::vector<SeenBox> refused = whileOpen([&](QWidget *dialog) {
+            const QLineEdit *field = typeE24("5,0");
+            typedAfterRefusal = field->text() + (dialog->focusWidget() == field ? " focused" : "");
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        QCOMPARE(refused.size(), 1U);
+        QCOMPARE(refused.front().text,
+                 QString("Tolleranza E24 [%]: scrivi un numero da 0 a meno di 50, con il punto "
+                         "come separatore decimale."));
+        QCOMPARE(typedAfterRefusal, QString("5,0 focused"));
+        QVERIFY(!stored.contains("worstCase/toleranceE24"));
+
+        QCOMPARE(whileOpen([&](QWidget *) { typeE24("1"); }).size(), 0U);
+        stored.sync();
+        QCOMPARE(stored.value("worstCase/toleranceE24").toString(), QString("1"));
+        // The report opens again, worked at 1 %: 6.8 kohm leaves 33 % (26 % at 5 %).
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        const QString report = QApplication::activePopupWidget()
+                                   ->findChild<QTextBrowser *>("reportText")
+                                   ->accessibleDescription();
+        QVERIFY2(report.contains("\nE24 \u00b11\u00a0%\t6.8\t33\t0.654\n")
+                     && report.contains("(impostate dall'utente)"),
+                 qPrintable(report));
+        QApplication::activePopupWidget()->close();
+        QVERIFY(form->findChild<QLabel *>("Label17")->toolTip().contains("E24 \u00b11\u00a0%"));
+
+        // A new window, as at the next start, reads them back.
+        form = openForm1();
+        QVERIFY(form);
+        pressSampleValuesAndCalcola();
+        QVERIFY(form->findChild<QLabel *>("Label17")->toolTip().contains("E24 \u00b11\u00a0%"));
+        clearStoredSettings();
+    }
+
+    // A settings file edited by hand: the window opens, damaged values take their defaults and
+    // the report says which; the stored values stay as they were until the form is confirmed.
+    void damagedSettings()
+    {
+        {
+            QSettings stored(
+                QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola");
+            stored.setValue("worstCase/VbeHighest", "0,9");
+            stored.setValue("worstCase/toleranceE12", QStringList{"5", "10"});
+            stored.setValue("worstCase/toleranceE24", "1");
+            stored.setValue("worstCase/fromALaterVersion", "?");
+        }
+        form = openForm1();
+        QVERIFY(form);
+        pressSampleValuesAndCalcola();
+        QTest::keyClick(form->findChild<QPushButton *>("Command1"), Qt::Key_F1);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        const QString report = QApplication::activePopupWidget()
+                                   ->findChild<QTextBrowser *>("reportText")
+                                   ->accessibleDescription();
+        QApplication::activePopupWidget()->close();
+        QVERIFY2(report.contains("sostituite con i valori predefiniti: Vbe massima [V], "
+                                 "Tolleranza E12 [%].\n")
+                     && report.contains("E12 \u00b110\u00a0%, E24 \u00b11\u00a0%"),
+                 qPrintable(report));
+        QSettings stored(QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola");
+        QCOMPARE(stored.value("worstCase/VbeHighest").toString(), QString("0,9"));
+        clearStoredSettings();
     }
 
     // The control that has the focus is ringed on the window's orange, 3 : 1 at least, under

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+#include "circuitconstants.h"
+#include "standardresistor.h"
+#include "switchstages.h"
+
+// The ranges the worst case spans: what the designer cannot choose, set once and taken by every
+// fit. The defaults are a small-signal transistor near room temperature and the tolerances of
+// IEC 60063; the designer may state the parts' own.
+struct CornerRanges
+{
+    double VbeLowest = SwitchConstants::VbeLowest;   // [V]
+    double VbeHighest = SwitchConstants::VbeHighest; // [V]
+    // Q2's Vce(sat) [V]: from a saturated transistor's few tens of mV, bounded by 0, up to the
+    // 0.3 V of the design's 1 V.
+    double VceSatLowest = 0.0;
+    double VceSatHighest = SwitchConstants::VceSat;
+    // The tolerance each series is bought with [%]: E12, E24, E96 (IEC 60063).
+    std::array<double, 3> tolerancePercent{10, 5, 1};
+
+    // As a fraction.
+    double toleranceOf(Series series) const
+    {
+        return tolerancePercent[static_cast<std::size_t>(series)] / 100;
+    }
+
+    // The least base current: the junction at its highest Vbe, Q2 (where it conducts in series)
+    // at its highest Vce(sat), the base resistor at +t, the base-emitter resistor at -t taking its
+    // largest share.
+    Corner leastBaseCurrent(Series series) const
+    {
+        const double t = toleranceOf(series);
+        return {VbeHighest, VceSatHighest, 1 + t, 1 - t};
+    }
+
+    // The largest current through a base resistor: the junction at its lowest Vbe, Q2 at its
+    // lowest Vce(sat), the resistor at -t.
+    Corner largestCurrent(Series series) const
+    {
+        return {VbeLowest, VceSatLowest, 1 - toleranceOf(series), 1};
+    }
+
+    friend bool operator==(const CornerRanges &, const CornerRanges &) = default;
+};

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "cornersettings.h"
+
+#include "namedcase.h"
+
+namespace {
+
+const CornerTexts defaults{u"0.6", u"0.8", u"0", u"0.3", u"10", u"5", u"1"};
+
+CornerTexts with(CornerField field, std::u16string text)
+{
+    CornerTexts texts = defaults;
+    texts[static_cast<std::size_t>(field)] = std::move(text);
+    return texts;
+}
+
+TEST(CornerTexts, DefaultsReadBackAsTheyAreShown)
+{
+    EXPECT_EQ(cornerTexts(CornerRanges{}), defaults);
+    const auto read = readCorners(defaults);
+    ASSERT_TRUE(std::holds_alternative<CornerRanges>(read));
+    EXPECT_EQ(std::get<CornerRanges>(read), CornerRanges{});
+}
+
+// What the form refuses, and the field it names: the first refused, in the form's order.
+struct RefusalCase
+{
+    const char *name;
+    CornerTexts texts;
+    std::optional<CornerField> refused; // none: accepted
+    std::u16string message;             // where refused
+};
+
+class RefusalTest : public ::testing::TestWithParam<RefusalCase>
+{};
+
+TEST_P(RefusalTest, NamesTheField)
+{
+    const RefusalCase &c = GetParam();
+    const auto read = readCorners(c.texts);
+    if (!c.refused) {
+        EXPECT_TRUE(std::holds_alternative<CornerRanges>(read));
+        return;
+    }
+    ASSERT_TRUE(std::holds_alternative<CornerRefusal>(read));
+    EXPECT_EQ(std::get<CornerRefusal>(read).field, *c.refused);
+    EXPECT_EQ(std::get<CornerRefusal>(read).message, c.message);
+}
+
+const std::u16string vbeHighest =
+    u"Vbe massima [V]: scrivi un numero da 0 a 2, con il punto come separatore decimale.";
+const std::u16string e24 = u"Tolleranza E24 [%]: scrivi un numero da 0 a meno di 50, con il "
+                           u"punto come separatore decimale.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings,
+    RefusalTest,
+    ::testing::Values(
+        RefusalCase{"VbeUpTo900mV", with(CornerField::VbeHighest, u"0.9"), std::nullopt, {}},
+        RefusalCase{"ExponentForm", with(CornerField::VceSatLowest, u"5E-2"), std::nullopt, {}},
+        RefusalCase{"TwoVoltsIsTheTop", with(CornerField::VbeHighest, u"2"), std::nullopt, {}},
+        RefusalCase{"AboveTwoVolts",
+                    with(CornerField::VbeHighest, u"2.01"),
+                    CornerField::VbeHighest,
+                    vbeHighest},
+        RefusalCase{"DecimalComma",
+                    with(CornerField::VbeHighest, u"0,9"),
+                    CornerField::VbeHighest,
+                    vbeHighest},
+        RefusalCase{"TrailingText",
+                    with(CornerField::VbeHighest, u"0.9 V"),
+                    CornerField::VbeHighest,
+                    vbeHighest},
+        RefusalCase{
+            "Empty", with(CornerField::VbeHighest, u""), CornerField::VbeHighest, vbeHighest},
+        RefusalCase{
+            "Infinity", with(CornerField::VbeHighest, u"inf"), CornerField::VbeHighest, vbeHighest},
+        RefusalCase{"BeyondADouble",
+                    with(CornerField::VbeHighest, u"1E999"),
+                    CornerField::VbeHighest,
+                    vbeHighest},
+        RefusalCase{"NegativeVoltage",
+                    with(CornerField::VceSatLowest, u"-0.1"),
+                    CornerField::VceSatLowest,
+                    u"Vce(sat) di Q2 minima [V]: scrivi un numero da 0 a 2, con il punto come "
+                    u"separatore decimale."},
+        RefusalCase{"ZeroTolerance", with(CornerField::ToleranceE24, u"0"), std::nullopt, {}},
+        RefusalCase{
+            "FiftyPercent", with(CornerField::ToleranceE24, u"50"), CornerField::ToleranceE24, e24},
+        RefusalCase{"NegativeTolerance",
+                    with(CornerField::ToleranceE24, u"-1"),
+                    CornerField::ToleranceE24,
+                    e24},
+        RefusalCase{"VbeRangeUpsideDown",
+                    with(CornerField::VbeLowest, u"0.81"),
+                    CornerField::VbeLowest,
+                    u"Vbe minima [V] non può superare Vbe massima [V]."},
+        RefusalCase{"VceSatAtOnePoint", with(CornerField::VceSatHighest, u"0"), std::nullopt, {}},
+        RefusalCase{"VceSatRangeUpsideDown",
+                    with(CornerField::VceSatLowest, u"0.4"),
+                    CornerField::VceSatLowest,
+                    u"Vce(sat) di Q2 minima [V] non può superare Vce(sat) di Q2 massima [V]."}),
+    CaseName());
+
+// Stored settings load field by field: the damaged ones take their defaults and are listed.
+TEST(StoredCorners, DamagedValuesTakeTheirDefaults)
+{
+    std::array<std::optional<std::u16string>, cornerFieldCount> stored{};
+    EXPECT_EQ(readStoredCorners(stored).ranges, CornerRanges{});
+    EXPECT_TRUE(readStoredCorners(stored).replaced.empty()); // nothing stored yet: nothing to say
+
+    stored[static_cast<std::size_t>(CornerField::ToleranceE24)] = u"1";
+    stored[static_cast<std::size_t>(CornerField::ToleranceE12)] = u"dieci";
+    stored[static_cast<std::size_t>(CornerField::VbeLowest)] = u"0.95"; // above 0.8
+    const StoredCorners loaded = readStoredCorners(stored);
+    CornerRanges expected;
+    expected.tolerancePercent[1] = 1;
+    EXPECT_EQ(loaded.ranges, expected);
+    const std::vector<CornerField> replaced{
+        CornerField::VbeLowest, CornerField::VbeHighest, CornerField::ToleranceE12};
+    EXPECT_EQ(loaded.replaced, replaced);
+}
+
+} // namespace
