@@ -122,11 +122,13 @@ cmake --build "$tools_dir" --parallel "$(nproc)"
 echo "== brenvola.exe and its tests, cross-built"
 dir=$BUILD_DIR-windows
 wine_loader=/usr/lib/wine/wine64   # the 64-bit loader: Debian's wine script asks for wine32 too
+# Debian 13's Qt leaves the CMake targets of its plugins out unless asked for them.
 configure_and_build "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRENVOLA_BUILD_BENCHMARKS=OFF \
     -DCMAKE_TOOLCHAIN_FILE="$REPO_DIR/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_PREFIX_PATH="$WINDOWS_QT;$WINDOWS_GTEST" -DCMAKE_FIND_ROOT_PATH="$WINDOWS_QT;$WINDOWS_GTEST" \
     -DQT_HOST_PATH=/usr \
     -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(gcc -dumpmachine)/cmake" \
+    -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF \
     -DBRENVOLA_HOST_TOOLS="$tools_dir" -DCMAKE_CROSSCOMPILING_EMULATOR="$REPO_DIR/cmake/wine.sh" \
     -DBRENVOLA_WERROR="${BRENVOLA_WERROR:-0}"
 

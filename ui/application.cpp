@@ -19,10 +19,13 @@ QFont windowFont(QFont::Weight weight)
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);
-    // Drawn without smoothing, as Windows draws its bitmap face. Smoothed at this size, a bold
-    // face can come out as thin as the regular one: Wine's grey rendering of Liberation Sans Bold
-    // at 11 pixels has the ink of the regular weight.
-    font.setStyleStrategy(QFont::NoAntialias);
+    // Smoothed, the glyphs fitted to the pixel grid only vertically, which has Qt on Windows draw
+    // with DirectWrite rather than GDI: at 8.25 pt Wine's GDI smooths Liberation Sans Bold into
+    // strokes with the ink of the regular weight, and Qt 6.8's unsmoothed glyphs are as thin.
+    // An outline face only: where Qt lists a bitmap "MS Sans Serif" (Qt 6.8 does; Wine's has no
+    // 11-pixel size), a stand-in draws instead.
+    font.setStyleStrategy(QFont::ForceOutline);
+    font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
 }
 
