@@ -215,6 +215,19 @@ centre() { # <control> <dpi>
         'index($1, name) { print int(($4 + $6 / 2) / 15 * dpi / 96), int(($5 + $7 / 2) / 15 * dpi / 96) }' \
         "$REPO_DIR/ui/controltable.cpp"
 }
+# The program's window, once it is shown: asked for again each second for up to 60 s. xdotool's
+# own waiting (--sync) gives up with an X error where another of Wine's windows vanishes while
+# it looks at it, as one can at start-up.
+program_window() {
+    local found i
+    for ((i = 0; i < 60; i++)); do
+        found=$(xdotool search --name '^transistor interruttore$' 2>/dev/null | head -n1) || true
+        [[ -n $found ]] && { echo "$found"; return; }
+        sleep 1
+    done
+    echo "the window \"transistor interruttore\" did not appear within 60 s" >&2
+    exit 1
+}
 # A click on a control of the window that prove_installed has open, at its DPI.
 click() { # <control> [button]
     local x y
@@ -240,8 +253,7 @@ prove_installed() {
     started=$SECONDS
     LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8 run_wine "$installed/brenvola.exe" &
     program=$!
-    window=$(timeout 60 xdotool search --sync --name '^transistor interruttore$' | head -n1) \
-        || { echo "the window \"transistor interruttore\" did not appear within 60 s" >&2; exit 1; }
+    window=$(program_window)
     sleep 1
     eval "$(xdotool getwindowgeometry --shell "$window" | grep -E '^(WIDTH|HEIGHT)=')"
     width=$WIDTH height=$HEIGHT
@@ -285,8 +297,7 @@ settings_key='HKCU\Software\Brenvola\Brenvola\worstCase'
 start_installed() {
     LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8 run_wine "$installed/brenvola.exe" &
     program=$!
-    window=$(timeout 60 xdotool search --sync --name '^transistor interruttore$' | head -n1) \
-        || { echo "the window \"transistor interruttore\" did not appear within 60 s" >&2; exit 1; }
+    window=$(program_window)
     sleep 1
     click Command2   # Valori esempio
     click Command1   # Calcola
