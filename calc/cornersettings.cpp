@@ -1,7 +1,6 @@
 #include "cornersettings.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "messages.h"
 #include "numbertext.h"
@@ -9,6 +8,7 @@
 namespace {
 
 namespace Text = Messages::Corners;
+using Messages::fill;
 
 constexpr std::array<CornerField, cornerFieldCount> allFields{CornerField::VbeLowest,
                                                               CornerField::VbeHighest,
@@ -72,17 +72,6 @@ std::optional<double> accepted(CornerField field, std::u16string_view text)
     return *value >= 0 && *value <= highestVoltage ? value : std::nullopt;
 }
 
-std::u16string
-fill(std::u16string_view pattern, std::u16string_view first, std::u16string_view second = {})
-{
-    std::u16string text(pattern);
-    for (const auto &[mark, value] : {std::pair{std::u16string_view(u"%1"), first},
-                                      std::pair{std::u16string_view(u"%2"), second}})
-        if (const auto at = text.find(mark); at != std::u16string::npos)
-            text.replace(at, mark.size(), value);
-    return text;
-}
-
 } // namespace
 
 std::u16string_view cornerFieldName(CornerField field)
@@ -98,15 +87,15 @@ std::variant<CornerRanges, CornerRefusal> readCorners(const CornerTexts &texts)
         if (!value)
             return CornerRefusal{field,
                                  fill(isTolerance(field) ? Text::tolleranza : Text::tensione,
-                                      cornerFieldName(field))};
+                                      {cornerFieldName(field)})};
         member(read, field) = *value;
     }
     for (const RangeFields &range : ranges)
         if (member(read, range.lowest) > member(read, range.highest))
-            return CornerRefusal{range.lowest,
-                                 fill(Text::intervallo,
-                                      cornerFieldName(range.lowest),
-                                      cornerFieldName(range.highest))};
+            return CornerRefusal{
+                range.lowest,
+                fill(Text::intervallo,
+                     {cornerFieldName(range.lowest), cornerFieldName(range.highest)})};
     return read;
 }
 

@@ -1,7 +1,6 @@
 #include "designreport.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "messages.h"
 
@@ -65,11 +64,7 @@ std::vector<std::u16string_view> allOf(const std::vector<std::u16string> &lines)
 
 std::u16string DesignReport::byline() const
 {
-    std::u16string text(Note::programmaEData);
-    for (const auto &[mark, value] : {std::pair{std::u16string_view(u"%1"), &program},
-                                      std::pair{std::u16string_view(u"%2"), &pressedAt}})
-        text.replace(text.find(mark), mark.size(), *value);
-    return text;
+    return Messages::fill(Note::programmaEData, {program, pressedAt});
 }
 
 std::vector<std::u16string_view> DesignReport::newLegend(std::size_t i) const

@@ -47,6 +47,27 @@ constexpr std::array<EntryMessages, entryCount> table{{
 
 } // namespace
 
+std::u16string fill(std::u16string_view pattern, std::initializer_list<std::u16string_view> args)
+{
+    std::u16string text;
+    std::size_t length = pattern.size();
+    for (const std::u16string_view arg : args)
+        length += arg.size();
+    text.reserve(length);   // one allocation: enough for every placeholder filled
+    std::size_t copied = 0; // the pattern is copied in runs between the placeholders
+    for (std::size_t i = pattern.find(u'%');
+         i != std::u16string_view::npos && i + 1 < pattern.size();
+         i = pattern.find(u'%', i + 1)) {
+        const auto index = static_cast<std::size_t>(pattern[i + 1] - u'1');
+        if (index >= args.size())
+            continue;
+        text.append(pattern.substr(copied, i - copied)).append(*(args.begin() + index));
+        copied = i + 2;
+        ++i;
+    }
+    return text.append(pattern.substr(copied));
+}
+
 const EntryMessages &forEntry(Entry entry)
 {
     return table[static_cast<std::size_t>(entry)];

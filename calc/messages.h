@@ -1,12 +1,18 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
+#include <string>
 #include <string_view>
 
 #include "entry.h"
 
 // Every text that the calculation shows to the user, each written once.
 namespace Messages {
+
+// The pattern with %1, %2... replaced by the arguments, in one pass; a placeholder without an
+// argument stays as it is.
+std::u16string fill(std::u16string_view pattern, std::initializer_list<std::u16string_view> args);
 
 struct EntryMessages
 {

@@ -14,31 +14,10 @@
 namespace {
 
 namespace Note = Messages::Note;
+using Messages::fill;
 using SwitchConstants::cmosOutputLimit;
 
 constexpr char16_t nbsp = u'\u00a0'; // keeps a number with its unit
-
-// The pattern with %1, %2... replaced by the arguments, in one pass.
-std::u16string fill(std::u16string_view pattern, std::initializer_list<std::u16string_view> args)
-{
-    std::u16string text;
-    std::size_t length = pattern.size();
-    for (const std::u16string_view arg : args)
-        length += arg.size();
-    text.reserve(length);   // one allocation: enough for every placeholder filled
-    std::size_t copied = 0; // the pattern is copied in runs between the placeholders
-    for (std::size_t i = pattern.find(u'%');
-         i != std::u16string_view::npos && i + 1 < pattern.size();
-         i = pattern.find(u'%', i + 1)) {
-        const auto index = static_cast<std::size_t>(pattern[i + 1] - u'1');
-        if (index >= args.size())
-            continue;
-        text.append(pattern.substr(copied, i - copied)).append(*(args.begin() + index));
-        copied = i + 2;
-        ++i;
-    }
-    return text.append(pattern.substr(copied));
-}
 
 constexpr std::u16string_view mA = u"mA";
 constexpr std::u16string_view pc = u"%";

@@ -351,9 +351,8 @@ void Form1::writeNotes(const StandardFits &fits)
         std::u16string names;
         for (const CornerField field : replacedSettings_)
             names.append(names.empty() ? u"" : u", ").append(cornerFieldName(field));
-        std::u16string line(Messages::Note::impostazioniSostituite);
-        line.replace(line.find(u"%1"), 2, names);
-        report_->settings.push_back(std::move(line));
+        report_->settings.push_back(
+            Messages::fill(Messages::Note::impostazioniSostituite, {names}));
     }
 }
 
