@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 
 #include "circuitconstants.h"
+#include "parts/logicoutputs.h"
 #include "standardresistor.h"
 #include "switchstages.h"
 
@@ -20,6 +22,20 @@ struct CornerRanges
     double VceSatHighest = SwitchConstants::VceSat;
     // The tolerance each series is bought with [%]: E12, E24, E96 (IEC 60063).
     std::array<double, 3> tolerancePercent{10, 5, 1};
+    // The logic output that drives the switch; none: Vi as typed for both its ends, and the 4 mA
+    // of a CMOS output.
+    std::optional<DrivingOutput> output;
+    // The list's entry whose figures those are; none where the designer set them.
+    const LogicOutput *outputEntry = nullptr;
+    // Vcc's tolerance [%]: Q1 of the two-transistor circuit gets its least base current at the
+    // supply's lowest, Rb1 its largest current at the highest.
+    double VccTolerancePercent = 0;
+
+    // The current up to which the output holds its least high level [mA].
+    double outputLimit() const
+    {
+        return output ? output->currentLimit : SwitchConstants::cmosOutputLimit;
+    }
 
     // As a fraction.
     double toleranceOf(Series series) const
@@ -29,18 +45,28 @@ struct CornerRanges
 
     // The least base current: the junction at its highest Vbe, Q2 (where it conducts in series)
     // at its highest Vce(sat), the base resistor at +t, the base-emitter resistor at -t taking its
-    // largest share.
+    // largest share, the sources at their lowest.
     Corner leastBaseCurrent(Series series) const
     {
         const double t = toleranceOf(series);
-        return {VbeHighest, VceSatHighest, 1 + t, 1 - t};
+        return {VbeHighest,
+                VceSatHighest,
+                1 + t,
+                1 - t,
+                output ? std::optional(output->ViLowest) : std::nullopt,
+                1 - VccTolerancePercent / 100};
     }
 
     // The largest current through a base resistor: the junction at its lowest Vbe, Q2 at its
-    // lowest Vce(sat), the resistor at -t.
+    // lowest Vce(sat), the resistor at -t, the sources at their highest.
     Corner largestCurrent(Series series) const
     {
-        return {VbeLowest, VceSatLowest, 1 - toleranceOf(series), 1};
+        return {VbeLowest,
+                VceSatLowest,
+                1 - toleranceOf(series),
+                1,
+                output ? std::optional(output->ViHighest) : std::nullopt,
+                1 + VccTolerancePercent / 100};
     }
 
     friend bool operator==(const CornerRanges &, const CornerRanges &) = default;

@@ -10,13 +10,48 @@ namespace {
 namespace Text = Messages::Corners;
 using Messages::fill;
 
-constexpr std::array<CornerField, cornerFieldCount> allFields{CornerField::VbeLowest,
-                                                              CornerField::VbeHighest,
-                                                              CornerField::VceSatLowest,
-                                                              CornerField::VceSatHighest,
-                                                              CornerField::ToleranceE12,
-                                                              CornerField::ToleranceE24,
-                                                              CornerField::ToleranceE96};
+std::size_t index(CornerField field)
+{
+    return static_cast<std::size_t>(field);
+}
+
+// What a field holds, and so what it accepts.
+enum class Kind { Voltage, Tolerance, OutputVoltage, OutputCurrent, Key };
+
+Kind kindOf(CornerField field)
+{
+    switch (field) {
+    case CornerField::ToleranceE12:
+    case CornerField::ToleranceE24:
+    case CornerField::ToleranceE96:
+    case CornerField::VccTolerance:
+        return Kind::Tolerance;
+    case CornerField::Output:
+        return Kind::Key;
+    case CornerField::ViLowest:
+    case CornerField::ViHighest:
+        return Kind::OutputVoltage;
+    case CornerField::OutputCurrent:
+        return Kind::OutputCurrent;
+    default:
+        break;
+    }
+    return Kind::Voltage;
+}
+
+// The fields that always hold a number, each a member of the ranges.
+constexpr std::array<CornerField, 8> numberFields{CornerField::VbeLowest,
+                                                  CornerField::VbeHighest,
+                                                  CornerField::VceSatLowest,
+                                                  CornerField::VceSatHighest,
+                                                  CornerField::ToleranceE12,
+                                                  CornerField::ToleranceE24,
+                                                  CornerField::ToleranceE96,
+                                                  CornerField::VccTolerance};
+
+// The output's figures: all three given, or none (Vi as typed).
+constexpr std::array<CornerField, 3> outputFields{
+    CornerField::ViLowest, CornerField::OutputCurrent, CornerField::ViHighest};
 
 // The two ends of each range of voltages.
 struct RangeFields
@@ -27,23 +62,17 @@ struct RangeFields
 constexpr std::array<RangeFields, 2> ranges{
     {{CornerField::VbeLowest, CornerField::VbeHighest},
      {CornerField::VceSatLowest, CornerField::VceSatHighest}}};
+constexpr RangeFields outputRange{CornerField::ViLowest, CornerField::ViHighest};
 
-std::size_t index(CornerField field)
-{
-    return static_cast<std::size_t>(field);
-}
-
-bool isTolerance(CornerField field)
-{
-    return field >= CornerField::ToleranceE12;
-}
-
-// The highest voltage a junction or a saturated transistor can be set to [V], and the tolerance
-// that every setting stays below [%].
+// The highest voltage a junction or a saturated transistor can be set to [V], the highest level
+// of a logic output [V], its highest current [mA], and the tolerance that every setting stays
+// below [%].
 constexpr double highestVoltage = 2.0;
+constexpr double highestOutputVoltage = 30.0;
+constexpr double highestOutputCurrent = 1000.0;
 constexpr double toleranceLimit = 50.0;
 
-// The field's value in the ranges, in the form's units.
+// A number field's value in the ranges, in the form's units.
 template <typename Ranges> auto &member(Ranges &r, CornerField field)
 {
     switch (field) {
@@ -55,6 +84,8 @@ template <typename Ranges> auto &member(Ranges &r, CornerField field)
         return r.VceSatLowest;
     case CornerField::VceSatHighest:
         return r.VceSatHighest;
+    case CornerField::VccTolerance:
+        return r.VccTolerancePercent;
     default:
         break;
     }
@@ -62,14 +93,62 @@ template <typename Ranges> auto &member(Ranges &r, CornerField field)
 }
 
 // The value a field's text gives, in the form's units, if the field accepts it.
-std::optional<double> accepted(CornerField field, std::u16string_view text)
+std::optional<double>
+accepted(CornerField field, std::u16string_view text, std::u16string_view point)
 {
-    const std::optional<double> value = parseWholeNumber(text);
+    const std::optional<double> value = parseWholeNumber(text, point);
     if (!value)
         return std::nullopt;
-    if (isTolerance(field))
-        return *value >= 0 && *value < toleranceLimit ? value : std::nullopt;
-    return *value >= 0 && *value <= highestVoltage ? value : std::nullopt;
+    const auto within = [&](bool inRange) { return inRange ? value : std::nullopt; };
+    switch (kindOf(field)) {
+    case Kind::Tolerance:
+        return within(*value >= 0 && *value < toleranceLimit);
+    case Kind::OutputVoltage:
+        return within(*value >= 0 && *value <= highestOutputVoltage);
+    case Kind::OutputCurrent:
+        return within(*value > 0 && *value <= highestOutputCurrent);
+    case Kind::Voltage:
+        return within(*value >= 0 && *value <= highestVoltage);
+    case Kind::Key:
+        break;
+    }
+    return std::nullopt;
+}
+
+// What a refused field accepts.
+CornerRefusal refusal(CornerField field, std::u16string_view point)
+{
+    const std::u16string separators = point == u"." ? std::u16string(Text::separatorePunto)
+                                                    : fill(Text::separatoreLocale, {point});
+    std::u16string_view pattern = Text::tensione;
+    switch (kindOf(field)) {
+    case Kind::Tolerance:
+        pattern = Text::tolleranza;
+        break;
+    case Kind::OutputVoltage:
+        pattern = Text::tensioneUscita;
+        break;
+    case Kind::OutputCurrent:
+        pattern = Text::correnteUscita;
+        break;
+    default:
+        break;
+    }
+    return {field, fill(pattern, {cornerFieldName(field), separators})};
+}
+
+CornerRefusal upsideDown(const RangeFields &range)
+{
+    return {
+        range.lowest,
+        fill(Text::intervallo, {cornerFieldName(range.lowest), cornerFieldName(range.highest)})};
+}
+
+// The list's entry the output is, where the key names one with the same figures.
+const LogicOutput *entryFor(std::u16string_view key, const DrivingOutput &output)
+{
+    const LogicOutput *entry = logicOutputByKey(key);
+    return entry && entry->figures == output ? entry : nullptr;
 }
 
 } // namespace
@@ -79,31 +158,55 @@ std::u16string_view cornerFieldName(CornerField field)
     return Text::nomi[index(field)];
 }
 
-std::variant<CornerRanges, CornerRefusal> readCorners(const CornerTexts &texts)
+std::variant<CornerRanges, CornerRefusal> readCorners(const CornerTexts &texts,
+                                                      std::u16string_view point)
 {
+    const auto text = [&](CornerField field) -> const std::u16string & {
+        return texts[index(field)];
+    };
+    const bool outputGiven = std::any_of(
+        outputFields.begin(), outputFields.end(), [&](CornerField f) { return !text(f).empty(); });
     CornerRanges read;
-    for (const CornerField field : allFields) {
-        const std::optional<double> value = accepted(field, texts[index(field)]);
+    std::array<double, cornerFieldCount> values{};
+    for (std::size_t i = 0; i < cornerFieldCount; ++i) {
+        const auto field = static_cast<CornerField>(i);
+        const bool ofOutput =
+            std::find(outputFields.begin(), outputFields.end(), field) != outputFields.end();
+        if (kindOf(field) == Kind::Key || (ofOutput && !outputGiven))
+            continue;
+        const std::optional<double> value = accepted(field, text(field), point);
         if (!value)
-            return CornerRefusal{field,
-                                 fill(isTolerance(field) ? Text::tolleranza : Text::tensione,
-                                      {cornerFieldName(field)})};
-        member(read, field) = *value;
+            return refusal(field, point);
+        values[i] = *value;
+        if (!ofOutput)
+            member(read, field) = *value;
     }
     for (const RangeFields &range : ranges)
         if (member(read, range.lowest) > member(read, range.highest))
-            return CornerRefusal{
-                range.lowest,
-                fill(Text::intervallo,
-                     {cornerFieldName(range.lowest), cornerFieldName(range.highest)})};
+            return upsideDown(range);
+    if (outputGiven) {
+        if (values[index(outputRange.lowest)] > values[index(outputRange.highest)])
+            return upsideDown(outputRange);
+        read.output = DrivingOutput{values[index(CornerField::ViLowest)],
+                                    values[index(CornerField::OutputCurrent)],
+                                    values[index(CornerField::ViHighest)]};
+        read.outputEntry = entryFor(text(CornerField::Output), *read.output);
+    }
     return read;
 }
 
-CornerTexts cornerTexts(const CornerRanges &r)
+CornerTexts cornerTexts(const CornerRanges &r, std::u16string_view point)
 {
     CornerTexts texts;
-    for (const CornerField field : allFields)
-        texts[index(field)] = formatShortest(member(r, field), u".");
+    for (const CornerField field : numberFields)
+        texts[index(field)] = formatShortest(member(r, field), point);
+    if (r.outputEntry)
+        texts[index(CornerField::Output)] = r.outputEntry->key;
+    if (r.output) {
+        texts[index(CornerField::ViLowest)] = formatShortest(r.output->ViLowest, point);
+        texts[index(CornerField::OutputCurrent)] = formatShortest(r.output->currentLimit, point);
+        texts[index(CornerField::ViHighest)] = formatShortest(r.output->ViHighest, point);
+    }
     return texts;
 }
 
@@ -112,23 +215,46 @@ readStoredCorners(const std::array<std::optional<std::u16string>, cornerFieldCou
 {
     StoredCorners stored;
     const CornerRanges defaults;
-    for (const CornerField field : allFields) {
+    const auto list = [&](CornerField field) {
+        if (std::find(stored.replaced.begin(), stored.replaced.end(), field)
+            == stored.replaced.end())
+            stored.replaced.push_back(field);
+    };
+    for (const CornerField field : numberFields) {
         const auto &text = texts[index(field)];
         if (!text)
             continue;
-        if (const std::optional<double> value = accepted(field, *text))
+        if (const std::optional<double> value = accepted(field, *text, u"."))
             member(stored.ranges, field) = *value;
         else
-            stored.replaced.push_back(field);
+            list(field);
     }
     for (const RangeFields &range : ranges) {
         if (member(stored.ranges, range.lowest) <= member(stored.ranges, range.highest))
             continue;
         for (const CornerField end : {range.lowest, range.highest}) {
             member(stored.ranges, end) = member(defaults, end);
-            if (std::find(stored.replaced.begin(), stored.replaced.end(), end)
-                == stored.replaced.end())
-                stored.replaced.push_back(end);
+            list(end);
+        }
+    }
+    // The output's figures stand together: where one is missing or refused, Vi is as typed.
+    std::array<std::optional<double>, 3> figures;
+    bool anyStored = false;
+    for (std::size_t i = 0; i < outputFields.size(); ++i) {
+        const auto &text = texts[index(outputFields[i])];
+        anyStored = anyStored || (text && !text->empty());
+        if (text)
+            figures[i] = accepted(outputFields[i], *text, u".");
+    }
+    if (anyStored) {
+        if (std::all_of(figures.begin(), figures.end(), [](const auto &f) { return f.has_value(); })
+            && *figures[0] <= *figures[2]) {
+            stored.ranges.output = DrivingOutput{*figures[0], *figures[1], *figures[2]};
+            stored.ranges.outputEntry =
+                entryFor(texts[index(CornerField::Output)].value_or(u""), *stored.ranges.output);
+        } else {
+            for (const CornerField field : outputFields)
+                list(field);
         }
     }
     std::sort(stored.replaced.begin(), stored.replaced.end());

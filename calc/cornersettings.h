@@ -10,8 +10,9 @@
 
 #include "cornerranges.h"
 
-// The worst case's ranges as the designer sets them: seven texts, in the form and in the stored
-// settings alike, read as the window's entries are ("." the only decimal point), each whole.
+// The worst case's ranges as the designer sets them: texts, in the form and in the stored
+// settings alike, each read whole as a number (the form takes the locale's decimal point as well
+// as "."), except the output's key, which names an entry of the list of logic outputs.
 
 enum class CornerField : std::size_t {
     VbeLowest,     // [V]
@@ -21,9 +22,14 @@ enum class CornerField : std::size_t {
     ToleranceE12,  // [%]
     ToleranceE24,  // [%]
     ToleranceE96,  // [%]
+    Output,        // the key of the logic output chosen from the list; empty: none
+    ViLowest,      // the output's least high level [V]; the three empty: Vi as typed
+    OutputCurrent, // the current it is guaranteed up to [mA]
+    ViHighest,     // its highest level [V]
+    VccTolerance,  // [%]
 };
 
-inline constexpr std::size_t cornerFieldCount = 7;
+inline constexpr std::size_t cornerFieldCount = 12;
 
 using CornerTexts = std::array<std::u16string, cornerFieldCount>;
 
@@ -39,15 +45,21 @@ struct CornerRefusal
 };
 
 // The ranges the texts give, or the first refusal: a text that is not a number; a voltage below 0
-// or above 2 V; a tolerance below 0 % or at 50 % and above; a range whose lower end is above its
-// upper end.
-std::variant<CornerRanges, CornerRefusal> readCorners(const CornerTexts &texts);
+// or above 2 V (the output's: above 30 V); a tolerance below 0 % or at 50 % and above; an
+// output's current not above 0 or above 1000 mA; a range whose lower end is above its upper end;
+// of the output's three figures, some given and some left empty. The output is the list's entry
+// where its key names one and the figures are that entry's; otherwise the designer's own.
+std::variant<CornerRanges, CornerRefusal> readCorners(const CornerTexts &texts,
+                                                      std::u16string_view decimalPoint = u".");
 
-// The texts of the ranges, in the form's units: "0.6", "0.8", "0", "0.3", "10", "5", "1".
-CornerTexts cornerTexts(const CornerRanges &ranges);
+// The texts of the ranges, in the form's units, with the given decimal point: "0.6", "0.8", "0",
+// "0.3", "10", "5", "1", then the output's key and figures (empty where Vi is as typed) and Vcc's
+// tolerance.
+CornerTexts cornerTexts(const CornerRanges &ranges, std::u16string_view decimalPoint = u".");
 
 // Stored settings, field by field: a missing text takes its default; a refused one (a range
-// refused takes both its ends) takes its default and is listed, so the user can be told.
+// refused takes both its ends; the output's figures stand or fall together) takes its default and
+// is listed, so the user can be told.
 struct StoredCorners
 {
     CornerRanges ranges;

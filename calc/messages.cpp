@@ -134,14 +134,15 @@ const std::u16string_view subitoSottoDetto = u"%1, valore standard subito sotto 
 
 const std::u16string_view legendaAcquistoQ1Cmos =
     u"Righe con la tolleranza: il valore da acquistare, il più grande della serie che nel caso "
-    u"peggiore dà ancora il margine richiesto su Q1 (%1\u00a0%) con Ii\u00a0max sotto 4\u00a0mA.";
+    u"peggiore dà ancora il margine richiesto su Q1 (%1\u00a0%) con Ii\u00a0max sotto "
+    u"%2\u00a0mA.";
 const std::u16string_view legendaAcquistoQ1 =
     u"Righe con la tolleranza: il valore da acquistare, il più grande della serie che nel caso "
     u"peggiore dà ancora il margine richiesto su Q1 (%1\u00a0%).";
 const std::u16string_view legendaAcquistoQ2 =
     u"Righe con la tolleranza: l'Rb2 da acquistare insieme all'Rb1 da acquistare della stessa "
     u"serie, il più grande che nel caso peggiore dà ancora il margine richiesto su Q2 "
-    u"(%1\u00a0%) con Ii\u00a0max sotto 4\u00a0mA.";
+    u"(%1\u00a0%) con Ii\u00a0max sotto %2\u00a0mA.";
 const std::u16string_view legendaSubitoSotto =
     u"Subito sotto: il valore standard subito sotto quello calcolato, dove non è quello da "
     u"acquistare.";
@@ -174,20 +175,29 @@ const std::u16string_view ipotesiVbeVceSat =
     u"Vbe di Q1 e di Q2 da %1 a %2\u00a0V (dispersione e temperatura); Vce(sat) di Q2 da %3 a "
     u"%4\u00a0V.";
 const std::u16string_view ipotesiMinimaIbUno =
-    u"Corrente di base minima: Vbe %1\u00a0V, Rb1 a +t, R1 a \u2212t.";
+    u"Corrente di base minima: Vbe %1\u00a0V, Rb1 a +t, R1 a \u2212t, Vi al livello alto minimo.";
 const std::u16string_view ipotesiMinimaIbDue =
     u"Corrente di base minima: Vbe %1\u00a0V, Rb a +t, R1 o R2 a \u2212t; per Q1, Vce(sat) di Q2 "
-    u"%2\u00a0V.";
-const std::u16string_view ipotesiMassimaIUno = u"Ii\u00a0max: Vbe %1\u00a0V, Rb1 a \u2212t.";
+    u"%2\u00a0V e Vcc al minimo; per Q2, Vi al livello alto minimo.";
+const std::u16string_view ipotesiMassimaIUno =
+    u"Ii\u00a0max: Vbe %1\u00a0V, Rb1 a \u2212t, Vi al livello alto massimo.";
 const std::u16string_view ipotesiMassimaIDue =
-    u"Ii\u00a0max: Vbe di Q2 %1\u00a0V, Rb2 a \u2212t. I\u00a0max in Rb1: Vbe di Q1 %1\u00a0V, "
-    u"Vce(sat) di Q2 %2\u00a0V, Rb1 a \u2212t.";
+    u"Ii\u00a0max: Vbe di Q2 %1\u00a0V, Rb2 a \u2212t, Vi al livello alto massimo. I\u00a0max in "
+    u"Rb1: Vbe di Q1 %1\u00a0V, Vce(sat) di Q2 %2\u00a0V, Rb1 a \u2212t, Vcc al massimo.";
 const std::u16string_view ipotesiIngressiUno =
-    u"Guadagno e Vi come inseriti: inserisci il guadagno minimo di Q1 e la Vi alta minima della "
-    u"logica.";
+    u"Guadagno come inserito: inserisci il guadagno minimo di Q1.";
 const std::u16string_view ipotesiIngressiDue =
-    u"Guadagni, Vcc e Vi come inseriti: inserisci i guadagni minimi e la Vi alta minima della "
-    u"logica.";
+    u"Guadagni come inseriti: inserisci i guadagni minimi. Vcc come inserita, \u00b1%1\u00a0%.";
+const std::u16string_view ipotesiUscitaInserita =
+    u"Uscita logica come inserita: la Vi vale sia per il livello alto minimo sia per il massimo, "
+    u"con Ii\u00a0max sotto 4\u00a0mA. Inserisci la Vi alta minima della logica, o scegli "
+    u"l'uscita nelle ipotesi.";
+const std::u16string_view ipotesiUscita =
+    u"Uscita logica %1: livello alto da %2\u00a0V, garantito fino a %3\u00a0mA, a %4\u00a0V; "
+    u"%5 (%6).";
+const std::u16string_view ipotesiUscitaPersonalizzata =
+    u"Uscita logica impostata dall'utente: livello alto da %1\u00a0V, garantito fino a "
+    u"%2\u00a0mA, a %3\u00a0V.";
 const std::u16string_view impostateDallUtente = u" (impostate dall'utente)";
 const std::u16string_view impostazioniSostituite =
     u"Impostazioni salvate non valide, sostituite con i valori predefiniti: %1.";
@@ -197,8 +207,10 @@ const std::u16string_view nonSatura =
 const std::u16string_view spentoPeggiore = u"%1, %2: %3 spento nel caso peggiore.";
 const std::u16string_view saturazione =
     u"%1, %2: con il margine negativo nel caso peggiore %3 può non andare in saturazione.";
-const std::u16string_view limiteCmos =
-    u"%1, %2: Ii\u00a0max raggiunge i 4\u00a0mA, corrente limite di uscita per i CMOS.";
+const std::u16string_view limiteCmos = u"%1, %2: Ii\u00a0max raggiunge %4.";
+const std::u16string_view limite4mA = u"i 4\u00a0mA che un'uscita CMOS può dare";
+const std::u16string_view limiteUscita =
+    u"il limite dell'uscita (garantisce %1\u00a0V solo fino a %2\u00a0mA)";
 
 const std::u16string_view nonPositivo =
     u"%1: nessun valore normalizzato per %2, il valore calcolato non è positivo.";
@@ -225,13 +237,13 @@ const std::u16string_view vccBassa =
     u"%1: nessun %2 da acquistare: con Vbe di Q1 a %3\u00a0V e Vce(sat) di Q2 a %4\u00a0V la "
     u"Vcc non fa passare corrente. Serve una Vcc più alta.";
 const std::u16string_view partitoreTuttaCorrente =
-    u"%1: nessun %2 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA mentre %3 prende ancora "
+    u"%1: nessun %2 da acquistare: Ii\u00a0max raggiunge %4 mentre %3 prende ancora "
     u"tutta la corrente. Servono una %3 più grande o una Vi più alta.";
 const std::u16string_view limiteCmosQ1 =
-    u"%1: nessun %2 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA prima del margine "
+    u"%1: nessun %2 da acquistare: Ii\u00a0max raggiunge %4 prima del margine "
     u"richiesto. Servono un Q1 con guadagno più alto o il circuito a due transistor.";
 const std::u16string_view limiteCmosQ2 =
-    u"%1: nessun %2 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA prima del margine "
+    u"%1: nessun %2 da acquistare: Ii\u00a0max raggiunge %4 prima del margine "
     u"richiesto. Servono un Q2 con guadagno più alto o una %3 più grande.";
 const std::u16string_view nessunoFinoAUnOhm =
     u"%1: nessun %2 da acquistare: nessun valore, fino a 1\u00a0ohm, dà il margine richiesto "
@@ -261,22 +273,34 @@ const std::u16string_view ipotesiPulsante = u"Ipotesi\u2026";
 
 namespace Corners {
 
-const std::array<std::u16string_view, 7> nomi{u"Vbe minima [V]",
-                                              u"Vbe massima [V]",
-                                              u"Vce(sat) di Q2 minima [V]",
-                                              u"Vce(sat) di Q2 massima [V]",
-                                              u"Tolleranza E12 [%]",
-                                              u"Tolleranza E24 [%]",
-                                              u"Tolleranza E96 [%]"};
+const std::array<std::u16string_view, 12> nomi{u"Vbe minima [V]",
+                                               u"Vbe massima [V]",
+                                               u"Vce(sat) di Q2 minima [V]",
+                                               u"Vce(sat) di Q2 massima [V]",
+                                               u"Tolleranza E12 [%]",
+                                               u"Tolleranza E24 [%]",
+                                               u"Tolleranza E96 [%]",
+                                               u"Uscita logica",
+                                               u"Vi alta minima garantita [V]",
+                                               u"garantita fino a [mA]",
+                                               u"Vi alta massima [V]",
+                                               u"Tolleranza di Vcc [%]"};
 const std::u16string_view titolo = u"Ipotesi del caso peggiore";
 const std::u16string_view spiegazione =
     u"Gli intervalli entro cui il caso peggiore cerca i valori da acquistare. I risultati "
     u"restano quelli nominali.";
 const std::u16string_view predefiniti = u"Valori predefiniti";
-const std::u16string_view tensione =
-    u"%1: scrivi un numero da 0 a 2, con il punto come separatore decimale.";
-const std::u16string_view tolleranza =
-    u"%1: scrivi un numero da 0 a meno di 50, con il punto come separatore decimale.";
+const std::u16string_view gruppoComponenti = u"Transistor e resistenze";
+const std::u16string_view gruppoSorgenti = u"Uscita logica che pilota e alimentazione";
+const std::u16string_view comeInserita = u"come inserita (Vi per entrambi gli estremi, 4\u00a0mA)";
+const std::u16string_view personalizzata = u"personalizzata";
+const std::u16string_view tensione = u"%1: scrivi un numero da 0 a 2, %2.";
+const std::u16string_view tolleranza = u"%1: scrivi un numero da 0 a meno di 50, %2.";
+const std::u16string_view tensioneUscita = u"%1: scrivi un numero da 0 a 30, %2.";
+const std::u16string_view correnteUscita = u"%1: scrivi un numero maggiore di 0 e fino a 1000, %2.";
+const std::u16string_view separatorePunto = u"con il punto come separatore decimale";
+const std::u16string_view separatoreLocale =
+    u"con il punto o \u00ab%1\u00bb come separatore decimale";
 const std::u16string_view intervallo = u"%1 non può superare %2.";
 
 } // namespace Corners

@@ -60,9 +60,9 @@ extern const std::u16string_view nessuno;        // the summary: no value to buy
 extern const std::u16string_view daAcquistare, daAcquistareDetto;
 extern const std::u16string_view subitoSotto, subitoSottoDetto;
 // What the terms of a table mean, a line each.
-extern const std::u16string_view legendaAcquistoQ1Cmos; // margin asked for [%]
+extern const std::u16string_view legendaAcquistoQ1Cmos; // margin asked for [%], limit [mA]
 extern const std::u16string_view legendaAcquistoQ1;     // margin asked for [%]
-extern const std::u16string_view legendaAcquistoQ2;     // margin asked for [%]
+extern const std::u16string_view legendaAcquistoQ2;     // margin asked for [%], limit [mA]
 extern const std::u16string_view legendaSubitoSotto;
 extern const std::u16string_view legendaSubitoSottoRb2;
 extern const std::u16string_view legendaMargineQ1;
@@ -81,14 +81,21 @@ extern const std::u16string_view ipotesiMinimaIbDue;   // highest Vbe, highest V
 extern const std::u16string_view ipotesiMassimaIUno;   // lowest Vbe
 extern const std::u16string_view ipotesiMassimaIDue;   // lowest Vbe, lowest Vce(sat)
 extern const std::u16string_view ipotesiIngressiUno;
-extern const std::u16string_view ipotesiIngressiDue;
-extern const std::u16string_view impostateDallUtente;    // after values the user set
-extern const std::u16string_view impostazioniSostituite; // field names, listed
+extern const std::u16string_view ipotesiIngressiDue; // Vcc's tolerance [%]
+extern const std::u16string_view ipotesiUscitaInserita;
+// The output: name, Vi lowest [V], up to [mA], Vi highest [V], temperature, source.
+extern const std::u16string_view ipotesiUscita;
+extern const std::u16string_view ipotesiUscitaPersonalizzata; // Vi lowest, up to, Vi highest
+extern const std::u16string_view impostateDallUtente;         // after values the user set
+extern const std::u16string_view impostazioniSostituite;      // field names, listed
 // A row's warnings: series, resistor value, transistor.
 extern const std::u16string_view nonSatura;
 extern const std::u16string_view spentoPeggiore;
 extern const std::u16string_view saturazione;
-extern const std::u16string_view limiteCmos; // series, resistor value
+extern const std::u16string_view limiteCmos; // series, resistor value, %4 the limit reached
+// The limit Ii max reaches: 4 mA, or the output's (its least level [V], up to [mA]).
+extern const std::u16string_view limite4mA;
+extern const std::u16string_view limiteUscita;
 // No standard value: series, resistor name.
 extern const std::u16string_view nonPositivo;
 extern const std::u16string_view sottoIntervallo;
@@ -96,7 +103,7 @@ extern const std::u16string_view sopraIntervallo;
 extern const std::u16string_view ricalcoloImpossibile;
 extern const std::u16string_view senzaRb1; // series
 // No value to buy: series, resistor name; %3 the base-emitter resistor where named, or the
-// voltages at the corner [V].
+// voltages at the corner [V]; %4 the limit Ii max reaches.
 extern const std::u16string_view nonPositivoDaAcquistare; // %3: calcolato or ricalcolato
 extern const std::u16string_view sottoIntervalloDaAcquistare;
 extern const std::u16string_view calcolato, ricalcolato;
@@ -123,13 +130,22 @@ extern const std::u16string_view ipotesiPulsante; // opens the form of the worst
 
 // The form of the worst case's ranges.
 namespace Corners {
-extern const std::array<std::u16string_view, 7> nomi; // each field, with its unit
+extern const std::array<std::u16string_view, 12> nomi; // each field, with its unit
 extern const std::u16string_view titolo;
 extern const std::u16string_view spiegazione;
 extern const std::u16string_view predefiniti;
-extern const std::u16string_view tensione;   // field name: what a voltage accepts
-extern const std::u16string_view tolleranza; // field name: what a tolerance accepts
-extern const std::u16string_view intervallo; // lower end's name, upper end's name
+extern const std::u16string_view gruppoComponenti; // the group of the parts' ranges
+extern const std::u16string_view gruppoSorgenti;   // the group of the output and the supply
+extern const std::u16string_view comeInserita;     // the output: Vi as typed
+extern const std::u16string_view personalizzata;   // the output: figures of the designer's own
+// What a field accepts: field name, the decimal separators.
+extern const std::u16string_view tensione;
+extern const std::u16string_view tolleranza;
+extern const std::u16string_view tensioneUscita;
+extern const std::u16string_view correnteUscita;
+extern const std::u16string_view separatorePunto;
+extern const std::u16string_view separatoreLocale; // the locale's decimal point
+extern const std::u16string_view intervallo;       // lower end's name, upper end's name
 } // namespace Corners
 
 } // namespace Messages

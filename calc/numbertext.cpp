@@ -106,6 +106,19 @@ std::optional<double> parseWholeNumber(std::u16string_view text)
     return parseLeadingNumber(text);
 }
 
+std::optional<double> parseWholeNumber(std::u16string_view text, std::u16string_view decimalPoint)
+{
+    if (decimalPoint.empty() || decimalPoint == u"." || text.find(u'.') != text.npos)
+        return parseWholeNumber(text);
+    const std::size_t at = text.find(decimalPoint);
+    if (at == text.npos)
+        return parseWholeNumber(text);
+    std::u16string withPoint(text.substr(0, at));
+    withPoint += u'.';
+    withPoint += text.substr(at + decimalPoint.size());
+    return parseWholeNumber(withPoint);
+}
+
 std::optional<double> parseLeadingNumber(std::u16string_view text)
 {
     // The longest leading number.

@@ -16,6 +16,10 @@ std::optional<double> parseLeadingNumber(std::u16string_view text);
 // text is empty, holds anything else, or lies beyond the range of a double.
 std::optional<double> parseWholeNumber(std::u16string_view text);
 
+// The same, with the locale's decimal point taken as well as ".": the program's own forms accept
+// "0,9" where the locale writes it so.
+std::optional<double> parseWholeNumber(std::u16string_view text, std::u16string_view decimalPoint);
+
 // The shortest text that reads back as the same double ("0.6", "5", "1E-05"), with the given
 // decimal point; "-" before a negative value, never before a zero. The value must be finite.
 std::u16string formatShortest(double value, std::u16string_view decimalPoint);

@@ -74,6 +74,22 @@ std::u16string cornerValue(double value, std::u16string_view point)
     return formatShortest(value, point);
 }
 
+// The current Ii max must stay below [mA], as the legends write it.
+std::u16string limitValue(const CornerRanges &corners, std::u16string_view point)
+{
+    return cornerValue(corners.outputLimit(), point);
+}
+
+// The limit Ii max reaches, in words: the 4 mA of a CMOS output, or the output's own figures.
+std::u16string limitReached(const CornerRanges &corners, std::u16string_view point)
+{
+    if (!corners.output)
+        return std::u16string(Note::limite4mA);
+    return fill(Note::limiteUscita,
+                {cornerValue(corners.output->ViLowest, point),
+                 cornerValue(corners.output->currentLimit, point)});
+}
+
 // What a table is about: its base resistor, the transistor whose margin it gives (empty: the
 // margins are not this table's) and the base-emitter resistor beside that transistor.
 struct StageNames
@@ -124,10 +140,11 @@ std::u16string noPurchaseLine(NoPurchase reason,
                      cornerValue(corners.VbeHighest, point),
                      cornerValue(corners.VceSatHighest, point)});
     case NoPurchase::PullDownTakesAll:
-        return fill(Note::partitoreTuttaCorrente, {series, s.resistor, s.Rbe});
+        return fill(Note::partitoreTuttaCorrente,
+                    {series, s.resistor, s.Rbe, limitReached(corners, point)});
     case NoPurchase::CmosLimit:
         return fill(s.oneTransistor ? Note::limiteCmosQ1 : Note::limiteCmosQ2,
-                    {series, s.resistor, s.Rbe});
+                    {series, s.resistor, s.Rbe, limitReached(corners, point)});
     case NoPurchase::NoneDownToOneOhm:
         return fill(Note::nessunoFinoAUnOhm, {series, s.resistor});
     case NoPurchase::NotComputable:
@@ -171,6 +188,26 @@ bool isTwoTransistors(const StandardFits &fits)
 
 using Assumptions = std::vector<std::u16string>;
 
+// The logic output the worst case assumes: as typed, from the list with its source, or the
+// designer's own figures.
+std::u16string outputLine(const CornerRanges &c, std::u16string_view point)
+{
+    if (!c.output)
+        return std::u16string(Note::ipotesiUscitaInserita);
+    const auto v = [&](double value) { return cornerValue(value, point); };
+    const DrivingOutput &o = *c.output;
+    if (!c.outputEntry)
+        return fill(Note::ipotesiUscitaPersonalizzata,
+                    {v(o.ViLowest), v(o.currentLimit), v(o.ViHighest)});
+    return fill(Note::ipotesiUscita,
+                {outputName(*c.outputEntry, point),
+                 v(o.ViLowest),
+                 v(o.currentLimit),
+                 v(o.ViHighest),
+                 c.outputEntry->temperature,
+                 c.outputEntry->source});
+}
+
 // What the worst case assumes, for the circuit of the fits, with the ranges in force.
 Assumptions assumptionLines(const StandardFits &fits, std::u16string_view point)
 {
@@ -200,7 +237,8 @@ Assumptions assumptionLines(const StandardFits &fits, std::u16string_view point)
                     || c.VceSatHighest != defaults.VceSatHighest)));
         lines.push_back(fill(Note::ipotesiMinimaIbDue, {v(c.VbeHighest), v(c.VceSatHighest)}));
         lines.push_back(fill(Note::ipotesiMassimaIDue, {v(c.VbeLowest), v(c.VceSatLowest)}));
-        lines.emplace_back(Note::ipotesiIngressiDue);
+        lines.push_back(withNote(fill(Note::ipotesiIngressiDue, {v(c.VccTolerancePercent)}),
+                                 userSet(c.VccTolerancePercent != defaults.VccTolerancePercent)));
     } else {
         lines.push_back(withNote(
             fill(Note::ipotesiVbe, {v(c.VbeLowest), v(c.VbeHighest)}),
@@ -209,6 +247,7 @@ Assumptions assumptionLines(const StandardFits &fits, std::u16string_view point)
         lines.push_back(fill(Note::ipotesiMassimaIUno, {v(c.VbeLowest)}));
         lines.emplace_back(Note::ipotesiIngressiUno);
     }
+    lines.push_back(outputLine(c, point));
     return lines;
 }
 
@@ -287,10 +326,12 @@ private:
                             std::make_move_iterator(cells.begin()),
                             std::make_move_iterator(cells.end()));
 
-        const auto warn = [&](std::u16string_view pattern) {
-            warnings_.push_back(
-                fill(pattern,
-                     {seriesName(series), resistorText(fit.resistor, point_), stage_.transistor}));
+        const auto warn = [&](std::u16string_view pattern, std::u16string_view limit = {}) {
+            warnings_.push_back(fill(pattern,
+                                     {seriesName(series),
+                                      resistorText(fit.resistor, point_),
+                                      stage_.transistor,
+                                      limit}));
         };
         if (!stage_.transistor.empty()) {
             if (fit.margin && *fit.margin < 0)
@@ -300,8 +341,8 @@ private:
             else if (fit.worstMargin && *fit.worstMargin < 0)
                 warn(Note::saturazione);
         }
-        if (stage_.feedsCmos && reachesCmosLimit(fit.largestCurrent))
-            warn(Note::limiteCmos);
+        if (stage_.feedsCmos && reachesOutputLimit(fit.largestCurrent, fits_.corners.outputLimit()))
+            warn(Note::limiteCmos, limitReached(fits_.corners, point_));
     }
 
     StageNames stage_;
@@ -404,7 +445,7 @@ ResultNotes rb1NotesWith(const StandardFits &fits, std::u16string_view point, co
                              std::u16string(Note::legendaCorrenteRb1),
                              std::u16string(Note::legendaMargineQ1)});
     return table.finish(std::move(notes),
-                        {fill(Note::legendaAcquistoQ1Cmos, {magg}),
+                        {fill(Note::legendaAcquistoQ1Cmos, {magg, limitValue(fits.corners, point)}),
                          std::u16string(Note::legendaSubitoSotto),
                          std::u16string(Note::legendaMargineQ1)});
 }
@@ -431,7 +472,8 @@ ResultNotes rb2NotesWith(const StandardFits &fits, std::u16string_view point, co
         table.add(
             s, s.rb2.value_or(NoFit::NoFirstStage), s.buyRb2.value_or(NoPurchase::NoFirstStage));
     return table.finish(std::move(notes),
-                        {fill(Note::legendaAcquistoQ2, {marginText(fits.maggIb2, point)}),
+                        {fill(Note::legendaAcquistoQ2,
+                              {marginText(fits.maggIb2, point), limitValue(fits.corners, point)}),
                          std::u16string(Note::legendaSubitoSottoRb2),
                          std::u16string(Note::legendaRb2Ricalcolata),
                          std::u16string(Note::legendaMargineQ2)});
@@ -469,7 +511,8 @@ iiNotesWith(double Ii, const StandardFits &fits, std::u16string_view point, cons
     const std::u16string magg = marginText(two ? fits.maggIb2 : fits.maggIb1, point);
     return table.finish(
         std::move(notes),
-        {two ? fill(Note::legendaAcquistoQ2, {magg}) : fill(Note::legendaAcquistoQ1Cmos, {magg}),
+        {fill(two ? Note::legendaAcquistoQ2 : Note::legendaAcquistoQ1Cmos,
+              {magg, limitValue(fits.corners, point)}),
          std::u16string(two ? Note::legendaSubitoSottoRb2 : Note::legendaSubitoSotto),
          fill(Note::legendaIi, {feeding})});
 }

@@ -51,7 +51,7 @@ struct StageCircuit
     double Ic;            // its collector current [mA]
     double IcLargest;     // the largest in the worst case [mA]
     double magg;          // the margin asked for [%]
-    bool feedsCmos;       // the CMOS output drives it, so Ii max must stay below 4 mA
+    bool feedsCmos;       // the logic output drives it: Ii max must stay below its limit
 };
 
 StageCircuit drivenByCmos(
@@ -102,11 +102,17 @@ evaluate(const StageCircuit &s, StandardResistor resistor, double computed, cons
     return fit;
 }
 
-// Whether the fit keeps the transistor saturated with the margin asked for at every corner,
-// within what the CMOS output can deliver.
-bool holds(const StageCircuit &s, const StageFit &fit)
+// Whether the fit's largest current reaches what the logic output can deliver at its level.
+bool overLimit(const StageCircuit &s, const StageFit &fit, const SeriesCorners &at)
 {
-    if ((s.feedsCmos && reachesCmosLimit(fit.largestCurrent)) || fit.offInWorstCase())
+    return s.feedsCmos && reachesOutputLimit(fit.largestCurrent, at.ranges.outputLimit());
+}
+
+// Whether the fit keeps the transistor saturated with the margin asked for at every corner,
+// within what the logic output can deliver.
+bool holds(const StageCircuit &s, const StageFit &fit, const SeriesCorners &at)
+{
+    if (overLimit(s, fit, at) || fit.offInWorstCase())
         return false;
     if (!fit.worstMargin) // no collector current: any base current saturates
         return s.IcLargest == 0;
@@ -146,9 +152,9 @@ Purchase toBuy(const StageCircuit &s, const SeriesCorners &at, double computed)
         const auto fit = evaluate(s, *r, computed, at);
         if (!fit)
             return NoPurchase::NotComputable;
-        if (s.feedsCmos && reachesCmosLimit(fit->largestCurrent))
+        if (overLimit(s, *fit, at))
             return fit->offInWorstCase() ? NoPurchase::PullDownTakesAll : NoPurchase::CmosLimit;
-        if (holds(s, *fit))
+        if (holds(s, *fit, at))
             return *fit;
     }
     return NoPurchase::NoneDownToOneOhm;
@@ -171,13 +177,19 @@ StageCircuit secondStage(const FormVariables &v, const StageFit &rb1)
 
 } // namespace
 
+bool reachesOutputLimit(double current, double limit)
+{
+    if (!(current < limit))
+        return true;
+    if (current < limit * 0.997) // far from showing the limit: no need to format it
+        return false;
+    return parseLeadingNumber(formatThreeSignificant(current, u".")).value_or(0)
+           >= parseLeadingNumber(formatThreeSignificant(limit, u".")).value_or(limit);
+}
+
 bool reachesCmosLimit(double current)
 {
-    if (!(current < cmosOutputLimit))
-        return true;
-    if (current < 3.99) // far from showing 4,00: no need to format it
-        return false;
-    return parseLeadingNumber(formatThreeSignificant(current, u".")).value_or(0) >= cmosOutputLimit;
+    return reachesOutputLimit(current, cmosOutputLimit);
 }
 
 StandardFits fitOneTransistor(const FormVariables &v, const CornerRanges &corners)

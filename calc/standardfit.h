@@ -15,8 +15,11 @@
 //   resistors, and R1 and R2 as entered, bought from the same series;
 // - each junction's Vbe, and Q2's Vce(sat), anywhere in their ranges (CornerRanges): the least
 //   base current at the top of both, the largest current through a base resistor at the bottom;
-// - the gains, Vcc and Vi as entered: the least gain and the least logic-high level are the
-//   designer's to enter.
+// - the logic output's high level from its least to its highest (CornerRanges::output; by
+//   default Vi as entered for both), and Vcc within its tolerance: the least base current at the
+//   lowest, the largest current at the highest; Ii max below the current up to which the output
+//   holds its least level (4 mA by default);
+// - the gains as entered: the least gain is the designer's to enter.
 
 // A standard base resistor and what it gives, nominal and in the worst case.
 struct StageFit
@@ -95,6 +98,9 @@ StandardFits fitOneTransistor(const FormVariables &v, const CornerRanges &corner
 // Rb1's largest current.
 StandardFits fitTwoTransistors(const FormVariables &v, const CornerRanges &corners = {});
 
-// Whether a current from the CMOS output [mA] reaches the 4 mA it can deliver, as shown to
-// three significant digits: 3.9999 reads 4,00 and reaches it.
+// Whether a current from the logic output [mA] reaches the limit [mA] up to which it holds its
+// level, both as shown to three significant digits: 3.9999 reads 4,00 and reaches 4 mA.
+bool reachesOutputLimit(double current, double limit);
+
+// The same against the 4 mA a CMOS output can deliver.
 bool reachesCmosLimit(double current);

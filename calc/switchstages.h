@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "checked.h"
 #include "circuitconstants.h"
 
@@ -7,14 +9,17 @@
 // them. Volts, milliamperes and kilohms throughout: V / kohm gives mA, V / mA gives kohm.
 
 // Where a stage is worked out: its junction's base-emitter voltage, Q2's Vce(sat) where Q2
-// conducts in series with it, and its two resistors as multiples of their nominal values. The
-// design itself is the nominal corner.
+// conducts in series with it, its two resistors as multiples of their nominal values, and its
+// source: the logic output's high level, Vcc over its nominal value. The design itself is the
+// nominal corner.
 struct Corner
 {
     double Vbe = SwitchConstants::Vbe;       // [V]
     double VceSat = SwitchConstants::VceSat; // [V]
     double Rb = 1;                           // the base resistor, over its nominal value
     double Rbe = 1;                          // the base-emitter resistor, over its nominal value
+    std::optional<double> Vi;                // [V]; none: Vi as typed
+    double Vcc = 1;                          // Vcc over its nominal value
 };
 
 namespace Stage {
@@ -40,12 +45,15 @@ inline Checked baseCurrentLeft(Checked I, Checked Rbe, Corner c = {})
     return I - c.Vbe / (Rbe * c.Rbe);
 }
 
-// The voltage across a base resistor [V]: its source Vs less the junction it feeds and, where
-// Q2 conducts in series with it (Rb1 of the two-transistor circuit, from Vcc), Q2's Vce(sat).
+// The voltage across a base resistor [V]: its source less the junction it feeds and, where Q2
+// conducts in series with it (Rb1 of the two-transistor circuit, from Vcc), Q2's Vce(sat). Vs is
+// the source as typed; the corner sets where it stands.
 enum class Source { Vi, VccThroughQ2 };
 inline Checked acrossBaseResistor(Checked Vs, Source source, Corner c = {})
 {
-    return Vs - (c.Vbe + (source == Source::VccThroughQ2 ? c.VceSat : 0.0));
+    if (source == Source::Vi)
+        return (c.Vi ? Checked(*c.Vi) : Vs) - c.Vbe;
+    return Vs * c.Vcc - (c.Vbe + c.VceSat);
 }
 
 // The resistor [kohm] that drops V [V] at the current I [mA].

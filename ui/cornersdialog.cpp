@@ -1,9 +1,12 @@
 #include "cornersdialog.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 
 #include "application.h"
@@ -12,6 +15,29 @@
 #include "textview.h"
 
 namespace Text = Messages::Corners;
+
+namespace {
+
+QString decimalPoint()
+{
+    return QLocale().decimalPoint();
+}
+
+constexpr std::array<CornerField, 3> outputFigures{
+    CornerField::ViLowest, CornerField::OutputCurrent, CornerField::ViHighest};
+
+// The choices of the output's list: as typed first, the list's entries, personalizzata last.
+int asTyped()
+{
+    return 0;
+}
+
+int personalizzata()
+{
+    return static_cast<int>(logicOutputs().size()) + 1;
+}
+
+} // namespace
 
 CornersDialog::CornersDialog(const CornerRanges &ranges, QWidget *parent)
     : QDialog(parent), ranges_(ranges)
@@ -24,17 +50,35 @@ CornersDialog::CornersDialog(const CornerRanges &ranges, QWidget *parent)
     explanation->setWordWrap(true);
     layout->addWidget(explanation);
 
-    auto *form = new QFormLayout;
-    for (std::size_t i = 0; i < cornerFieldCount; ++i) {
-        const QString name = fromView(cornerFieldName(static_cast<CornerField>(i)));
-        fields_[i] = new QLineEdit(this);
-        fields_[i]->setObjectName(QStringLiteral("cornerField%1").arg(i));
-        fields_[i]->setAccessibleName(name);
-        auto *label = new QLabel(name, this);
-        label->setBuddy(fields_[i]);
-        form->addRow(label, fields_[i]);
+    auto *parts = new QGroupBox(fromView(Text::gruppoComponenti), this);
+    auto *partsForm = new QFormLayout(parts);
+    for (std::size_t i = 0; i <= static_cast<std::size_t>(CornerField::ToleranceE96); ++i)
+        addField(partsForm, static_cast<CornerField>(i));
+    layout->addWidget(parts);
+
+    auto *sources = new QGroupBox(fromView(Text::gruppoSorgenti), this);
+    auto *sourcesForm = new QFormLayout(sources);
+    output_ = new QComboBox(sources);
+    output_->setObjectName("cornerOutput");
+    output_->setAccessibleName(fromView(cornerFieldName(CornerField::Output)));
+    output_->addItem(fromView(Text::comeInserita));
+    const QString point = decimalPoint();
+    for (const LogicOutput &o : logicOutputs())
+        output_->addItem(fromView(outputName(o, viewOf(point))));
+    output_->addItem(fromView(Text::personalizzata));
+    auto *outputLabel = new QLabel(fromView(cornerFieldName(CornerField::Output)), sources);
+    outputLabel->setBuddy(output_);
+    sourcesForm->addRow(outputLabel, output_);
+    for (const CornerField field : outputFigures) {
+        addField(sourcesForm, field);
+        connect(fields_[static_cast<std::size_t>(field)],
+                &QLineEdit::textEdited,
+                this,
+                &CornersDialog::outputEdited);
     }
-    layout->addLayout(form);
+    addField(sourcesForm, CornerField::VccTolerance);
+    layout->addWidget(sources);
+    connect(output_, &QComboBox::activated, this, &CornersDialog::chooseOutput);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     QPushButton *defaults =
@@ -49,19 +93,70 @@ CornersDialog::CornersDialog(const CornerRanges &ranges, QWidget *parent)
     fields_.front()->setFocus();
 }
 
+void CornersDialog::addField(QFormLayout *form, CornerField field)
+{
+    const auto i = static_cast<std::size_t>(field);
+    const QString name = fromView(cornerFieldName(field));
+    fields_[i] = new QLineEdit(this);
+    fields_[i]->setObjectName(QStringLiteral("cornerField%1").arg(i));
+    fields_[i]->setAccessibleName(name);
+    auto *label = new QLabel(name, this);
+    label->setBuddy(fields_[i]);
+    form->addRow(label, fields_[i]);
+}
+
 void CornersDialog::fillIn(const CornerRanges &ranges)
 {
-    const CornerTexts texts = cornerTexts(ranges);
+    const QString point = decimalPoint();
+    const CornerTexts texts = cornerTexts(ranges, viewOf(point));
     for (std::size_t i = 0; i < cornerFieldCount; ++i)
-        fields_[i]->setText(fromView(texts[i]));
+        if (fields_[i])
+            fields_[i]->setText(fromView(texts[i]));
+    const auto outputs = logicOutputs();
+    if (!ranges.output)
+        output_->setCurrentIndex(asTyped());
+    else if (ranges.outputEntry)
+        output_->setCurrentIndex(static_cast<int>(ranges.outputEntry - outputs.data()) + 1);
+    else
+        output_->setCurrentIndex(personalizzata());
+}
+
+// A choice from the list fills the output's figures; "as typed" empties them.
+void CornersDialog::chooseOutput(int index)
+{
+    if (index == personalizzata())
+        return;
+    CornerRanges chosen;
+    if (index != asTyped()) {
+        const LogicOutput &entry = logicOutputs()[static_cast<std::size_t>(index - 1)];
+        chosen.output = entry.figures;
+        chosen.outputEntry = &entry;
+    }
+    const QString point = decimalPoint();
+    const CornerTexts texts = cornerTexts(chosen, viewOf(point));
+    for (const CornerField field : outputFigures)
+        fields_[static_cast<std::size_t>(field)]->setText(
+            fromView(texts[static_cast<std::size_t>(field)]));
+}
+
+// Figures typed by hand are the designer's own output.
+void CornersDialog::outputEdited()
+{
+    output_->setCurrentIndex(personalizzata());
 }
 
 void CornersDialog::accept()
 {
     CornerTexts texts;
     for (std::size_t i = 0; i < cornerFieldCount; ++i)
-        texts[i] = viewOf(fields_[i]->text());
-    const auto read = readCorners(texts);
+        if (fields_[i])
+            texts[i] = viewOf(fields_[i]->text());
+    const int choice = output_->currentIndex();
+    if (choice != asTyped() && choice != personalizzata())
+        texts[static_cast<std::size_t>(CornerField::Output)] =
+            logicOutputs()[static_cast<std::size_t>(choice - 1)].key;
+    const QString point = decimalPoint();
+    const auto read = readCorners(texts, viewOf(point));
     if (const auto *refusal = std::get_if<CornerRefusal>(&read)) {
         showMessageBox(this, fromView(refusal->message));
         QLineEdit *field = fields_[static_cast<std::size_t>(refusal->field)];

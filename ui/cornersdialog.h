@@ -6,12 +6,16 @@
 
 #include "cornersettings.h"
 
+class QComboBox;
+class QFormLayout;
 class QLineEdit;
 
-// The form of the worst case's ranges: Vbe and Q2's Vce(sat) from / to, and each series's
-// tolerance, as texts read like the window's entries. "OK" closes it only on values that a
-// transistor and a resistor can have; otherwise a message names the field, which takes the focus
-// with what was typed. "Valori predefiniti" writes the defaults into the fields.
+// The form of the worst case's ranges, in two groups: the transistors' Vbe and Q2's Vce(sat) from
+// / to with each series's tolerance; the logic output that drives the switch (chosen from the
+// list, or its three figures typed) with Vcc's tolerance. Numbers are written with the locale's
+// decimal point or ".". "OK" closes it only on values that the parts can have; otherwise a
+// message names the field, which takes the focus with what was typed. "Valori predefiniti"
+// writes the defaults into the fields.
 class CornersDialog : public QDialog
 {
     Q_OBJECT
@@ -25,8 +29,12 @@ public:
     void accept() override;
 
 private:
+    void addField(QFormLayout *form, CornerField field);
     void fillIn(const CornerRanges &ranges);
+    void chooseOutput(int index);
+    void outputEdited();
 
-    std::array<QLineEdit *, cornerFieldCount> fields_{};
+    std::array<QLineEdit *, cornerFieldCount> fields_{}; // none for the output's choice
+    QComboBox *output_ = nullptr;                        // as typed, the list, personalizzata
     CornerRanges ranges_;
 };

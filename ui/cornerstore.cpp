@@ -15,7 +15,12 @@ constexpr std::array<const char *, cornerFieldCount> keys{"worstCase/VbeLowest",
                                                           "worstCase/VceSatHighest",
                                                           "worstCase/toleranceE12",
                                                           "worstCase/toleranceE24",
-                                                          "worstCase/toleranceE96"};
+                                                          "worstCase/toleranceE96",
+                                                          "worstCase/output",
+                                                          "worstCase/ViLowest",
+                                                          "worstCase/outputCurrent",
+                                                          "worstCase/ViHighest",
+                                                          "worstCase/VccTolerance"};
 
 std::unique_ptr<QSettings> userSettings()
 {

@@ -9,14 +9,20 @@
 
 namespace {
 
-const CornerTexts defaults{u"0.6", u"0.8", u"0", u"0.3", u"10", u"5", u"1"};
+const CornerTexts defaults{
+    u"0.6", u"0.8", u"0", u"0.3", u"10", u"5", u"1", u"", u"", u"", u"", u"0"};
 
-CornerTexts with(CornerField field, std::u16string text)
+CornerTexts with(CornerField field, std::u16string text, CornerTexts texts = defaults)
 {
-    CornerTexts texts = defaults;
     texts[static_cast<std::size_t>(field)] = std::move(text);
     return texts;
 }
+
+// An output of the designer's own: 3.3 V up to 8 mA, 5 V at most.
+const CornerTexts ownOutput =
+    with(CornerField::ViLowest,
+         u"3.3",
+         with(CornerField::OutputCurrent, u"8", with(CornerField::ViHighest, u"5")));
 
 TEST(CornerTexts, DefaultsReadBackAsTheyAreShown)
 {
@@ -33,6 +39,7 @@ struct RefusalCase
     CornerTexts texts;
     std::optional<CornerField> refused; // none: accepted
     std::u16string message;             // where refused
+    std::u16string_view point = u".";   // the locale's decimal point
 };
 
 class RefusalTest : public ::testing::TestWithParam<RefusalCase>
@@ -41,7 +48,7 @@ class RefusalTest : public ::testing::TestWithParam<RefusalCase>
 TEST_P(RefusalTest, NamesTheField)
 {
     const RefusalCase &c = GetParam();
-    const auto read = readCorners(c.texts);
+    const auto read = readCorners(c.texts, c.point);
     if (!c.refused) {
         EXPECT_TRUE(std::holds_alternative<CornerRanges>(read));
         return;
@@ -103,7 +110,45 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"VceSatRangeUpsideDown",
                     with(CornerField::VceSatLowest, u"0.4"),
                     CornerField::VceSatLowest,
-                    u"Vce(sat) di Q2 minima [V] non può superare Vce(sat) di Q2 massima [V]."}),
+                    u"Vce(sat) di Q2 minima [V] non può superare Vce(sat) di Q2 massima [V]."},
+        // The form takes the locale's decimal point as well as ".", and says so.
+        RefusalCase{"LocaleComma", with(CornerField::VbeHighest, u"0,9"), std::nullopt, {}, u","},
+        RefusalCase{"LocaleCommaInAnOutput",
+                    with(CornerField::ViLowest, u"3,84", ownOutput),
+                    std::nullopt,
+                    {},
+                    u","},
+        RefusalCase{
+            "CommaAndPoint",
+            with(CornerField::VbeHighest, u"0,9.1"),
+            CornerField::VbeHighest,
+            u"Vbe massima [V]: scrivi un numero da 0 a 2, con il punto o \u00ab,\u00bb come "
+            u"separatore decimale.",
+            u","},
+        RefusalCase{"OutputAbove30V",
+                    with(CornerField::ViHighest, u"31", ownOutput),
+                    CornerField::ViHighest,
+                    u"Vi alta massima [V]: scrivi un numero da 0 a 30, con il punto come "
+                    u"separatore decimale."},
+        RefusalCase{"OutputWithoutCurrent",
+                    with(CornerField::OutputCurrent, u"0", ownOutput),
+                    CornerField::OutputCurrent,
+                    u"garantita fino a [mA]: scrivi un numero maggiore di 0 e fino a 1000, con il "
+                    u"punto come separatore decimale."},
+        RefusalCase{"OutputHalfGiven",
+                    with(CornerField::ViHighest, u"", ownOutput),
+                    CornerField::ViHighest,
+                    u"Vi alta massima [V]: scrivi un numero da 0 a 30, con il punto come "
+                    u"separatore decimale."},
+        RefusalCase{"OutputUpsideDown",
+                    with(CornerField::ViLowest, u"5.5", ownOutput),
+                    CornerField::ViLowest,
+                    u"Vi alta minima garantita [V] non può superare Vi alta massima [V]."},
+        RefusalCase{"VccFiftyPercent",
+                    with(CornerField::VccTolerance, u"50"),
+                    CornerField::VccTolerance,
+                    u"Tolleranza di Vcc [%]: scrivi un numero da 0 a meno di 50, con il punto "
+                    u"come separatore decimale."}),
     CaseName());
 
 // Stored settings load field by field: the damaged ones take their defaults and are listed.
@@ -123,6 +168,35 @@ TEST(StoredCorners, DamagedValuesTakeTheirDefaults)
     const std::vector<CornerField> replaced{
         CornerField::VbeLowest, CornerField::VbeHighest, CornerField::ToleranceE12};
     EXPECT_EQ(loaded.replaced, replaced);
+
+    // The output's figures fall together.
+    stored[static_cast<std::size_t>(CornerField::ViLowest)] = u"3.84";
+    stored[static_cast<std::size_t>(CornerField::ViHighest)] = u"cinque";
+    const StoredCorners halfOutput = readStoredCorners(stored);
+    EXPECT_FALSE(halfOutput.ranges.output);
+    EXPECT_EQ(halfOutput.replaced.size(), 6U);
+}
+
+// A choice from the list is kept by its key with its figures, and read back as that entry; the
+// same key with figures edited by hand reads as the designer's own output.
+TEST(StoredCorners, OutputChoiceRoundTrip)
+{
+    CornerRanges chosen;
+    chosen.outputEntry = logicOutputByKey(u"74HC-5V");
+    chosen.output = chosen.outputEntry->figures;
+    chosen.VccTolerancePercent = 5;
+    const CornerTexts texts = cornerTexts(chosen);
+    std::array<std::optional<std::u16string>, cornerFieldCount> stored;
+    std::copy(texts.begin(), texts.end(), stored.begin());
+    const StoredCorners loaded = readStoredCorners(stored);
+    EXPECT_EQ(loaded.ranges, chosen);
+    EXPECT_TRUE(loaded.replaced.empty());
+
+    stored[static_cast<std::size_t>(CornerField::OutputCurrent)] = u"6";
+    const StoredCorners edited = readStoredCorners(stored);
+    ASSERT_TRUE(edited.ranges.output);
+    EXPECT_EQ(edited.ranges.output->currentLimit, 6);
+    EXPECT_EQ(edited.ranges.outputEntry, nullptr);
 }
 
 } // namespace

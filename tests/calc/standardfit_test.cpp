@@ -343,6 +343,23 @@ CornerRanges vbeUpTo(double highest)
     return c;
 }
 
+// Driven by an output of the list, and Vcc within a tolerance [%].
+CornerRanges drivenBy(std::u16string_view key, double VccTolerance = 0)
+{
+    CornerRanges c;
+    c.outputEntry = logicOutputByKey(key);
+    c.output = c.outputEntry->figures;
+    c.VccTolerancePercent = VccTolerance;
+    return c;
+}
+
+CornerRanges vccWithin(double tolerance)
+{
+    CornerRanges c;
+    c.VccTolerancePercent = tolerance;
+    return c;
+}
+
 class PurchaseTest : public ::testing::TestWithParam<PurchaseCase>
 {};
 
@@ -452,6 +469,69 @@ INSTANTIATE_TEST_SUITE_P(
                       buy(36.0, 619.2, 83.05, 0.1287),
                       buy(41.2, 484.3, 23.75, 0.1079)},
                      vbeUpTo(0.9)},
+        // A 74HC at 5 V ±10 %: 3.84 V up to 4 mA, 5.5 V unloaded. E24 6.8 would leave 3.04 /
+        // 7.14 - 0.8 / 9.5 = 0.3416, -14.6 %; 5.1: 3.04 / 5.355 - 0.0842 = 0.4835, 20.87 %;
+        // Ii max = 4.9 / 4.845 = 1.011. E12 4.7: 3.04 / 5.17 - 0.8 / 9 = 0.4991, 24.78 %.
+        PurchaseCase{"OneTransistorFrom74HC",
+                     false,
+                     sample(sampleRb1One),
+                     {buy(4.7, 111.2, 24.78, 1.1584),
+                      buy(5.1, 93.28, 20.87, 1.0114),
+                      buy(5.36, 83.06, 20.19, 0.92341)},
+                     {},
+                     drivenBy(u"74HC-5V")},
+        // Q2 from 3.84 V: E24 Rb2 30: 3.04 / 31.5 - 0.8 / 9.5 = 0.01230 against 0.6667, 84.46 %;
+        // Ii max = 4.9 / 28.5 = 0.1719. Rb1 as in the sample.
+        PurchaseCase{"TwoTransistorsFrom74HC",
+                     true,
+                     sample(sampleRb1Two),
+                     {buy(15.0, 65.83, 42.93, 0.8444),
+                      buy(18.0, 35.28, 23.13, 0.6667),
+                      buy(19.1, 26.48, 21.06, 0.6029)},
+                     {buy(27.0, 1117, 59.49, 0.20165),
+                      buy(30.0, 1100, 84.46, 0.17193),
+                      buy(34.0, 880.5, 28.02, 0.14557)},
+                     drivenBy(u"74HC-5V")},
+        // A 4000B gate at 5 V guarantees 4.6 V only up to 0.36 mA: Ib1 alone needs 0.48 mA.
+        PurchaseCase{"OneTransistorFrom4000B",
+                     false,
+                     sample(sampleRb1One),
+                     all(noBuy(NoPurchase::CmosLimit)),
+                     {},
+                     drivenBy(u"4000B-5V")},
+        // An ATmega328P pin: 4.2 V up to 20 mA. E24 5.6: 3.4 / 5.88 - 0.8 / 9.5 = 0.4941,
+        // 23.51 %; 4.9 / 5.32 = 0.9211.
+        PurchaseCase{"OneTransistorFromATmega",
+                     false,
+                     sample(sampleRb1One),
+                     {buy(4.7, 111.2, 42.19, 1.1584),
+                      buy(5.6, 74.46, 23.51, 0.92105),
+                      buy(5.9, 64.7, 22.44, 0.8389)},
+                     {},
+                     drivenBy(u"ATmega328P-5V")},
+        // Vcc ±10 %: E24 Rb1 18 leaves 9.7 / 18.9 - 0.8 / 9.5 = 0.4291, 7.3 %; 16: 9.7 / 16.8 -
+        // 0.0842 = 0.4932, 23.29 %; I max = 12.6 / 15.2 = 0.8289; Rb2 39: 4.2 / 40.95 - 0.8 /
+        // 9.5 = 0.01835 against it, 121.4 %.
+        PurchaseCase{"TwoTransistorsVccWithinTenPercent",
+                     true,
+                     sample(sampleRb1Two),
+                     {buy(15.0, 65.83, 24.75, 0.93333),
+                      buy(16.0, 54.38, 23.29, 0.82895),
+                      buy(16.9, 45.22, 21.87, 0.75309)},
+                     {buy(33.0, 722.3, 187.3, 0.14815),
+                      buy(39.0, 485.5, 121.4, 0.11876),
+                      buy(45.3, 282.9, 45.92, 0.098111)},
+                     vccWithin(10)},
+        PurchaseCase{"TwoTransistorsFrom74HCVccWithinTenPercent",
+                     true,
+                     sample(sampleRb1Two),
+                     {buy(15.0, 65.83, 24.75, 0.93333),
+                      buy(16.0, 54.38, 23.29, 0.82895),
+                      buy(16.9, 45.22, 21.87, 0.75309)},
+                     {buy(27.0, 1117, 44.3, 0.20165),
+                      buy(30.0, 966.7, 48.35, 0.17193),
+                      buy(33.2, 814.4, 30.82, 0.14908)},
+                     drivenBy(u"74HC-5V", 10)},
         // Vi 0.75: nothing across Rb1 at Vbe 0.8 V.
         PurchaseCase{"InputTooLowAtTheCorner",
                      false,
@@ -544,6 +624,7 @@ struct NotesCase
     std::u16string title;
     Rows rows;
     std::vector<std::u16string> lines; // among the legend and the lines, in this order
+    CornerRanges corners{};
 };
 
 class NotesTest : public ::testing::TestWithParam<NotesCase>
@@ -552,8 +633,9 @@ class NotesTest : public ::testing::TestWithParam<NotesCase>
 TEST_P(NotesTest, ReadAsATable)
 {
     const NotesCase &c = GetParam();
-    const ResultNotes notes =
-        c.notes(c.twoTransistors ? fitTwoTransistors(c.values) : fitOneTransistor(c.values), u",");
+    const ResultNotes notes = c.notes(c.twoTransistors ? fitTwoTransistors(c.values, c.corners)
+                                                       : fitOneTransistor(c.values, c.corners),
+                                      u",");
     EXPECT_EQ(notes.title, c.title);
     Rows shown;
     for (const std::vector<NoteCell> &row : notes.rows) {
@@ -699,12 +781,11 @@ INSTANTIATE_TEST_SUITE_P(
             {{u"E12 subito sotto", u"1", u"4,30", u"4,89"},
              {u"E24 subito sotto", u"1,1", u"3,91", u"4,21"},
              {u"E96 subito sotto", u"1,15", u"3,74", u"3,86"}},
-            {u"E12, 1 kohm: Ii\u00a0max raggiunge i 4\u00a0mA, corrente limite di uscita per i "
-             u"CMOS.",
-             u"E24, 1,1 kohm: Ii\u00a0max raggiunge i 4\u00a0mA, corrente limite di uscita per i "
-             u"CMOS.",
-             u"E96: nessun Rb1 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA prima del margine "
-             u"richiesto. Servono un Q1 con guadagno più alto o il circuito a due transistor."}},
+            {u"E12, 1 kohm: Ii\u00a0max raggiunge i 4\u00a0mA che un'uscita CMOS può dare.",
+             u"E24, 1,1 kohm: Ii\u00a0max raggiunge i 4\u00a0mA che un'uscita CMOS può dare.",
+             u"E96: nessun Rb1 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA che un'uscita "
+             u"CMOS può dare prima del margine richiesto. Servono un Q1 con guadagno più alto o il "
+             u"circuito a due transistor."}},
         // The summary says why for each series.
         NotesCase{
             "NoSeriesToBuy",
@@ -713,9 +794,22 @@ INSTANTIATE_TEST_SUITE_P(
             summaryNotes,
             summaryTitle,
             {{e12, u"nessuno", u"", u""}, {e24, u"nessuno", u"", u""}, {e96, u"nessuno", u"", u""}},
-            {u"E12: nessun Rb1 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA prima del "
-             u"margine richiesto. Servono un Q1 con guadagno più alto o il circuito a due "
+            {u"E12: nessun Rb1 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA che un'uscita "
+             u"CMOS può dare prima del margine richiesto. Servono un Q1 con guadagno più alto o il "
+             u"circuito a due "
              u"transistor."}},
+        // The output's own limit, named where it is the reason.
+        NotesCase{
+            "NoSeriesToBuyFrom4000B",
+            false,
+            sample(sampleRb1One),
+            summaryNotes,
+            summaryTitle,
+            {{e12, u"nessuno", u"", u""}, {e24, u"nessuno", u"", u""}, {e96, u"nessuno", u"", u""}},
+            {u"E96: nessun Rb1 da acquistare: Ii\u00a0max raggiunge il limite dell'uscita "
+             u"(garantisce 4,6\u00a0V solo fino a 0,36\u00a0mA) prima del margine richiesto. "
+             u"Servono un Q1 con guadagno più alto o il circuito a due transistor."},
+            drivenBy(u"4000B-5V")},
         // Shown as 4,00, below 4 mA by a rounding.
         NotesCase{"IiJustBelowTheLimit",
                   false,
@@ -732,8 +826,9 @@ INSTANTIATE_TEST_SUITE_P(
                   rb1Notes,
                   rb1Title,
                   {},
-                  {u"E24: nessun Rb1 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA mentre R1 "
-                   u"prende ancora tutta la corrente. Servono una R1 più grande o una Vi più "
+                  {u"E24: nessun Rb1 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA che "
+                   u"un'uscita CMOS può dare mentre R1 prende ancora tutta la corrente. Servono "
+                   u"una R1 più grande o una Vi più "
                    u"alta."}},
         // No standard value: no row, a line for each series.
         NotesCase{"TwoNegativeRb1",
@@ -791,9 +886,17 @@ TEST(Assumptions, OnlyTheCircuitsOwnParts)
     for (const std::u16string_view present : {u"da 0.6 a 0.9\u00a0V",
                                               u"Vce(sat) di Q2 da 0 a 0.3\u00a0V",
                                               u"Vce(sat) di Q2 0\u00a0V, Rb1 a \u2212t",
-                                              u"(impostate dall'utente)"})
+                                              u"(impostate dall'utente)",
+                                              u"Vcc come inserita, \u00b10\u00a0%.",
+                                              u"la Vi vale sia per il livello alto minimo"})
         EXPECT_NE(two.find(present), std::u16string::npos)
             << std::string(present.begin(), present.end());
+    const std::u16string hc =
+        joined(rb1Notes(fitOneTransistor(sample(sampleRb1One), drivenBy(u"74HC-5V")), u","));
+    EXPECT_NE(hc.find(u"Uscita logica 74HC a 5\u00a0V \u00b110\u00a0%: livello alto da "
+                      u"3,84\u00a0V, garantito fino a 4\u00a0mA, a 5,5\u00a0V; da \u221240 a "
+                      u"85\u00a0\u00b0C (onsemi MM74HC04"),
+              std::u16string::npos);
 }
 
 } // namespace

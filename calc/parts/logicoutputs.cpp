@@ -1,0 +1,84 @@
+#include "logicoutputs.h"
+
+#include <algorithm>
+#include <array>
+
+#include "messages.h"
+#include "numbertext.h"
+
+namespace {
+
+constexpr std::u16string_view hc = u"onsemi MM74HC04, TI SN74HC04, NXP 74HC04";
+constexpr std::u16string_view cmos4000 = u"National / Fairchild CD4001BC, CD4011BC";
+constexpr std::u16string_view industrial = u"da \u221240 a 85\u00a0\u00b0C";
+constexpr std::u16string_view at85 = u"a 85\u00a0\u00b0C";
+
+// A 5 V ±10 % supply takes the makers' 4.5 V column, as onsemi's note on the 74HC says; a
+// 3.3 V ±0.3 V one the 3.0 V column. The 4000 series' current is its 85 °C figure, the least.
+constexpr std::array<LogicOutput, 11> outputs{{
+    {u"74HC-5V", u"74HC a %1\u00a0V \u00b1%2\u00a0%", {5, 10}, {3.84, 4.0, 5.5}, industrial, hc},
+    {u"74HC-6V", u"74HC a %1\u00a0V", {6}, {5.34, 5.2, 6.0}, industrial, hc},
+    {u"74HCT-5V",
+     u"74HCT a %1\u00a0V \u00b1%2\u00a0%",
+     {5, 10},
+     {3.84, 4.0, 5.5},
+     industrial,
+     u"TI SN74HCT04"},
+    {u"74AHC-3V3",
+     u"74AHC a %1\u00a0V \u00b1%2\u00a0V",
+     {3.3, 0.3},
+     {2.48, 4.0, 3.6},
+     industrial,
+     u"NXP 74AHC04"},
+    {u"74LVC-3V3",
+     u"74LVC a %1\u00a0V \u00b1%2\u00a0V",
+     {3.3, 0.3},
+     {2.4, 12.0, 3.6},
+     industrial,
+     u"NXP 74LVC1G04, Hitachi HD74LVC04, onsemi MC74LCX04"},
+    {u"4000B-5V", u"4000B a %1\u00a0V", {5}, {4.6, 0.36, 5.0}, at85, cmos4000},
+    {u"4000B-10V", u"4000B a %1\u00a0V", {10}, {9.5, 0.9, 10.0}, at85, cmos4000},
+    {u"4000B-15V", u"4000B a %1\u00a0V", {15}, {13.5, 2.4, 15.0}, at85, cmos4000},
+    // 4.2 V at VCC 5 V; 5.5 V is its VCC maximum.
+    {u"ATmega328P-5V",
+     u"ATmega328P a %1\u00a0V",
+     {5},
+     {4.2, 20.0, 5.5},
+     u"fino a 85\u00a0\u00b0C",
+     u"Microchip ATmega328P"},
+    // The pad's drive strength at its default, 4 mA; IOVDD 3.3 V ±10 %.
+    {u"RP2040-3V3-4mA",
+     u"RP2040 a %1\u00a0V, uscita da %2\u00a0mA",
+     {3.3, 4},
+     {2.62, 4.0, 3.63},
+     u"temperatura non indicata dal costruttore",
+     u"Raspberry Pi RP2040 datasheet"},
+    // VDD - 0.4 V at VDD 3.0 V.
+    {u"STM32F1-3V3",
+     u"STM32F1 a %1\u00a0V \u00b1%2\u00a0V",
+     {3.3, 0.3},
+     {2.6, 8.0, 3.6},
+     u"nelle condizioni operative generali del datasheet",
+     u"ST STM32F103xx datasheet"},
+}};
+
+} // namespace
+
+std::span<const LogicOutput> logicOutputs()
+{
+    return outputs;
+}
+
+const LogicOutput *logicOutputByKey(std::u16string_view key)
+{
+    const auto *found = std::find_if(
+        outputs.begin(), outputs.end(), [&](const LogicOutput &o) { return o.key == key; });
+    return found == outputs.end() ? nullptr : found;
+}
+
+std::u16string outputName(const LogicOutput &output, std::u16string_view decimalPoint)
+{
+    return Messages::fill(output.name,
+                          {formatShortest(output.nameFigures[0], decimalPoint),
+                           formatShortest(output.nameFigures[1], decimalPoint)});
+}
