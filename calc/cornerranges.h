@@ -6,6 +6,7 @@
 
 #include "circuitconstants.h"
 #include "parts/logicoutputs.h"
+#include "parts/transistors.h"
 #include "standardresistor.h"
 #include "switchstages.h"
 
@@ -30,6 +31,15 @@ struct CornerRanges
     // Vcc's tolerance [%]: Q1 of the two-transistor circuit gets its least base current at the
     // supply's lowest, Rb1 its largest current at the highest.
     double VccTolerancePercent = 0;
+
+    // The transistors bought, each as its datasheet guarantees; none: as typed, with the Vbe
+    // range above. Q1 is an NPN in the one-transistor circuit and a PNP in the two-transistor
+    // one, Q2 an NPN.
+    enum Slot : std::size_t { Q1OneTransistor, Q1TwoTransistors, Q2 };
+    std::array<const TransistorPart *, 3> parts{};
+    // The highest ambient temperature [°C], where the transistors' and the resistors' power
+    // ratings are derated.
+    double ambientCelsius = 25;
 
     // The current up to which the output holds its least high level [mA].
     double outputLimit() const

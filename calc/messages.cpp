@@ -251,6 +251,9 @@ const std::u16string_view nessunoFinoAUnOhm =
 const std::u16string_view casoPeggioreImpossibile =
     u"%1: nessun %2 da acquistare: le correnti del caso peggiore richiedono una divisione per "
     u"zero o danno un risultato troppo grande.";
+const std::u16string_view nessunGuadagnoGarantito =
+    u"%1: nessun %2 da acquistare: il datasheet del %4 (%3) non garantisce alcun guadagno oltre "
+    u"%5\u00a0mA, la sua ultima riga.";
 const std::u16string_view senzaRb1DaAcquistare =
     u"%1: nessun Rb2 da acquistare, perché non c'è un Rb1 da acquistare.";
 

@@ -114,6 +114,8 @@ extern const std::u16string_view limiteCmosQ1;
 extern const std::u16string_view limiteCmosQ2;
 extern const std::u16string_view nessunoFinoAUnOhm;
 extern const std::u16string_view casoPeggioreImpossibile;
+// %3 the transistor, %4 its part, %5 the last current its datasheet gives a gain at [mA].
+extern const std::u16string_view nessunGuadagnoGarantito;
 extern const std::u16string_view senzaRb1DaAcquistare; // series
 extern const std::u16string_view nessunRisultato;      // F1 before any result
 extern const std::u16string_view tastiera;             // how the keyboard reaches the notes

@@ -101,6 +101,7 @@ struct StageNames
     bool fromVcc;   // Rb1 of the two-transistor circuit
     bool oneTransistor;
     bool recomputed; // Rb2 of the two-transistor circuit: recomputed for each row's Rb1
+    CornerRanges::Slot slot; // the transistor it drives
 };
 
 std::u16string noFitLine(NoFit reason, std::u16string_view series, std::u16string_view resistor)
@@ -118,6 +119,11 @@ std::u16string noFitLine(NoFit reason, std::u16string_view series, std::u16strin
         break;
     }
     return fill(Note::senzaRb1, {series});
+}
+
+std::u16string_view transistorOf(CornerRanges::Slot slot)
+{
+    return slot == CornerRanges::Q2 ? u"Q2" : u"Q1";
 }
 
 // Why nothing is worth buying, and what would help.
@@ -149,6 +155,12 @@ std::u16string noPurchaseLine(NoPurchase reason,
         return fill(Note::nessunoFinoAUnOhm, {series, s.resistor});
     case NoPurchase::NotComputable:
         return fill(Note::casoPeggioreImpossibile, {series, s.resistor});
+    case NoPurchase::NoGainGuaranteed: {
+        const TransistorPart &part = *corners.parts[s.slot];
+        return fill(Note::nessunGuadagnoGarantito,
+                    {series, s.resistor, s.transistor.empty() ? transistorOf(s.slot) : s.transistor,
+                     part.key, cornerValue(part.gain.back().Ic, point)});
+    }
     case NoPurchase::NoFirstStage:
         break;
     }
@@ -368,9 +380,11 @@ std::vector<NoteColumn> marginColumns(std::u16string_view spoken)
     return {{Note::margine, pc, spoken}, {Note::peggiore, pc, Note::peggioreDetto, true}};
 }
 
-const StageNames rb1OfOne{u"Rb1", u"Q1", u"R1", true, false, true, false};
-const StageNames rb1OfTwo{u"Rb1", u"Q1", u"R1", false, true, false, false};
-const StageNames rb2OfTwo{u"Rb2", u"Q2", u"R2", true, false, false, true};
+const StageNames rb1OfOne{
+    u"Rb1", u"Q1", u"R1", true, false, true, false, CornerRanges::Q1OneTransistor};
+const StageNames rb1OfTwo{
+    u"Rb1", u"Q1", u"R1", false, true, false, false, CornerRanges::Q1TwoTransistors};
+const StageNames rb2OfTwo{u"Rb2", u"Q2", u"R2", true, false, false, true, CornerRanges::Q2};
 
 // The table of the resistor Ii flows through: Rb1 of one transistor, Rb2 of two.
 void addFeedingRows(TableBuilder &table, const StandardFits &fits)
@@ -497,8 +511,9 @@ iiNotesWith(double Ii, const StandardFits &fits, std::u16string_view point, cons
                      resistorColumn(feeding),
                      {u"Ii", mA, u"Ii"},
                      {Note::iiMax, mA, Note::iiMaxDetta}};
-    TableBuilder table(two ? StageNames{u"Rb2", {}, u"R2", true, false, false, true}
-                           : StageNames{u"Rb1", {}, u"R1", true, false, true, false},
+    TableBuilder table(two ? StageNames{u"Rb2", {}, u"R2", true, false, false, true, CornerRanges::Q2}
+                           : StageNames{u"Rb1", {}, u"R1", true, false, true, false,
+                                        CornerRanges::Q1OneTransistor},
                        fits,
                        shared,
                        point,

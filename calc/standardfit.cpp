@@ -1,5 +1,6 @@
 #include "standardfit.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 #include "circuitconstants.h"
@@ -47,23 +48,53 @@ struct StageCircuit
     double Vs;            // the source [V]: Vi, or Vcc for Rb1 of the two-transistor circuit
     Stage::Source source; // Vcc drives Rb1 through Q2
     double Rbe;           // the base-emitter resistor [kohm]
-    double hFEmin;        // the transistor's least gain
+    double hFEmin;        // the transistor's least gain, as typed: the nominal margin's
     double Ic;            // its collector current [mA]
     double IcLargest;     // the largest in the worst case [mA]
     double magg;          // the margin asked for [%]
     bool feedsCmos;       // the logic output drives it: Ii max must stay below its limit
+    // The worst case's: the lower of hFEmin and the datasheet's least gain at IcLargest, and the
+    // junction's highest Vbe, the range's or the datasheet's above it.
+    double hFEworst = hFEmin;
+    double VbeHighest = 0;
+    bool gainGuaranteed = true; // false: the datasheet guarantees no gain at IcLargest
 };
 
-StageCircuit drivenByCmos(
-    const FormVariables &v, double Rbe, double hFEmin, double Ic, double IcLargest, double magg)
+// The stage with the transistor bought: its datasheet can only make the worst case worse.
+StageCircuit asBought(StageCircuit s, const TransistorPart *part, const CornerRanges &ranges)
 {
-    return {v.Vi, Stage::Source::Vi, Rbe, hFEmin, Ic, IcLargest, magg, true};
+    s.hFEworst = s.hFEmin;
+    s.VbeHighest = ranges.VbeHighest;
+    if (!part)
+        return s;
+    if (const auto gain = guaranteedGain(*part, s.IcLargest))
+        s.hFEworst = std::min(s.hFEmin, gain->hFEmin);
+    else
+        s.gainGuaranteed = false;
+    if (const auto vbe = highestVbe(*part, s.IcLargest))
+        s.VbeHighest = std::max(s.VbeHighest, vbe->Vbe);
+    return s;
+}
+
+StageCircuit drivenByCmos(const FormVariables &v,
+                          double Rbe,
+                          double hFEmin,
+                          double Ic,
+                          double IcLargest,
+                          double magg,
+                          const TransistorPart *part,
+                          const CornerRanges &ranges)
+{
+    return asBought({v.Vi, Stage::Source::Vi, Rbe, hFEmin, Ic, IcLargest, magg, true}, part, ranges);
 }
 
 // Q1 of the two-transistor circuit, whose base current Q2 pulls through Rb1.
-StageCircuit pulledByQ2(const FormVariables &v)
+StageCircuit pulledByQ2(const FormVariables &v, const CornerRanges &ranges)
 {
-    return {v.Vcc, Stage::Source::VccThroughQ2, v.R1, v.hFE1min, v.IL, v.IL, v.maggIb1, false};
+    return asBought(
+        {v.Vcc, Stage::Source::VccThroughQ2, v.R1, v.hFE1min, v.IL, v.IL, v.maggIb1, false},
+        ranges.parts[CornerRanges::Q1TwoTransistors],
+        ranges);
 }
 
 // Where the worst case of a series is sought.
@@ -72,6 +103,14 @@ struct SeriesCorners
     Series series;
     const CornerRanges &ranges;
 };
+
+// The least base current's corner, at the stage's own highest Vbe.
+Corner leastCorner(const StageCircuit &s, const SeriesCorners &at)
+{
+    Corner least = at.ranges.leastBaseCurrent(at.series);
+    least.Vbe = s.VbeHighest;
+    return least;
+}
 
 // What the standard resistor, standing for the computed one [kohm], gives in the stage, nominal
 // and at the corners of its series; none where a current cannot be computed.
@@ -82,7 +121,7 @@ evaluate(const StageCircuit &s, StandardResistor resistor, double computed, cons
     const auto currentAt = [&](Corner c) {
         return Stage::currentThrough(Stage::acrossBaseResistor(s.Vs, s.source, c), Rs, c);
     };
-    const Corner least = at.ranges.leastBaseCurrent(at.series);
+    const Corner least = leastCorner(s, at);
     const Checked I = currentAt({});
     const Checked Ib = Stage::baseCurrentLeft(I, s.Rbe);
     const Checked Imax = currentAt(at.ranges.largestCurrent(at.series));
@@ -96,9 +135,11 @@ evaluate(const StageCircuit &s, StandardResistor resistor, double computed, cons
                  Imax.value(),
                  IbLeast.value(),
                  ifComputable(Stage::marginObtained(Ib, s.hFEmin, s.Ic)),
-                 std::nullopt};
+                 std::nullopt,
+                 s.hFEworst,
+                 s.VbeHighest};
     if (!fit.offInWorstCase())
-        fit.worstMargin = ifComputable(Stage::marginObtained(IbLeast, s.hFEmin, s.IcLargest));
+        fit.worstMargin = ifComputable(Stage::marginObtained(IbLeast, s.hFEworst, s.IcLargest));
     return fit;
 }
 
@@ -144,8 +185,9 @@ Purchase toBuy(const StageCircuit &s, const SeriesCorners &at, double computed)
             return NoPurchase::BelowOneOhm;
         standard = largestNotAbove(at.series, 1e4); // from 10 Mohm down
     }
-    const Corner least = at.ranges.leastBaseCurrent(at.series);
-    if (!(Stage::acrossBaseResistor(s.Vs, s.source, least).value() > 0))
+    if (!s.gainGuaranteed)
+        return NoPurchase::NoGainGuaranteed;
+    if (!(Stage::acrossBaseResistor(s.Vs, s.source, leastCorner(s, at)).value() > 0))
         return NoPurchase::SourceTooLow;
     for (std::optional<StandardResistor> r = std::get<StandardResistor>(standard); r;
          r = nextBelow(at.series, *r)) {
@@ -170,9 +212,16 @@ Checked rb2For(const FormVariables &v, double Ic2)
 
 // Q2's stage for the Rb1 fitted in the series: its collector current, and the largest one in
 // the worst case.
-StageCircuit secondStage(const FormVariables &v, const StageFit &rb1)
+StageCircuit secondStage(const FormVariables &v, const StageFit &rb1, const CornerRanges &ranges)
 {
-    return drivenByCmos(v, v.R2, v.hFE2min, rb1.current, rb1.largestCurrent, v.maggIb2);
+    return drivenByCmos(v,
+                        v.R2,
+                        v.hFE2min,
+                        rb1.current,
+                        rb1.largestCurrent,
+                        v.maggIb2,
+                        ranges.parts[CornerRanges::Q2],
+                        ranges);
 }
 
 } // namespace
@@ -194,8 +243,10 @@ bool reachesCmosLimit(double current)
 
 StandardFits fitOneTransistor(const FormVariables &v, const CornerRanges &corners)
 {
-    const StageCircuit stage = drivenByCmos(v, v.R1, v.hFE1min, v.IL, v.IL, v.maggIb1);
+    const StageCircuit stage = drivenByCmos(
+        v, v.R1, v.hFE1min, v.IL, v.IL, v.maggIb1, corners.parts[CornerRanges::Q1OneTransistor], corners);
     StandardFits fits{};
+    fits.design = v;
     fits.maggIb1 = v.maggIb1;
     fits.corners = corners;
     for (std::size_t i = 0; i < allSeries.size(); ++i) {
@@ -211,8 +262,9 @@ StandardFits fitOneTransistor(const FormVariables &v, const CornerRanges &corner
 
 StandardFits fitTwoTransistors(const FormVariables &v, const CornerRanges &corners)
 {
-    const StageCircuit first = pulledByQ2(v);
+    const StageCircuit first = pulledByQ2(v, corners);
     StandardFits fits{};
+    fits.design = v;
     fits.maggIb1 = v.maggIb1;
     fits.maggIb2 = v.maggIb2;
     fits.corners = corners;
@@ -228,12 +280,12 @@ StandardFits fitTwoTransistors(const FormVariables &v, const CornerRanges &corne
             const Checked Rb2 = rb2For(v, rb1->current);
             fit.rb2 = Rb2.fault() != Fault::None
                           ? Fit(NoFit::NotComputable)
-                          : nearestBelow(secondStage(v, *rb1), at, Rb2.value());
+                          : nearestBelow(secondStage(v, *rb1, corners), at, Rb2.value());
         }
         if (const auto *rb1 = std::get_if<StageFit>(&fit.buyRb1)) {
             const Checked Rb2 = rb2For(v, rb1->current);
             fit.buyRb2 = Rb2.fault() != Fault::None ? Purchase(NoPurchase::NotComputable)
-                                                    : toBuy(secondStage(v, *rb1), at, Rb2.value());
+                                                    : toBuy(secondStage(v, *rb1, corners), at, Rb2.value());
         }
     }
     return fits;

@@ -19,7 +19,9 @@
 //   default Vi as entered for both), and Vcc within its tolerance: the least base current at the
 //   lowest, the largest current at the highest; Ii max below the current up to which the output
 //   holds its least level (4 mA by default);
-// - the gains as entered: the least gain is the designer's to enter.
+// - the gains as entered, or a part's datasheet where it guarantees less at the transistor's
+//   largest collector current, whose VBE(sat) max also raises the highest Vbe (each transistor
+//   its own); beyond the datasheet's last gain row no value holds.
 
 // A standard base resistor and what it gives, nominal and in the worst case.
 struct StageFit
@@ -40,6 +42,10 @@ struct StageFit
     // current); none where it cannot be computed or the transistor is off. Without it a fit
     // holds only where there is no collector current at all.
     std::optional<double> worstMargin;
+    // What the worst case took of the transistor: its gain and its highest Vbe [V] (the typed
+    // gain and the range's Vbe, or the lower / higher datasheet's at its largest current).
+    double hFEworst = 0;
+    double VbeHighest = 0;
 
     // Whether the base-emitter resistor takes the whole current at the corner: no base current.
     bool offInWorstCase() const { return !(leastBaseCurrent > 0); }
@@ -66,6 +72,7 @@ enum class NoPurchase {
     NoneDownToOneOhm, // no value down to 1 ohm gives the margin
     NotComputable,    // a current at a corner divides by zero or is beyond a double
     NoFirstStage,     // Rb2 only: no Rb1 to buy in the series
+    NoGainGuaranteed, // the transistor's datasheet guarantees no gain at its largest current
 };
 
 using Purchase = std::variant<StageFit, NoPurchase>;
@@ -88,6 +95,7 @@ struct StandardFits
     double maggIb1 = 0;              // the margins asked for [%]
     double maggIb2 = 0;
     CornerRanges corners; // where the worst case was sought
+    FormVariables design; // the press's values
 };
 
 // From the inputs and Rb1 of a completed one-transistor press.

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 #include <string>
 
 #include "parts/logicoutputs.h"
+#include "parts/transistors.h"
 
 namespace {
 
@@ -31,6 +33,90 @@ TEST(LogicOutputs, EachRowConsistent)
         EXPECT_EQ(name.find(u"%2"), std::u16string::npos);
     }
     EXPECT_EQ(logicOutputByKey(u"74HC"), nullptr);
+}
+
+// Every part: rows in rising current with positive limits, a forced gain above 1 in each
+// saturation row, a rating, a key of its own, a source.
+TEST(TransistorParts, EachRowConsistent)
+{
+    std::set<std::u16string_view> keys;
+    for (const TransistorPart &p : transistorParts()) {
+        SCOPED_TRACE(narrow(p.key));
+        EXPECT_TRUE(keys.insert(p.key).second) << "key used twice";
+        EXPECT_EQ(transistorByKey(p.key), &p);
+        EXPECT_FALSE(p.source.empty());
+        EXPECT_FALSE(p.gain.empty());
+        EXPECT_FALSE(p.VceSat.empty());
+        EXPECT_GT(p.IcMax, 0);
+        EXPECT_GT(p.power.Ptot, 0);
+        double Ic = 0;
+        for (const GainRow &r : p.gain) {
+            EXPECT_GT(r.Ic, Ic);
+            EXPECT_GT(r.hFEmin, 0);
+            EXPECT_GT(r.Vce, 0);
+            Ic = r.Ic;
+        }
+        for (const auto rows : {p.VceSat, p.VbeSat}) {
+            Ic = 0;
+            for (const SaturationRow &r : rows) {
+                EXPECT_GT(r.Ic, Ic);
+                EXPECT_GT(r.Ic / r.Ib, 1);
+                EXPECT_GT(r.max, 0);
+                Ic = r.Ic;
+            }
+        }
+        EXPECT_FALSE(p.VbeSat.empty() && p.VbeOn.empty()) << "no Vbe limit at all";
+    }
+}
+
+// The datasheet's figures at a collector current, as the worst case takes them.
+struct LookUpCase
+{
+    const char *name;
+    std::u16string_view part;
+    double Ic;                    // [mA]
+    std::optional<double> hFEmin; // none: no gain guaranteed
+    double Vbe;                   // the highest [V]
+    bool standIn;                 // VBE(on) for VBE(sat)
+};
+
+class LookUpTest : public ::testing::TestWithParam<LookUpCase>
+{};
+
+TEST_P(LookUpTest, GainAndVbe)
+{
+    const LookUpCase &c = GetParam();
+    const TransistorPart &part = *transistorByKey(c.part);
+    const auto gain = guaranteedGain(part, c.Ic);
+    ASSERT_EQ(gain.has_value(), c.hFEmin.has_value());
+    if (gain) {
+        EXPECT_EQ(gain->hFEmin, *c.hFEmin);
+    }
+    const auto vbe = highestVbe(part, c.Ic);
+    ASSERT_TRUE(vbe);
+    EXPECT_EQ(vbe->Vbe, c.Vbe);
+    EXPECT_EQ(vbe->standIn, c.standIn);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Parts,
+    LookUpTest,
+    ::testing::Values(LookUpCase{"AtARow", u"2N3904", 50, 60, 0.95, false},
+                      LookUpCase{"BetweenRowsTheLower", u"2N3904", 40, 60, 0.95, false},
+                      LookUpCase{"BelowTheFirstRow", u"2N3904", 0.05, 40, 0.85, false},
+                      LookUpCase{"BeyondTheLastRow", u"2N3904", 150, std::nullopt, 0.95, false},
+                      LookUpCase{"VbeOnStandsIn", u"BC337-40", 40, 250, 1.2, true},
+                      LookUpCase{"OnlyOneGainRow", u"BC547B", 2.5, std::nullopt, 1.0, false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// TO-92: 625 mW up to 25 °C, 400 mW at 70 °C; nothing left far above.
+TEST(TransistorParts, PowerDerated)
+{
+    const PowerRating &to92 = transistorByKey(u"2N3904")->power;
+    EXPECT_EQ(deratedPower(to92, 25), 625);
+    EXPECT_EQ(deratedPower(to92, 0), 625);
+    EXPECT_EQ(deratedPower(to92, 70), 400);
+    EXPECT_EQ(deratedPower(to92, 200), 0);
 }
 
 } // namespace

@@ -353,6 +353,16 @@ CornerRanges drivenBy(std::u16string_view key, double VccTolerance = 0)
     return c;
 }
 
+// The transistors bought: Q1, and Q2 where given.
+CornerRanges bought(CornerRanges::Slot q1, std::u16string_view part1, std::u16string_view part2 = {})
+{
+    CornerRanges c;
+    c.parts[q1] = transistorByKey(part1);
+    if (!part2.empty())
+        c.parts[CornerRanges::Q2] = transistorByKey(part2);
+    return c;
+}
+
 CornerRanges vccWithin(double tolerance)
 {
     CornerRanges c;
@@ -532,6 +542,37 @@ INSTANTIATE_TEST_SUITE_P(
                       buy(30.0, 966.7, 48.35, 0.17193),
                       buy(33.2, 814.4, 30.82, 0.14908)},
                      drivenBy(u"74HC-5V", 10)},
+        // A 2N3904 as Q1: its gain at 40 mA is the lower of 100 at 10 mA and 60 at 50 mA; its
+        // VBE(sat) 0.95 V at 50 mA. E24 3.9: 4.05 / 4.095 - 0.95 / 9.5 = 0.8890, x 60 / 40 - 1 =
+        // 33.35 %; Ii max = 4.4 / 3.705 = 1.188. The nominal margin keeps the gain typed.
+        PurchaseCase{"OneTransistor2N3904",
+                     false,
+                     sample(sampleRb1One),
+                     {buy(3.9, 158.1, 25.78, 1.2536),
+                      buy(3.9, 158.1, 33.35, 1.1876),
+                      buy(4.42, 125.7, 21.69, 1.0055)},
+                     {},
+                     bought(CornerRanges::Q1OneTransistor, u"2N3904")},
+        // Q1 a BC327-40: VBE(sat) 1.2 V; E24 16: 10.5 / 16.8 - 1.2 / 9.5 = 0.4987, 24.67 %.
+        // Q2 a BC547B: 200 at 2 mA stays above the 100 typed; VBE(sat) 1.0 V: Rb2 33 gives
+        // 4.0 / 34.65 - 1.0 / 9.5 = 0.01018 against 0.75, 35.69 %.
+        PurchaseCase{"TwoTransistorsBC327AndBC547",
+                     true,
+                     sample(sampleRb1Two),
+                     {buy(15.0, 65.83, 25.76, 0.84444),
+                      buy(16.0, 54.38, 24.67, 0.75),
+                      buy(16.9, 45.22, 23.48, 0.68137)},
+                     {buy(27.0, 1117, 179.1, 0.18107),
+                      buy(33.0, 777.1, 35.69, 0.14035),
+                      buy(35.7, 675.1, 45.67, 0.12449)},
+                     bought(CornerRanges::Q1TwoTransistors, u"BC327-40", u"BC547B")},
+        // A BC547B guarantees no gain above 2 mA: nothing holds at 40 mA.
+        PurchaseCase{"OneTransistorBeyondTheDatasheet",
+                     false,
+                     sample(sampleRb1One),
+                     all(noBuy(NoPurchase::NoGainGuaranteed)),
+                     {},
+                     bought(CornerRanges::Q1OneTransistor, u"BC547B")},
         // Vi 0.75: nothing across Rb1 at Vbe 0.8 V.
         PurchaseCase{"InputTooLowAtTheCorner",
                      false,
