@@ -103,6 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
     LookUpTest,
     ::testing::Values(LookUpCase{"AtARow", u"2N3904", 50, 60, 0.95, false},
                       LookUpCase{"BetweenRowsTheLower", u"2N3904", 40, 60, 0.95, false},
+                      LookUpCase{"BetweenRowsTheLowerBelow", u"2N3904", 5, 70, 0.85, false},
                       LookUpCase{"BelowTheFirstRow", u"2N3904", 0.05, 40, 0.85, false},
                       LookUpCase{"BeyondTheLastRow", u"2N3904", 150, std::nullopt, 0.95, false},
                       LookUpCase{"VbeOnStandsIn", u"BC337-40", 40, 250, 1.2, true},
