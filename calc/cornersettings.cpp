@@ -16,7 +16,7 @@ std::size_t index(CornerField field)
 }
 
 // What a field holds, and so what it accepts.
-enum class Kind { Voltage, Tolerance, OutputVoltage, OutputCurrent, Key };
+enum class Kind { Voltage, Tolerance, OutputVoltage, OutputCurrent, Temperature, Key, Part };
 
 Kind kindOf(CornerField field)
 {
@@ -33,6 +33,12 @@ Kind kindOf(CornerField field)
         return Kind::OutputVoltage;
     case CornerField::OutputCurrent:
         return Kind::OutputCurrent;
+    case CornerField::Ambient:
+        return Kind::Temperature;
+    case CornerField::Q1OneTransistor:
+    case CornerField::Q1TwoTransistors:
+    case CornerField::Q2:
+        return Kind::Part;
     default:
         break;
     }
@@ -40,14 +46,38 @@ Kind kindOf(CornerField field)
 }
 
 // The fields that always hold a number, each a member of the ranges.
-constexpr std::array<CornerField, 8> numberFields{CornerField::VbeLowest,
+constexpr std::array<CornerField, 9> numberFields{CornerField::VbeLowest,
                                                   CornerField::VbeHighest,
                                                   CornerField::VceSatLowest,
                                                   CornerField::VceSatHighest,
                                                   CornerField::ToleranceE12,
                                                   CornerField::ToleranceE24,
                                                   CornerField::ToleranceE96,
-                                                  CornerField::VccTolerance};
+                                                  CornerField::VccTolerance,
+                                                  CornerField::Ambient};
+
+// The transistors' fields, with the slot of each and the polarity it takes.
+struct PartField
+{
+    CornerField field;
+    CornerRanges::Slot slot;
+    Polarity polarity;
+};
+constexpr std::array<PartField, 3> partFields{
+    {{CornerField::Q1OneTransistor, CornerRanges::Q1OneTransistor, Polarity::Npn},
+     {CornerField::Q1TwoTransistors, CornerRanges::Q1TwoTransistors, Polarity::Pnp},
+     {CornerField::Q2, CornerRanges::Q2, Polarity::Npn}}};
+
+// The part a key names, where it has the polarity; empty: none, as typed.
+std::optional<const TransistorPart *> partFor(const PartField &f, std::u16string_view key)
+{
+    if (key.empty())
+        return nullptr;
+    const TransistorPart *part = transistorByKey(key);
+    if (!part || part->polarity != f.polarity)
+        return std::nullopt;
+    return part;
+}
 
 // The output's figures: all three given, or none (Vi as typed).
 constexpr std::array<CornerField, 3> outputFields{
@@ -71,6 +101,9 @@ constexpr double highestVoltage = 2.0;
 constexpr double highestOutputVoltage = 30.0;
 constexpr double highestOutputCurrent = 1000.0;
 constexpr double toleranceLimit = 50.0;
+// The ambient temperatures a datasheet's ratings span [°C].
+constexpr double coldest = -55.0;
+constexpr double hottest = 150.0;
 
 // A number field's value in the ranges, in the form's units.
 template <typename Ranges> auto &member(Ranges &r, CornerField field)
@@ -86,6 +119,8 @@ template <typename Ranges> auto &member(Ranges &r, CornerField field)
         return r.VceSatHighest;
     case CornerField::VccTolerance:
         return r.VccTolerancePercent;
+    case CornerField::Ambient:
+        return r.ambientCelsius;
     default:
         break;
     }
@@ -109,7 +144,10 @@ accepted(CornerField field, std::u16string_view text, std::u16string_view point)
         return within(*value > 0 && *value <= highestOutputCurrent);
     case Kind::Voltage:
         return within(*value >= 0 && *value <= highestVoltage);
+    case Kind::Temperature:
+        return within(*value >= coldest && *value <= hottest);
     case Kind::Key:
+    case Kind::Part:
         break;
     }
     return std::nullopt;
@@ -130,6 +168,12 @@ CornerRefusal refusal(CornerField field, std::u16string_view point)
         break;
     case Kind::OutputCurrent:
         pattern = Text::correnteUscita;
+        break;
+    case Kind::Temperature:
+        pattern = Text::temperatura;
+        break;
+    case Kind::Part:
+        pattern = Text::transistor;
         break;
     default:
         break;
@@ -172,7 +216,7 @@ std::variant<CornerRanges, CornerRefusal> readCorners(const CornerTexts &texts,
         const auto field = static_cast<CornerField>(i);
         const bool ofOutput =
             std::find(outputFields.begin(), outputFields.end(), field) != outputFields.end();
-        if (kindOf(field) == Kind::Key || (ofOutput && !outputGiven))
+        if (kindOf(field) == Kind::Key || kindOf(field) == Kind::Part || (ofOutput && !outputGiven))
             continue;
         const std::optional<double> value = accepted(field, text(field), point);
         if (!value)
@@ -184,6 +228,12 @@ std::variant<CornerRanges, CornerRefusal> readCorners(const CornerTexts &texts,
     for (const RangeFields &range : ranges)
         if (member(read, range.lowest) > member(read, range.highest))
             return upsideDown(range);
+    for (const PartField &f : partFields) {
+        const auto part = partFor(f, text(f.field));
+        if (!part)
+            return refusal(f.field, point);
+        read.parts[f.slot] = *part;
+    }
     if (outputGiven) {
         if (values[index(outputRange.lowest)] > values[index(outputRange.highest)])
             return upsideDown(outputRange);
@@ -202,6 +252,9 @@ CornerTexts cornerTexts(const CornerRanges &r, std::u16string_view point)
         texts[index(field)] = formatShortest(member(r, field), point);
     if (r.outputEntry)
         texts[index(CornerField::Output)] = r.outputEntry->key;
+    for (const PartField &f : partFields)
+        if (r.parts[f.slot])
+            texts[index(f.field)] = r.parts[f.slot]->key;
     if (r.output) {
         texts[index(CornerField::ViLowest)] = formatShortest(r.output->ViLowest, point);
         texts[index(CornerField::OutputCurrent)] = formatShortest(r.output->currentLimit, point);
@@ -236,6 +289,15 @@ readStoredCorners(const std::array<std::optional<std::u16string>, cornerFieldCou
             member(stored.ranges, end) = member(defaults, end);
             list(end);
         }
+    }
+    for (const PartField &f : partFields) {
+        const auto &text = texts[index(f.field)];
+        if (!text)
+            continue;
+        if (const auto part = partFor(f, *text))
+            stored.ranges.parts[f.slot] = *part;
+        else
+            list(f.field);
     }
     // The output's figures stand together: where one is missing or refused, Vi is as typed.
     std::array<std::optional<double>, 3> figures;

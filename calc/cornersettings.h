@@ -12,7 +12,8 @@
 
 // The worst case's ranges as the designer sets them: texts, in the form and in the stored
 // settings alike, each read whole as a number (the form takes the locale's decimal point as well
-// as "."), except the output's key, which names an entry of the list of logic outputs.
+// as "."), except the keys of the output and of the transistors, which name entries of the lists
+// of logic outputs and of parts.
 
 enum class CornerField : std::size_t {
     VbeLowest,     // [V]
@@ -27,9 +28,14 @@ enum class CornerField : std::size_t {
     OutputCurrent, // the current it is guaranteed up to [mA]
     ViHighest,     // its highest level [V]
     VccTolerance,  // [%]
+    // The key of the part bought for each transistor; empty: as typed.
+    Q1OneTransistor,  // an NPN
+    Q1TwoTransistors, // a PNP
+    Q2,               // an NPN
+    Ambient,          // the highest ambient temperature [°C]
 };
 
-inline constexpr std::size_t cornerFieldCount = 12;
+inline constexpr std::size_t cornerFieldCount = 16;
 
 using CornerTexts = std::array<std::u16string, cornerFieldCount>;
 
@@ -47,14 +53,15 @@ struct CornerRefusal
 // The ranges the texts give, or the first refusal: a text that is not a number; a voltage below 0
 // or above 2 V (the output's: above 30 V); a tolerance below 0 % or at 50 % and above; an
 // output's current not above 0 or above 1000 mA; a range whose lower end is above its upper end;
-// of the output's three figures, some given and some left empty. The output is the list's entry
+// of the output's three figures, some given and some left empty; an ambient temperature below
+// -55 or above 150 °C; a part that is not in the list or of the other polarity. The output is the list's entry
 // where its key names one and the figures are that entry's; otherwise the designer's own.
 std::variant<CornerRanges, CornerRefusal> readCorners(const CornerTexts &texts,
                                                       std::u16string_view decimalPoint = u".");
 
 // The texts of the ranges, in the form's units, with the given decimal point: "0.6", "0.8", "0",
 // "0.3", "10", "5", "1", then the output's key and figures (empty where Vi is as typed) and Vcc's
-// tolerance.
+// tolerance, the parts' keys and the ambient temperature.
 CornerTexts cornerTexts(const CornerRanges &ranges, std::u16string_view decimalPoint = u".");
 
 // Stored settings, field by field: a missing text takes its default; a refused one (a range

@@ -276,7 +276,7 @@ const std::u16string_view ipotesiPulsante = u"Ipotesi\u2026";
 
 namespace Corners {
 
-const std::array<std::u16string_view, 12> nomi{u"Vbe minima [V]",
+const std::array<std::u16string_view, 16> nomi{u"Vbe minima [V]",
                                                u"Vbe massima [V]",
                                                u"Vce(sat) di Q2 minima [V]",
                                                u"Vce(sat) di Q2 massima [V]",
@@ -287,7 +287,11 @@ const std::array<std::u16string_view, 12> nomi{u"Vbe minima [V]",
                                                u"Vi alta minima garantita [V]",
                                                u"garantita fino a [mA]",
                                                u"Vi alta massima [V]",
-                                               u"Tolleranza di Vcc [%]"};
+                                               u"Tolleranza di Vcc [%]",
+                                               u"Q1 del circuito a un transistor (NPN)",
+                                               u"Q1 del circuito a due transistor (PNP)",
+                                               u"Q2 (NPN)",
+                                               u"Temperatura ambiente massima [\u00b0C]"};
 const std::u16string_view titolo = u"Ipotesi del caso peggiore";
 const std::u16string_view spiegazione =
     u"Gli intervalli entro cui il caso peggiore cerca i valori da acquistare. I risultati "
@@ -297,6 +301,10 @@ const std::u16string_view gruppoComponenti = u"Transistor e resistenze";
 const std::u16string_view gruppoSorgenti = u"Uscita logica che pilota e alimentazione";
 const std::u16string_view comeInserita = u"come inserita (Vi per entrambi gli estremi, 4\u00a0mA)";
 const std::u16string_view personalizzata = u"personalizzata";
+const std::u16string_view gruppoTransistor = u"Transistor acquistati e temperatura";
+const std::u16string_view comeInserito = u"come inserito (guadagno e Vbe qui sopra)";
+const std::u16string_view temperatura = u"%1: scrivi un numero da \u221255 a 150, %2.";
+const std::u16string_view transistor = u"%1: scegli un transistor dell'elenco.";
 const std::u16string_view tensione = u"%1: scrivi un numero da 0 a 2, %2.";
 const std::u16string_view tolleranza = u"%1: scrivi un numero da 0 a meno di 50, %2.";
 const std::u16string_view tensioneUscita = u"%1: scrivi un numero da 0 a 30, %2.";

@@ -132,7 +132,7 @@ extern const std::u16string_view ipotesiPulsante; // opens the form of the worst
 
 // The form of the worst case's ranges.
 namespace Corners {
-extern const std::array<std::u16string_view, 12> nomi; // each field, with its unit
+extern const std::array<std::u16string_view, 16> nomi; // each field, with its unit
 extern const std::u16string_view titolo;
 extern const std::u16string_view spiegazione;
 extern const std::u16string_view predefiniti;
@@ -140,6 +140,10 @@ extern const std::u16string_view gruppoComponenti; // the group of the parts' ra
 extern const std::u16string_view gruppoSorgenti;   // the group of the output and the supply
 extern const std::u16string_view comeInserita;     // the output: Vi as typed
 extern const std::u16string_view personalizzata;   // the output: figures of the designer's own
+extern const std::u16string_view gruppoTransistor; // the group of the parts bought
+extern const std::u16string_view comeInserito;     // a transistor: gain and Vbe as set
+extern const std::u16string_view temperatura;      // field name, the decimal separators
+extern const std::u16string_view transistor;       // field name: a part not in the list
 // What a field accepts: field name, the decimal separators.
 extern const std::u16string_view tensione;
 extern const std::u16string_view tolleranza;

@@ -9,6 +9,8 @@
 #include <QLocale>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "application.h"
 #include "messagebox.h"
 #include "messages.h"
@@ -78,6 +80,14 @@ CornersDialog::CornersDialog(const CornerRanges &ranges, QWidget *parent)
     }
     addField(sourcesForm, CornerField::VccTolerance);
     layout->addWidget(sources);
+
+    auto *transistors = new QGroupBox(fromView(Text::gruppoTransistor), this);
+    auto *transistorsForm = new QFormLayout(transistors);
+    for (const CornerField field :
+         {CornerField::Q1OneTransistor, CornerField::Q1TwoTransistors, CornerField::Q2})
+        addPartChoice(transistorsForm, field);
+    addField(transistorsForm, CornerField::Ambient);
+    layout->addWidget(transistors);
     connect(output_, &QComboBox::activated, this, &CornersDialog::chooseOutput);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -105,6 +115,24 @@ void CornersDialog::addField(QFormLayout *form, CornerField field)
     form->addRow(label, fields_[i]);
 }
 
+// A transistor's list: "as typed" first, with no key, then the parts of its polarity by key.
+void CornersDialog::addPartChoice(QFormLayout *form, CornerField field)
+{
+    const auto i = static_cast<std::size_t>(field);
+    const Polarity polarity = field == CornerField::Q1TwoTransistors ? Polarity::Pnp : Polarity::Npn;
+    auto *choice = new QComboBox(this);
+    choice->setObjectName(QStringLiteral("cornerField%1").arg(i));
+    choice->setAccessibleName(fromView(cornerFieldName(field)));
+    choice->addItem(fromView(Text::comeInserito), QString());
+    for (const TransistorPart &part : transistorParts())
+        if (part.polarity == polarity)
+            choice->addItem(fromView(part.key), fromView(part.key));
+    auto *label = new QLabel(fromView(cornerFieldName(field)), this);
+    label->setBuddy(choice);
+    form->addRow(label, choice);
+    choices_[i] = choice;
+}
+
 void CornersDialog::fillIn(const CornerRanges &ranges)
 {
     const QString point = decimalPoint();
@@ -112,6 +140,8 @@ void CornersDialog::fillIn(const CornerRanges &ranges)
     for (std::size_t i = 0; i < cornerFieldCount; ++i)
         if (fields_[i])
             fields_[i]->setText(fromView(texts[i]));
+        else if (choices_[i])
+            choices_[i]->setCurrentIndex(std::max(0, choices_[i]->findData(fromView(texts[i]))));
     const auto outputs = logicOutputs();
     if (!ranges.output)
         output_->setCurrentIndex(asTyped());
@@ -151,6 +181,8 @@ void CornersDialog::accept()
     for (std::size_t i = 0; i < cornerFieldCount; ++i)
         if (fields_[i])
             texts[i] = viewOf(fields_[i]->text());
+        else if (choices_[i])
+            texts[i] = viewOf(choices_[i]->currentData().toString());
     const int choice = output_->currentIndex();
     if (choice != asTyped() && choice != personalizzata())
         texts[static_cast<std::size_t>(CornerField::Output)] =
@@ -159,9 +191,10 @@ void CornersDialog::accept()
     const auto read = readCorners(texts, viewOf(point));
     if (const auto *refusal = std::get_if<CornerRefusal>(&read)) {
         showMessageBox(this, fromView(refusal->message));
-        QLineEdit *field = fields_[static_cast<std::size_t>(refusal->field)];
-        field->setFocus();
-        field->selectAll();
+        if (QLineEdit *field = fields_[static_cast<std::size_t>(refusal->field)]) {
+            field->setFocus();
+            field->selectAll();
+        }
         return;
     }
     ranges_ = std::get<CornerRanges>(read);

@@ -20,7 +20,11 @@ constexpr std::array<const char *, cornerFieldCount> keys{"worstCase/VbeLowest",
                                                           "worstCase/ViLowest",
                                                           "worstCase/outputCurrent",
                                                           "worstCase/ViHighest",
-                                                          "worstCase/VccTolerance"};
+                                                          "worstCase/VccTolerance",
+                                                          "worstCase/Q1OneTransistor",
+                                                          "worstCase/Q1TwoTransistors",
+                                                          "worstCase/Q2",
+                                                          "worstCase/ambient"};
 
 std::unique_ptr<QSettings> userSettings()
 {

@@ -10,7 +10,7 @@
 namespace {
 
 const CornerTexts defaults{
-    u"0.6", u"0.8", u"0", u"0.3", u"10", u"5", u"1", u"", u"", u"", u"", u"0"};
+    u"0.6", u"0.8", u"0", u"0.3", u"10", u"5", u"1", u"", u"", u"", u"", u"0", u"", u"", u"", u"25"};
 
 CornerTexts with(CornerField field, std::u16string text, CornerTexts texts = defaults)
 {
@@ -148,7 +148,21 @@ INSTANTIATE_TEST_SUITE_P(
                     with(CornerField::VccTolerance, u"50"),
                     CornerField::VccTolerance,
                     u"Tolleranza di Vcc [%]: scrivi un numero da 0 a meno di 50, con il punto "
-                    u"come separatore decimale."}),
+                    u"come separatore decimale."},
+        RefusalCase{"AmbientBelowZero", with(CornerField::Ambient, u"-40"), std::nullopt, {}},
+        RefusalCase{"AmbientAbove150",
+                    with(CornerField::Ambient, u"151"),
+                    CornerField::Ambient,
+                    u"Temperatura ambiente massima [\u00b0C]: scrivi un numero da \u221255 a 150, "
+                    u"con il punto come separatore decimale."},
+        RefusalCase{"PartOfTheRightPolarity",
+                    with(CornerField::Q1TwoTransistors, u"BC327-40"),
+                    std::nullopt,
+                    {}},
+        RefusalCase{"PartOfTheOtherPolarity",
+                    with(CornerField::Q2, u"BC327-40"),
+                    CornerField::Q2,
+                    u"Q2 (NPN): scegli un transistor dell'elenco."}),
     CaseName());
 
 // Stored settings load field by field: the damaged ones take their defaults and are listed.
@@ -185,6 +199,8 @@ TEST(StoredCorners, OutputChoiceRoundTrip)
     chosen.outputEntry = logicOutputByKey(u"74HC-5V");
     chosen.output = chosen.outputEntry->figures;
     chosen.VccTolerancePercent = 5;
+    chosen.parts[CornerRanges::Q2] = transistorByKey(u"2N3904");
+    chosen.ambientCelsius = 70;
     const CornerTexts texts = cornerTexts(chosen);
     std::array<std::optional<std::u16string>, cornerFieldCount> stored;
     std::copy(texts.begin(), texts.end(), stored.begin());
@@ -197,6 +213,12 @@ TEST(StoredCorners, OutputChoiceRoundTrip)
     ASSERT_TRUE(edited.ranges.output);
     EXPECT_EQ(edited.ranges.output->currentLimit, 6);
     EXPECT_EQ(edited.ranges.outputEntry, nullptr);
+
+    // A part this version does not know takes its default, as typed, and is said.
+    stored[static_cast<std::size_t>(CornerField::Q2)] = u"2N9999";
+    const StoredCorners unknown = readStoredCorners(stored);
+    EXPECT_EQ(unknown.ranges.parts[CornerRanges::Q2], nullptr);
+    EXPECT_EQ(unknown.replaced, std::vector<CornerField>{CornerField::Q2});
 }
 
 } // namespace
