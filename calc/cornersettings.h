@@ -54,8 +54,9 @@ struct CornerRefusal
 // or above 2 V (the output's: above 30 V); a tolerance below 0 % or at 50 % and above; an
 // output's current not above 0 or above 1000 mA; a range whose lower end is above its upper end;
 // of the output's three figures, some given and some left empty; an ambient temperature below
-// -55 or above 150 °C; a part that is not in the list or of the other polarity. The output is the list's entry
-// where its key names one and the figures are that entry's; otherwise the designer's own.
+// -55 or above 150 °C; a part that is not in the list or of the other polarity. The output is the
+// list's entry where its key names one and the figures are that entry's; otherwise the designer's
+// own.
 std::variant<CornerRanges, CornerRefusal> readCorners(const CornerTexts &texts,
                                                       std::u16string_view decimalPoint = u".");
 

@@ -257,6 +257,53 @@ const std::u16string_view nessunGuadagnoGarantito =
 const std::u16string_view senzaRb1DaAcquistare =
     u"%1: nessun Rb2 da acquistare, perché non c'è un Rb1 da acquistare.";
 
+const std::u16string_view ipotesiTransistor =
+    u"%1: %2 (%3): il caso peggiore prende il guadagno minimo e la VBE(sat) massima del "
+    u"datasheet alla corrente di collettore massima, dove peggiori del guadagno inserito e della "
+    u"Vbe qui sopra (vedi \u00abVerifica sul datasheet\u00bb).";
+
+const std::u16string_view titoloVerifica = u"Verifica sul datasheet";
+const std::u16string_view verifica = u"Verifica";
+const std::u16string_view valore = u"valore";
+const std::u16string_view limite = u"limite";
+const std::u16string_view condizione = u"condizione";
+const std::u16string_view esito = u"esito";
+const std::u16string_view tutteLeSerie = u"tutte le serie";
+const std::u16string_view verificaIc = u"Ic max di %1 [mA]";
+const std::u16string_view verificaGuadagno = u"hFE di %1 inserito";
+const std::u16string_view verificaForzato = u"Ic/Ib di %1 alla Ib minima";
+const std::u16string_view verificaPotenza = u"Potenza di %1 [mW]";
+const std::u16string_view condIcMax = u"IC max del %1";
+const std::u16string_view condGuadagno = u"hFE min del %1 a %2\u00a0mA, VCE %3\u00a0V";
+const std::u16string_view condNessunGuadagno = u"il %1 non dà hFE min oltre %2\u00a0mA";
+const std::u16string_view condSaturazione = u"VCE(sat) max %1\u00a0V a %2 / %3\u00a0mA";
+const std::u16string_view condNessunaSaturazione = u"il %1 non dà VCE(sat) oltre %2\u00a0mA";
+const std::u16string_view condPotenza = u"Ptot del %1, %2, a %3\u00a0\u00b0C";
+const std::u16string_view condResistore =
+    u"1/8\u00a0W, ridotta sopra 70\u00a0\u00b0C, a %1\u00a0\u00b0C";
+const std::u16string_view esitoEntro = u"entro il limite";
+const std::u16string_view esitoOltre = u"oltre il limite";
+const std::u16string_view esitoGuadagnoUsato = u"superiore: il caso peggiore usa %1";
+const std::u16string_view esitoNessunGuadagno = u"nessun guadagno garantito";
+const std::u16string_view esitoSaturazione = u"VCE(sat)\u00a0\u2264\u00a0%1\u00a0V";
+const std::u16string_view esitoSoloVce =
+    u"solo VCE\u00a0\u2264\u00a0%1\u00a0V (la VCE della prova di hFE)";
+const std::u16string_view esitoNessunaGaranzia = u"nessuna VCE garantita";
+const std::u16string_view esitoNonVerificabile = u"non verificabile senza una VCE garantita";
+const std::u16string_view esitoOttavo = u"basta 1/8\u00a0W";
+const std::u16string_view esitoQuarto = u"serve 1/4\u00a0W";
+const std::u16string_view esitoOltreQuarto = u"oltre 1/4\u00a0W";
+const std::u16string_view legendaVerifica =
+    u"Valore e limite nell'unità della verifica. Ic/Ib: il guadagno forzato alla corrente di base "
+    u"minima del caso peggiore contro quello della prova di VCE(sat); oltre, il datasheet "
+    u"garantisce solo la VCE della prova di hFE, se il guadagno forzato non supera il suo hFE "
+    u"min. Potenze nel caso peggiore: Ic per la VCE garantita più la Ib massima per la Vbe "
+    u"massima; ogni resistenza alla sua corrente massima, al limite \u2212t.";
+const std::u16string_view avvisoVceQ2 =
+    u"%1: la VCE garantita di Q2 (%2\u00a0V) supera la Vce(sat) massima di Q2 (%3\u00a0V) che "
+    u"la corrente di base minima di Q1 assume.";
+const std::u16string_view avvisoOltre = u"%1: %2 oltre il limite del datasheet.";
+
 const std::u16string_view nessunRisultato =
     u"Premi \u00abCalcola\u00bb: ogni risultato avrà le sue note, con le resistenze normalizzate "
     u"da acquistare e il loro caso peggiore.";

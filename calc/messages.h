@@ -117,8 +117,33 @@ extern const std::u16string_view casoPeggioreImpossibile;
 // %3 the transistor, %4 its part, %5 the last current its datasheet gives a gain at [mA].
 extern const std::u16string_view nessunGuadagnoGarantito;
 extern const std::u16string_view senzaRb1DaAcquistare; // series
-extern const std::u16string_view nessunRisultato;      // F1 before any result
-extern const std::u16string_view tastiera;             // how the keyboard reaches the notes
+// A part bought: transistor, part, its source.
+extern const std::u16string_view ipotesiTransistor;
+// The check against the datasheets: title, columns, each check's name (transistor or resistor),
+// condition and verdict; %1, %2... the figures each comment of the file names.
+extern const std::u16string_view titoloVerifica;
+extern const std::u16string_view verifica, valore, limite, condizione, esito;
+extern const std::u16string_view tutteLeSerie;
+extern const std::u16string_view verificaIc, verificaGuadagno, verificaForzato, verificaPotenza;
+extern const std::u16string_view condIcMax;              // part
+extern const std::u16string_view condGuadagno;           // part, Ic [mA], Vce [V]
+extern const std::u16string_view condNessunGuadagno;     // part, last Ic [mA]
+extern const std::u16string_view condSaturazione;        // VCE(sat) [V], Ic, Ib [mA]
+extern const std::u16string_view condNessunaSaturazione; // part, last Ic [mA]
+extern const std::u16string_view condPotenza;            // part, mounting, ambient [°C]
+extern const std::u16string_view condResistore;          // ambient [°C]
+extern const std::u16string_view esitoEntro, esitoOltre;
+extern const std::u16string_view esitoGuadagnoUsato; // the datasheet's gain
+extern const std::u16string_view esitoNessunGuadagno;
+extern const std::u16string_view esitoSaturazione; // VCE(sat) [V]
+extern const std::u16string_view esitoSoloVce;     // hFE's test VCE [V]
+extern const std::u16string_view esitoNessunaGaranzia, esitoNonVerificabile;
+extern const std::u16string_view esitoOttavo, esitoQuarto, esitoOltreQuarto;
+extern const std::u16string_view legendaVerifica;
+extern const std::u16string_view avvisoVceQ2;     // series, Q2's VCE, Vce(sat) highest [V]
+extern const std::u16string_view avvisoOltre;     // series, the check
+extern const std::u16string_view nessunRisultato; // F1 before any result
+extern const std::u16string_view tastiera;        // how the keyboard reaches the notes
 // The report of a design.
 extern const std::u16string_view titoloRelazione;
 extern const std::u16string_view programmaEData; // program and version, date and time

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "circuitconstants.h"
+#include "datasheetcheck.h"
 #include "messages.h"
 #include "numbertext.h"
 
@@ -100,7 +101,7 @@ struct StageNames
     bool feedsCmos; // the resistor carries Ii
     bool fromVcc;   // Rb1 of the two-transistor circuit
     bool oneTransistor;
-    bool recomputed; // Rb2 of the two-transistor circuit: recomputed for each row's Rb1
+    bool recomputed;         // Rb2 of the two-transistor circuit: recomputed for each row's Rb1
     CornerRanges::Slot slot; // the transistor it drives
 };
 
@@ -158,8 +159,11 @@ std::u16string noPurchaseLine(NoPurchase reason,
     case NoPurchase::NoGainGuaranteed: {
         const TransistorPart &part = *corners.parts[s.slot];
         return fill(Note::nessunGuadagnoGarantito,
-                    {series, s.resistor, s.transistor.empty() ? transistorOf(s.slot) : s.transistor,
-                     part.key, cornerValue(part.gain.back().Ic, point)});
+                    {series,
+                     s.resistor,
+                     s.transistor.empty() ? transistorOf(s.slot) : s.transistor,
+                     part.key,
+                     cornerValue(part.gain.back().Ic, point)});
     }
     case NoPurchase::NoFirstStage:
         break;
@@ -178,14 +182,17 @@ bool saidByNearest(NoPurchase reason, const Fit &nearest, const StageNames &s)
            || (reason == NoPurchase::BelowOneOhm && *none == NoFit::BelowRange);
 }
 
-// "E12 ±10 %": the series of the value to buy, with the tolerance its worst case assumes.
-NoteCell toBuyCell(Series series, const CornerRanges &corners, std::u16string_view point)
+} // namespace
+
+NoteCell seriesToBuyCell(Series series, const CornerRanges &corners, std::u16string_view point)
 {
     const std::u16string t =
         cornerValue(corners.tolerancePercent[static_cast<std::size_t>(series)], point);
     return {fill(Note::daAcquistare, {seriesName(series), t}),
             fill(Note::daAcquistareDetto, {seriesName(series), t})};
 }
+
+namespace {
 
 NoteCell belowCell(Series series)
 {
@@ -260,6 +267,13 @@ Assumptions assumptionLines(const StandardFits &fits, std::u16string_view point)
         lines.emplace_back(Note::ipotesiIngressiUno);
     }
     lines.push_back(outputLine(c, point));
+    const auto part = [&](std::u16string_view transistor, CornerRanges::Slot slot) {
+        if (const TransistorPart *p = c.parts[slot])
+            lines.push_back(fill(Note::ipotesiTransistor, {transistor, p->key, p->source}));
+    };
+    part(u"Q1", two ? CornerRanges::Q1TwoTransistors : CornerRanges::Q1OneTransistor);
+    if (two)
+        part(u"Q2", CornerRanges::Q2);
     return lines;
 }
 
@@ -277,7 +291,7 @@ Shared sharedOf(const StandardFits &fits, std::u16string_view point)
     Shared shared{assumptionLines(fits, point), {}, {}};
     for (const SeriesFit &s : fits.series) {
         const auto i = static_cast<std::size_t>(s.series);
-        shared.toBuy[i] = toBuyCell(s.series, fits.corners, point);
+        shared.toBuy[i] = seriesToBuyCell(s.series, fits.corners, point);
         shared.below[i] = belowCell(s.series);
     }
     return shared;
@@ -511,17 +525,24 @@ iiNotesWith(double Ii, const StandardFits &fits, std::u16string_view point, cons
                      resistorColumn(feeding),
                      {u"Ii", mA, u"Ii"},
                      {Note::iiMax, mA, Note::iiMaxDetta}};
-    TableBuilder table(two ? StageNames{u"Rb2", {}, u"R2", true, false, false, true, CornerRanges::Q2}
-                           : StageNames{u"Rb1", {}, u"R1", true, false, true, false,
-                                        CornerRanges::Q1OneTransistor},
-                       fits,
-                       shared,
-                       point,
-                       [&](const StageFit &f, const StageFit *) {
-                           return std::vector<NoteCell>{kiloohms(f.resistor, point),
-                                                        milliamps(f.current, point),
-                                                        milliamps(f.largestCurrent, point)};
-                       });
+    TableBuilder table(
+        two ? StageNames{u"Rb2", {}, u"R2", true, false, false, true, CornerRanges::Q2}
+            : StageNames{u"Rb1",
+                         {},
+                         u"R1",
+                         true,
+                         false,
+                         true,
+                         false,
+                         CornerRanges::Q1OneTransistor},
+        fits,
+        shared,
+        point,
+        [&](const StageFit &f, const StageFit *) {
+            return std::vector<NoteCell>{kiloohms(f.resistor, point),
+                                         milliamps(f.current, point),
+                                         milliamps(f.largestCurrent, point)};
+        });
     addFeedingRows(table, fits);
     const std::u16string magg = marginText(two ? fits.maggIb2 : fits.maggIb1, point);
     return table.finish(
@@ -580,7 +601,8 @@ summaryNotesWith(const StandardFits &fits, std::u16string_view point, const Shar
 DesignNotes designNotes(double Ii, const StandardFits &fits, std::u16string_view point)
 {
     const Shared shared = sharedOf(fits, point);
-    DesignNotes notes{summaryNotesWith(fits, point, shared), {}};
+    DesignNotes notes{summaryNotesWith(fits, point, shared), {}, datasheetChecks(fits, point)};
+    notes.checks.assumptions = shared.assumptions;
     notes.results.push_back(rb1NotesWith(fits, point, shared));
     if (isTwoTransistors(fits))
         notes.results.push_back(rb2NotesWith(fits, point, shared));

@@ -55,11 +55,15 @@ ResultNotes iiNotes(double Ii, const StandardFits &fits, std::u16string_view dec
 // a series has none.
 ResultNotes summaryNotes(const StandardFits &fits, std::u16string_view decimalPoint);
 
+// "E12 ±10 %": the series of a value to buy, with the tolerance its worst case assumes.
+NoteCell seriesToBuyCell(Series series, const CornerRanges &corners, std::u16string_view point);
+
 // Every note of a completed press, as the window shows them: the summary, then those of Rb1, Rb2
 // (two transistors) and Ii; what the worst case assumes is worked out once for all.
 struct DesignNotes
 {
     ResultNotes summary;
     std::vector<ResultNotes> results;
+    ResultNotes checks; // the values to buy against the datasheets, for the report
 };
 DesignNotes designNotes(double Ii, const StandardFits &fits, std::u16string_view decimalPoint);

@@ -85,7 +85,8 @@ StageCircuit drivenByCmos(const FormVariables &v,
                           const TransistorPart *part,
                           const CornerRanges &ranges)
 {
-    return asBought({v.Vi, Stage::Source::Vi, Rbe, hFEmin, Ic, IcLargest, magg, true}, part, ranges);
+    return asBought(
+        {v.Vi, Stage::Source::Vi, Rbe, hFEmin, Ic, IcLargest, magg, true}, part, ranges);
 }
 
 // Q1 of the two-transistor circuit, whose base current Q2 pulls through Rb1.
@@ -243,8 +244,14 @@ bool reachesCmosLimit(double current)
 
 StandardFits fitOneTransistor(const FormVariables &v, const CornerRanges &corners)
 {
-    const StageCircuit stage = drivenByCmos(
-        v, v.R1, v.hFE1min, v.IL, v.IL, v.maggIb1, corners.parts[CornerRanges::Q1OneTransistor], corners);
+    const StageCircuit stage = drivenByCmos(v,
+                                            v.R1,
+                                            v.hFE1min,
+                                            v.IL,
+                                            v.IL,
+                                            v.maggIb1,
+                                            corners.parts[CornerRanges::Q1OneTransistor],
+                                            corners);
     StandardFits fits{};
     fits.design = v;
     fits.maggIb1 = v.maggIb1;
@@ -284,8 +291,9 @@ StandardFits fitTwoTransistors(const FormVariables &v, const CornerRanges &corne
         }
         if (const auto *rb1 = std::get_if<StageFit>(&fit.buyRb1)) {
             const Checked Rb2 = rb2For(v, rb1->current);
-            fit.buyRb2 = Rb2.fault() != Fault::None ? Purchase(NoPurchase::NotComputable)
-                                                    : toBuy(secondStage(v, *rb1, corners), at, Rb2.value());
+            fit.buyRb2 = Rb2.fault() != Fault::None
+                             ? Purchase(NoPurchase::NotComputable)
+                             : toBuy(secondStage(v, *rb1, corners), at, Rb2.value());
         }
     }
     return fits;

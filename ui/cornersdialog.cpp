@@ -119,7 +119,8 @@ void CornersDialog::addField(QFormLayout *form, CornerField field)
 void CornersDialog::addPartChoice(QFormLayout *form, CornerField field)
 {
     const auto i = static_cast<std::size_t>(field);
-    const Polarity polarity = field == CornerField::Q1TwoTransistors ? Polarity::Pnp : Polarity::Npn;
+    const Polarity polarity =
+        field == CornerField::Q1TwoTransistors ? Polarity::Pnp : Polarity::Npn;
     auto *choice = new QComboBox(this);
     choice->setObjectName(QStringLiteral("cornerField%1").arg(i));
     choice->setAccessibleName(fromView(cornerFieldName(field)));

@@ -13,10 +13,10 @@ class QLineEdit;
 // The form of the worst case's ranges, in two groups: the transistors' Vbe and Q2's Vce(sat) from
 // / to with each series's tolerance; the logic output that drives the switch (chosen from the
 // list, or its three figures typed) with Vcc's tolerance; the transistors bought, each chosen
-// from the parts of its polarity or left as typed, with the highest ambient temperature. Numbers are written with the locale's
-// decimal point or ".". "OK" closes it only on values that the parts can have; otherwise a
-// message names the field, which takes the focus with what was typed. "Valori predefiniti"
-// writes the defaults into the fields.
+// from the parts of its polarity or left as typed, with the highest ambient temperature. Numbers
+// are written with the locale's decimal point or ".". "OK" closes it only on values that the parts
+// can have; otherwise a message names the field, which takes the focus with what was typed. "Valori
+// predefiniti" writes the defaults into the fields.
 class CornersDialog : public QDialog
 {
     Q_OBJECT
@@ -36,8 +36,8 @@ private:
     void outputEdited();
     void addPartChoice(QFormLayout *form, CornerField field);
 
-    std::array<QLineEdit *, cornerFieldCount> fields_{}; // none for the output's choice
-    QComboBox *output_ = nullptr;                        // as typed, the list, personalizzata
+    std::array<QLineEdit *, cornerFieldCount> fields_{};  // none for the output's choice
+    QComboBox *output_ = nullptr;                         // as typed, the list, personalizzata
     std::array<QComboBox *, cornerFieldCount> choices_{}; // the transistors': as typed, the parts
     CornerRanges ranges_;
 };

@@ -346,6 +346,7 @@ void Form1::writeNotes(const StandardFits &fits)
     label23_->setNotes(notes.results.back());
     report_->summary = std::move(notes.summary);
     report_->notes = std::move(notes.results);
+    report_->notes.push_back(std::move(notes.checks));
     report_->settings.clear();
     if (!replacedSettings_.empty()) {
         std::u16string names;

@@ -69,8 +69,8 @@ std::optional<GainRow> guaranteedGain(const TransistorPart &part, double Ic);
 // a stand-in; none where the datasheet gives neither.
 struct VbeLimit
 {
-    double Vbe;  // [V]
-    double Ic;   // of the row [mA]
+    double Vbe;   // [V]
+    double Ic;    // of the row [mA]
     bool standIn; // VBE(on) max in place of VBE(sat) max
 };
 std::optional<VbeLimit> highestVbe(const TransistorPart &part, double Ic);

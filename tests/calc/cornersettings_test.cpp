@@ -9,8 +9,22 @@
 
 namespace {
 
-const CornerTexts defaults{
-    u"0.6", u"0.8", u"0", u"0.3", u"10", u"5", u"1", u"", u"", u"", u"", u"0", u"", u"", u"", u"25"};
+const CornerTexts defaults{u"0.6",
+                           u"0.8",
+                           u"0",
+                           u"0.3",
+                           u"10",
+                           u"5",
+                           u"1",
+                           u"",
+                           u"",
+                           u"",
+                           u"",
+                           u"0",
+                           u"",
+                           u"",
+                           u"",
+                           u"25"};
 
 CornerTexts with(CornerField field, std::u16string text, CornerTexts texts = defaults)
 {

@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 
+#include "datasheetcheck.h"
 #include "parts/logicoutputs.h"
 #include "parts/transistors.h"
 
@@ -110,14 +111,19 @@ INSTANTIATE_TEST_SUITE_P(
                       LookUpCase{"OnlyOneGainRow", u"BC547B", 2.5, std::nullopt, 1.0, false}),
     [](const auto &info) { return std::string(info.param.name); });
 
-// TO-92: 625 mW up to 25 °C, 400 mW at 70 °C; nothing left far above.
-TEST(TransistorParts, PowerDerated)
+// TO-92: 625 mW up to 25 °C, 400 mW at 70 °C; nothing left far above. A resistor holds its
+// rating up to 70 °C, half of it at 112.5 °C, none from 155 °C.
+TEST(PowerRatings, Derated)
 {
     const PowerRating &to92 = transistorByKey(u"2N3904")->power;
     EXPECT_EQ(deratedPower(to92, 25), 625);
     EXPECT_EQ(deratedPower(to92, 0), 625);
     EXPECT_EQ(deratedPower(to92, 70), 400);
     EXPECT_EQ(deratedPower(to92, 200), 0);
+    EXPECT_EQ(resistorRating(125, 70), 125);
+    EXPECT_EQ(resistorRating(125, -20), 125);
+    EXPECT_DOUBLE_EQ(resistorRating(125, 112.5), 62.5);
+    EXPECT_EQ(resistorRating(250, 160), 0);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "datasheetcheck.h"
 #include "messages.h"
 #include "resultnotes.h"
 #include "standardfit.h"
@@ -354,7 +355,8 @@ CornerRanges drivenBy(std::u16string_view key, double VccTolerance = 0)
 }
 
 // The transistors bought: Q1, and Q2 where given.
-CornerRanges bought(CornerRanges::Slot q1, std::u16string_view part1, std::u16string_view part2 = {})
+CornerRanges
+bought(CornerRanges::Slot q1, std::u16string_view part1, std::u16string_view part2 = {})
 {
     CornerRanges c;
     c.parts[q1] = transistorByKey(part1);
@@ -706,6 +708,10 @@ const std::u16string summaryTitle(titoloRiepilogo);
 const std::u16string e12 = u"E12 \u00b110\u00a0%";
 const std::u16string e24 = u"E24 \u00b15\u00a0%";
 const std::u16string e96 = u"E96 \u00b11\u00a0%";
+const std::u16string vceSat3904 = u"VCE(sat) max 0,3\u00a0V a 50 / 5\u00a0mA";
+const std::u16string onlyVce1V = u"solo VCE\u00a0\u2264\u00a01\u00a0V (la VCE della prova di hFE)";
+const std::u16string ptot3904 = u"Ptot del 2N3904, TO-92, a 25\u00a0\u00b0C";
+const std::u16string at25 = u"1/8\u00a0W, ridotta sopra 70\u00a0\u00b0C, a 25\u00a0\u00b0C";
 
 INSTANTIATE_TEST_SUITE_P(
     Designs,
@@ -851,6 +857,58 @@ INSTANTIATE_TEST_SUITE_P(
              u"(garantisce 4,6\u00a0V solo fino a 0,36\u00a0mA) prima del margine richiesto. "
              u"Servono un Q1 con guadagno più alto o il circuito a due transistor."},
             drivenBy(u"4000B-5V")},
+        // A 2N3904 as Q1 checked against its datasheet: at the least base current of E24 3.9 k,
+        // 40 / 0.8890 = 45 exceeds the 10 of its VCE(sat) test but not the 60 of its gain: only
+        // VCE <= 1 V; 40 x 1 + 1.188 x 0.95 = 41.13 mW. Rb1: 1.188^2 x 3.705 = 5.23 mW; R1:
+        // 0.95^2 / 9.5 = 0.095 mW.
+        NotesCase{"DatasheetChecks2N3904",
+                  false,
+                  sample(sampleRb1One),
+                  datasheetChecks,
+                  u"Verifica sul datasheet",
+                  {{u"tutte le serie",
+                    u"Ic max di Q1 [mA]",
+                    u"40,00",
+                    u"200",
+                    u"IC max del 2N3904",
+                    u"entro il limite"},
+                   {u"tutte le serie",
+                    u"hFE di Q1 inserito",
+                    u"100",
+                    u"60",
+                    u"hFE min del 2N3904 a 50\u00a0mA, VCE 1\u00a0V",
+                    u"superiore: il caso peggiore usa 60"},
+                   {e12, u"Ic/Ib di Q1 alla Ib minima", u"47,70", u"10", vceSat3904, onlyVce1V},
+                   {e12, u"Potenza di Q1 [mW]", u"41,19", u"625,00", ptot3904, u"entro il limite"},
+                   {e12, u"Potenza di Rb1 [mW]", u"5,52", u"125,00", at25, u"basta 1/8\u00a0W"},
+                   {e12, u"Potenza di R1 [mW]", u"0,100", u"125,00", at25, u"basta 1/8\u00a0W"},
+                   {e24, u"Ic/Ib di Q1 alla Ib minima", u"44,99", u"10", vceSat3904, onlyVce1V},
+                   {e24, u"Potenza di Q1 [mW]", u"41,13", u"625,00", ptot3904, u"entro il limite"},
+                   {e24, u"Potenza di Rb1 [mW]", u"5,23", u"125,00", at25, u"basta 1/8\u00a0W"},
+                   {e24, u"Potenza di R1 [mW]", u"0,0950", u"125,00", at25, u"basta 1/8\u00a0W"},
+                   {e96, u"Ic/Ib di Q1 alla Ib minima", u"49,31", u"10", vceSat3904, onlyVce1V},
+                   {e96, u"Potenza di Q1 [mW]", u"40,96", u"625,00", ptot3904, u"entro il limite"},
+                   {e96, u"Potenza di Rb1 [mW]", u"4,42", u"125,00", at25, u"basta 1/8\u00a0W"},
+                   {e96, u"Potenza di R1 [mW]", u"0,0912", u"125,00", at25, u"basta 1/8\u00a0W"}},
+                  {},
+                  bought(CornerRanges::Q1OneTransistor, u"2N3904")},
+        // Q2 a BC547B: its VCE(sat) test is at a forced gain of 20; at 35.8 only the 5 V of its
+        // gain's test is guaranteed, above the 0.3 V that Q1's least base current assumes. At
+        // 70 °C a TO-92 rated 500 mW keeps 320 mW.
+        NotesCase{"DatasheetChecksBC547AsQ2At70C",
+                  true,
+                  sample(sampleRb1Two),
+                  datasheetChecks,
+                  u"Verifica sul datasheet",
+                  {},
+                  {u"E12 \u00b110\u00a0%: la VCE garantita di Q2 (5\u00a0V) supera la Vce(sat) "
+                   u"massima di Q2 (0,3\u00a0V) che la corrente di base minima di Q1 assume."},
+                  [] {
+                      CornerRanges c =
+                          bought(CornerRanges::Q1TwoTransistors, u"BC327-40", u"BC547B");
+                      c.ambientCelsius = 70;
+                      return c;
+                  }()},
         // Shown as 4,00, below 4 mA by a rounding.
         NotesCase{"IiJustBelowTheLimit",
                   false,
