@@ -276,6 +276,7 @@ void fuzzPress(const std::uint8_t *data, std::size_t size)
         DesignReport report;
         report.summary = std::move(notes.summary);
         report.notes = std::move(notes.results);
+        report.notes.push_back(std::move(notes.checks));
         require(!report.plainText().empty(), "the report has a text");
     }
 }
