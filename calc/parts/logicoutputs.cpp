@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "keyed.h"
+
 #include "messages.h"
 #include "numbertext.h"
 
@@ -71,9 +73,7 @@ std::span<const LogicOutput> logicOutputs()
 
 const LogicOutput *logicOutputByKey(std::u16string_view key)
 {
-    const auto *found = std::find_if(
-        outputs.begin(), outputs.end(), [&](const LogicOutput &o) { return o.key == key; });
-    return found == outputs.end() ? nullptr : found;
+    return entryByKey<LogicOutput>(outputs, key);
 }
 
 std::u16string outputName(const LogicOutput &output, std::u16string_view decimalPoint)

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "keyed.h"
+
 namespace {
 
 // TO-92 in free air: 625 mW at 25 °C, 5.0 mW/°C above; where a datasheet gives 500 mW without a
@@ -35,7 +37,8 @@ constexpr std::array<VbeOnRow, 1> on500{{{500, 1.2}}};
 constexpr std::array<GainRow, 5> n3904{
     {{0.1, 1, 40}, {1, 1, 70}, {10, 1, 100}, {50, 1, 60}, {100, 1, 30}}};
 constexpr std::array<SaturationRow, 2> n3904VceSat{{{10, 1, 0.2}, {50, 5, 0.3}}};
-constexpr std::array<SaturationRow, 2> n3904VbeSat{{{10, 1, 0.85}, {50, 5, 0.95}}};
+// The same for the 2N3906.
+constexpr std::array<SaturationRow, 2> n3904And3906VbeSat{{{10, 1, 0.85}, {50, 5, 0.95}}};
 
 // At 150 mA the 1 V row (50), below the 10 V one (100).
 constexpr std::array<GainRow, 5> pn2222a{
@@ -128,7 +131,7 @@ constexpr std::array<TransistorPart, 16> parts{{
      Polarity::Npn,
      n3904,
      n3904VceSat,
-     n3904VbeSat,
+     n3904And3906VbeSat,
      noVbeOn,
      200,
      to92,
@@ -200,7 +203,7 @@ constexpr std::array<TransistorPart, 16> parts{{
      Polarity::Pnp,
      n3906,
      n3906VceSat,
-     n3904VbeSat,
+     n3904And3906VbeSat,
      noVbeOn,
      200,
      to92,
@@ -235,9 +238,7 @@ std::span<const TransistorPart> transistorParts()
 
 const TransistorPart *transistorByKey(std::u16string_view key)
 {
-    const auto *found = std::find_if(
-        parts.begin(), parts.end(), [&](const TransistorPart &p) { return p.key == key; });
-    return found == parts.end() ? nullptr : found;
+    return entryByKey<TransistorPart>(parts, key);
 }
 
 std::optional<GainRow> guaranteedGain(const TransistorPart &part, double Ic)
