@@ -95,7 +95,7 @@ public:
 
     PressOutcome finish(std::optional<PressResults> results)
     {
-        return {std::move(messages_), results};
+        return {std::move(messages_), std::move(results)};
     }
 
 private:
