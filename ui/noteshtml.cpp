@@ -1,8 +1,10 @@
-#include "notestooltip.h"
+#include "noteshtml.h"
 
 #include <QFontMetrics>
 #include <QToolTip>
 
+#include "designreport.h"
+#include "messages.h"
 #include "textview.h"
 
 namespace {
@@ -23,6 +25,27 @@ QString cell(const QString &tag, const QString &text, std::size_t column)
              style,
              wrap,
              wrappingText(text));
+}
+
+namespace Note = Messages::Note;
+
+QString heading(std::u16string_view text)
+{
+    return QStringLiteral("<p style=\"margin-top:10px; margin-bottom:2px\"><b>%1</b></p>")
+        .arg(fromView(text).toHtmlEscaped());
+}
+
+// Name, value right-aligned, unit: "Vcc   12  [V]".
+QString itemsTable(const std::vector<ReportItem> &items)
+{
+    QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">");
+    for (const ReportItem &item : items)
+        html += QStringLiteral("<tr><td>%1</td><td align=\"right\" style=\"padding-left:12px\">%2"
+                               "</td><td style=\"padding-left:4px\">%3</td></tr>")
+                    .arg(fromView(item.name).toHtmlEscaped(),
+                         wrappingText(fromView(item.value)),
+                         fromView(item.unit).toHtmlEscaped());
+    return html + QStringLiteral("</table>");
 }
 
 } // namespace
@@ -51,12 +74,16 @@ QString wrappingText(const QString &text)
     return wrapping.toHtmlEscaped();
 }
 
-QString notesTooltip(const ResultNotes &notes)
+QString notesHtml(const ResultNotes &notes)
 {
-    return notesTooltip(notes, {notes.legend.begin(), notes.legend.end()});
+    return notesHtml(notes,
+                     {notes.legend.begin(), notes.legend.end()},
+                     {notes.lines.begin(), notes.lines.end()});
 }
 
-QString notesTooltip(const ResultNotes &notes, const std::vector<std::u16string_view> &legend)
+QString notesHtml(const ResultNotes &notes,
+                  const std::vector<std::u16string_view> &legend,
+                  const std::vector<std::u16string_view> &lines)
 {
     QString html = QStringLiteral("<p style=\"margin-bottom:4px\"><b>%1</b></p>")
                        .arg(wrappingText(fromView(notes.title)));
@@ -89,9 +116,32 @@ QString notesTooltip(const ResultNotes &notes, const std::vector<std::u16string_
     for (const std::u16string_view line : legend)
         html += QStringLiteral("<p style=\"margin-top:6px; margin-bottom:0\">%1</p>")
                     .arg(wrappingText(fromView(line)));
-    for (const std::u16string &line : notes.lines)
+    for (const std::u16string_view line : lines)
         html += QStringLiteral("<p style=\"margin-top:6px; margin-bottom:0\">%1</p>")
                     .arg(wrappingText(fromView(line)));
+    return html;
+}
+
+QString reportHtml(const DesignReport &report, const QString &pictureUrl)
+{
+    QString html = QStringLiteral("<p style=\"margin-bottom:4px\"><b><big>%1</big></b></p>")
+                       .arg(fromView(Note::titoloRelazione).toHtmlEscaped());
+    html += QStringLiteral("<p>%1</p>").arg(fromView(report.byline()).toHtmlEscaped());
+    html += notesHtml(report.summary) + QStringLiteral("<hr>");
+    html += QStringLiteral("<p>%1: %2</p><p><img src=\"%3\"></p>")
+                .arg(fromView(Note::circuito).toHtmlEscaped(),
+                     fromView(report.circuit).toHtmlEscaped(),
+                     pictureUrl.toHtmlEscaped());
+    html += heading(Note::datiInseriti) + itemsTable(report.inputs);
+    html += heading(Note::risultati) + itemsTable(report.results);
+    for (std::size_t i = 0; i < report.notes.size(); ++i)
+        html += QStringLiteral("<hr>")
+                + notesHtml(report.notes[i],
+                            report.newLegend(i),
+                            {report.notes[i].lines.begin(), report.notes[i].lines.end()});
+    if (!report.summary.assumptions.empty())
+        html += heading(Note::ipotesi) + assumptionsHtml(report.summary.assumptions)
+                + assumptionsHtml(report.settings);
     return html;
 }
 
