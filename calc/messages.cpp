@@ -281,4 +281,18 @@ const std::u16string_view intervallo = u"%1 non può superare %2.";
 
 } // namespace Corners
 
+namespace Report {
+
+const std::u16string_view titoloFinestra = u"Progetto \u2014 transistor interruttore";
+const std::u16string_view nomeTesto = u"Relazione del progetto";
+const std::u16string_view ingressiCambiati =
+    u"Gli ingressi sono cambiati dopo questo calcolo: premi Calcola per aggiornare";
+const std::u16string_view salvaPdf = u"Salva PDF\u2026";
+const std::u16string_view salvaPdfTitolo = u"Salva la relazione in PDF";
+const std::u16string_view filtroPdf = u"Documenti PDF (*.pdf)";
+const std::u16string_view nomeFilePdf = u"Progetto transistor %1.pdf";
+const std::u16string_view pdfNonSalvato = u"Non è stato possibile salvare il PDF %1: %2";
+
+} // namespace Report
+
 } // namespace Messages

@@ -132,4 +132,16 @@ extern const std::u16string_view tolleranza; // field name: what a tolerance acc
 extern const std::u16string_view intervallo; // lower end's name, upper end's name
 } // namespace Corners
 
+// The report's window, its PDF, and what became of the settings.
+namespace Report {
+extern const std::u16string_view titoloFinestra;
+extern const std::u16string_view nomeTesto;        // the report's text, for assistive tools
+extern const std::u16string_view ingressiCambiati; // the report is of an earlier press
+extern const std::u16string_view salvaPdf;         // the button
+extern const std::u16string_view salvaPdfTitolo;   // the file dialog's caption
+extern const std::u16string_view filtroPdf;        // the file dialog's filter
+extern const std::u16string_view nomeFilePdf;      // date and time of the press, as a file name
+extern const std::u16string_view pdfNonSalvato;    // file name, the system's reason
+} // namespace Report
+
 } // namespace Messages

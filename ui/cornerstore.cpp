@@ -2,9 +2,8 @@
 
 #include <QSettings>
 
-#include <memory>
-
 #include "textview.h"
+#include "usersettings.h"
 
 namespace {
 
@@ -16,15 +15,6 @@ constexpr std::array<const char *, cornerFieldCount> keys{"worstCase/VbeLowest",
                                                           "worstCase/toleranceE12",
                                                           "worstCase/toleranceE24",
                                                           "worstCase/toleranceE96"};
-
-std::unique_ptr<QSettings> userSettings()
-{
-    // The default format: the system's own, unless the tests chose files in a folder of theirs.
-    return std::make_unique<QSettings>(QSettings::defaultFormat(),
-                                       QSettings::UserScope,
-                                       QStringLiteral("Brenvola"),
-                                       QStringLiteral("Brenvola"));
-}
 
 } // namespace
 

@@ -223,6 +223,14 @@ void Form1::connectControls()
     // F1, the desktop's key for help, opens the notes of the results from the keyboard.
     auto *notes = new QShortcut(QKeySequence::HelpContents, this);
     connect(notes, &QShortcut::activated, this, &Form1::showNotes);
+    // An open report says when the entries or the circuit are no longer those it reports.
+    const auto markReport = [this] {
+        if (reportView_)
+            reportView_->setStale(entriesChanged());
+    };
+    for (QLineEdit *field : entries_)
+        connect(field, &QLineEdit::textChanged, this, markReport);
+    connect(option1_, &QRadioButton::toggled, this, markReport);
 }
 
 void Form1::load()
@@ -256,22 +264,49 @@ void Form1::paintEvent(QPaintEvent * /*event*/)
         painter.fillRect(side, palette().color(QPalette::WindowText));
 }
 
-// The report of the last design, beside the window where the screen has room, so that the
-// results stay in view.
+// The report of the last design, in its own window: at its first opening beside the window,
+// where the screen has room, so that the results stay in view.
 void Form1::showNotes()
 {
-    ReportView *view = nullptr;
-    const auto edit = [this] { editCorners(); };
-    if (report_)
-        view = new ReportView(sixtyCharactersWide(reportHtml(*report_, ReportView::pictureUrl)),
-                              fromView(report_->plainText()),
-                              reportPicture_->grab(),
-                              edit,
-                              this);
-    else
-        view = new ReportView(
-            sixtyCharactersWide(fromView(Messages::Note::nessunRisultato)), {}, {}, edit, this);
-    view->showBeside(label23_, resultsOnScreen());
+    if (!reportView_) {
+        reportView_ = new ReportView([this] { editCorners(); }, this);
+        updateReport();
+    }
+    reportView_->open(label23_, resultsOnScreen());
+}
+
+void Form1::updateReport()
+{
+    if (!reportView_)
+        return;
+    if (report_) {
+        const QString pdfName = fromView(
+            Messages::fill(Messages::Report::nomeFilePdf,
+                           {viewOf(lastPress_->at.toString(QStringLiteral("yyyy-MM-dd HHmm")))}));
+        reportView_->setReport(reportHtml(*report_, ReportView::pictureUrl),
+                               fromView(report_->plainText()),
+                               reportPicture_->grab(),
+                               pdfName);
+    } else {
+        reportView_->setReport(QStringLiteral("<p>%1</p>")
+                                   .arg(fromView(Messages::Note::nessunRisultato).toHtmlEscaped()),
+                               {},
+                               {},
+                               {});
+    }
+    reportView_->setStale(entriesChanged());
+}
+
+bool Form1::entriesChanged() const
+{
+    if (!lastPress_)
+        return false;
+    if (lastPress_->option1 != option1_->isChecked())
+        return true;
+    for (std::size_t i = 0; i < entryCount; ++i)
+        if (lastPress_->texts[i] != entries_[i]->text())
+            return true;
+    return false;
 }
 
 // The form of the worst case's ranges; confirmed, they are kept, the last press's notes worked
@@ -289,6 +324,7 @@ void Form1::editCorners()
         writeNotes(press.twoTransistors ? fitTwoTransistors(press.variables, corners_)
                                         : fitOneTransistor(press.variables, corners_));
     }
+    updateReport();
     showNotes();
 }
 
@@ -312,8 +348,7 @@ DesignReport Form1::describeDesign() const
     DesignReport report;
     report.program =
         viewOf(QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion());
-    report.pressedAt =
-        viewOf(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    report.pressedAt = viewOf(lastPress_->at.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     report.circuit = viewOf((option1_->isChecked() ? option1_ : option2_)->text());
     for (const Control &row : ControlTable::controls()) {
         const auto *field = findChild<QLineEdit *>(row.name);
@@ -402,10 +437,16 @@ void Form1::calcola()
     if (results.Rb2)
         label20_->setText(caption(*results.Rb2));
     label23_->setText(caption(results.Ii));
-    lastPress_ = CompletedPress{variables_, results.Rb2.has_value(), results.Ii};
+    lastPress_ = CompletedPress{variables_,
+                                results.Rb2.has_value(),
+                                results.Ii,
+                                texts,
+                                option1_->isChecked(),
+                                QDateTime::currentDateTime()};
     report_ = describeDesign();
     reportPicture_ = option1_->isChecked() ? picture1_ : picture2_;
     writeNotes(results.fits);
+    updateReport();
 }
 
 void Form1::fillSampleValues()
