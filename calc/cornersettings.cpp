@@ -111,6 +111,7 @@ StoredCorners
 readStoredCorners(const std::array<std::optional<std::u16string>, cornerFieldCount> &texts)
 {
     StoredCorners stored;
+    stored.texts = texts;
     const CornerRanges defaults;
     for (const CornerField field : allFields) {
         const auto &text = texts[index(field)];

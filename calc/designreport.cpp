@@ -83,6 +83,8 @@ std::u16string DesignReport::plainText() const
 {
     std::u16string text(Note::titoloRelazione);
     text.append(u"\n").append(byline()).append(u"\n");
+    for (const std::u16string &line : settings)
+        text.append(line).append(u"\n");
     appendNotes(text, summary, allOf(summary.legend));
     text.append(u"\n");
     appendRow(text, {Note::circuito, circuit});

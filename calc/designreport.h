@@ -18,14 +18,16 @@ struct ReportItem
 
 struct DesignReport
 {
-    std::u16string program;               // its name and version
-    std::u16string pressedAt;             // the date and time of the press
-    ResultNotes summary;                  // the values to buy
-    std::u16string circuit;               // the caption of the circuit's option button
-    std::vector<ReportItem> inputs;       // those of the circuit, as typed
-    std::vector<ReportItem> results;      // as shown
-    std::vector<ResultNotes> notes;       // of each result, in the order of the results
-    std::vector<std::u16string> settings; // after the assumptions: stored settings replaced
+    std::u16string program;          // its name and version
+    std::u16string pressedAt;        // the date and time of the press
+    ResultNotes summary;             // the values to buy
+    std::u16string circuit;          // the caption of the circuit's option button
+    std::vector<ReportItem> inputs;  // those of the circuit, as typed
+    std::vector<ReportItem> results; // as shown
+    std::vector<ResultNotes> notes;  // of each result, in the order of the results
+    // What became of the stored settings, under the title and again after the assumptions:
+    // replaced, not read, not saved.
+    std::vector<std::u16string> settings;
 
     // The line under the title: program, version, date and time.
     std::u16string byline() const;

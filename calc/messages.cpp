@@ -295,4 +295,25 @@ const std::u16string_view pdfNonSalvato = u"Non è stato possibile salvare il PD
 
 } // namespace Report
 
+namespace Settings {
+
+const std::u16string_view nonSalvate =
+    u"Non è stato possibile salvare le ipotesi del caso peggiore in %1: %2. Valgono solo fino "
+    u"alla chiusura del programma.";
+const std::u16string_view nonLette =
+    u"Impostazioni salvate non lette (%1: %2): valgono i valori predefiniti.";
+const std::u16string_view ipotesiNonSalvate =
+    u"Ipotesi non salvate: %1; valgono fino alla chiusura del programma.";
+const std::u16string_view sostituito = u"Salvato \u00ab%1\u00bb, non valido: qui il predefinito.";
+const std::u16string_view sostituitoConLAltroEstremo =
+    u"Intervallo salvato non valido: qui il predefinito.";
+const std::u16string_view fileVuoto = u"il file è vuoto";
+const std::u16string_view fileIlleggibile = u"il file non si può leggere come impostazioni";
+const std::u16string_view soloLettura = u"il file è di sola lettura";
+const std::u16string_view cartellaAlPosto = u"al posto del file c'è una cartella";
+const std::u16string_view cartellaNonScrivibile = u"la cartella non permette di scrivere";
+const std::u16string_view nonScritto = u"il sistema non ha scritto il file";
+
+} // namespace Settings
+
 } // namespace Messages

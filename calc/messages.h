@@ -144,4 +144,20 @@ extern const std::u16string_view nomeFilePdf;      // date and time of the press
 extern const std::u16string_view pdfNonSalvato;    // file name, the system's reason
 } // namespace Report
 
+// What became of the stored settings: %1 where they are kept, %2 why, as each comment says.
+namespace Settings {
+extern const std::u16string_view nonSalvate;        // where, why
+extern const std::u16string_view nonLette;          // where, why
+extern const std::u16string_view ipotesiNonSalvate; // why
+extern const std::u16string_view sostituito;        // the text stored
+extern const std::u16string_view sostituitoConLAltroEstremo;
+// Why.
+extern const std::u16string_view fileVuoto;
+extern const std::u16string_view fileIlleggibile;
+extern const std::u16string_view soloLettura;
+extern const std::u16string_view cartellaAlPosto;
+extern const std::u16string_view cartellaNonScrivibile;
+extern const std::u16string_view nonScritto;
+} // namespace Settings
+
 } // namespace Messages

@@ -25,6 +25,7 @@ CornersDialog::CornersDialog(const CornerRanges &ranges, QWidget *parent)
     layout->addWidget(explanation);
 
     auto *form = new QFormLayout;
+    form_ = form;
     for (std::size_t i = 0; i < cornerFieldCount; ++i) {
         const QString name = fromView(cornerFieldName(static_cast<CornerField>(i)));
         fields_[i] = new QLineEdit(this);
@@ -47,6 +48,18 @@ CornersDialog::CornersDialog(const CornerRanges &ranges, QWidget *parent)
 
     fillIn(ranges);
     fields_.front()->setFocus();
+}
+
+void CornersDialog::markReplaced(CornerField field, const QString &mark)
+{
+    QLineEdit *edit = fields_[static_cast<std::size_t>(field)];
+    int row = 0;
+    form_->getWidgetPosition(edit, &row, nullptr);
+    auto *label = new QLabel(mark, this);
+    label->setObjectName(QStringLiteral("cornerMark%1").arg(static_cast<std::size_t>(field)));
+    label->setWordWrap(true);
+    form_->insertRow(row + 1, QString(), label);
+    edit->setAccessibleDescription(mark);
 }
 
 void CornersDialog::fillIn(const CornerRanges &ranges)

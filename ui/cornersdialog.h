@@ -6,6 +6,7 @@
 
 #include "cornersettings.h"
 
+class QFormLayout;
 class QLineEdit;
 
 // The form of the worst case's ranges: Vbe and Q2's Vce(sat) from / to, and each series's
@@ -24,9 +25,14 @@ public:
 
     void accept() override;
 
+    // Marks a field whose stored value was replaced by its default: the mark under it says what
+    // was stored.
+    void markReplaced(CornerField field, const QString &mark);
+
 private:
     void fillIn(const CornerRanges &ranges);
 
+    QFormLayout *form_;
     std::array<QLineEdit *, cornerFieldCount> fields_{};
     CornerRanges ranges_;
 };

@@ -145,9 +145,10 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("transistor interruttore"));
     setFont(controlFont());
-    StoredCorners stored = loadCorners();
+    StoredCorners stored = loadCorners(readProblem_);
     corners_ = stored.ranges;
     replacedSettings_ = std::move(stored.replaced);
+    storedTexts_ = std::move(stored.texts);
     fillBackground(this, orange); // the captions, units and option buttons take it from here
     resize(ControlTable::pixelsOf(ControlTable::clientWidth),
            ControlTable::pixelsOf(ControlTable::clientHeight));
@@ -314,11 +315,17 @@ bool Form1::entriesChanged() const
 void Form1::editCorners()
 {
     CornersDialog dialog(corners_, this);
+    for (const CornerField field : replacedSettings_)
+        dialog.markReplaced(field,
+                            fromView(replacedMark(storedTexts_[static_cast<std::size_t>(field)])));
     if (dialog.exec() != QDialog::Accepted)
         return;
     corners_ = dialog.ranges();
     replacedSettings_.clear();
-    saveCorners(corners_);
+    readProblem_ = SettingsProblem::None;
+    saveProblem_ = saveCorners(corners_);
+    if (saveProblem_ != SettingsProblem::None)
+        showMessageBox(this, fromView(saveFailure(saveProblem_, viewOf(settingsPlace()))));
     if (lastPress_) {
         const CompletedPress &press = *lastPress_;
         writeNotes(press.twoTransistors ? fitTwoTransistors(press.variables, corners_)
@@ -381,6 +388,10 @@ void Form1::writeNotes(const StandardFits &fits)
     report_->summary = std::move(notes.summary);
     report_->notes = std::move(notes.results);
     report_->settings.clear();
+    if (readProblem_ != SettingsProblem::None)
+        report_->settings.push_back(readNotice(readProblem_, viewOf(settingsPlace())));
+    if (saveProblem_ != SettingsProblem::None)
+        report_->settings.push_back(unsavedNotice(saveProblem_));
     if (!replacedSettings_.empty()) {
         std::u16string names;
         for (const CornerField field : replacedSettings_)

@@ -9,6 +9,7 @@
 #include "cornersettings.h"
 #include "designreport.h"
 #include "module1.h"
+#include "settingsstatus.h"
 #include "switchcalculation.h"
 
 class CircuitPicture;
@@ -88,9 +89,13 @@ private:
     // Made at the first F1, then kept: hidden when closed.
     ReportView *reportView_ = nullptr;
 
-    // The worst case's ranges in force, and the stored ones that were refused at start-up.
+    // The worst case's ranges in force, and the stored ones that were refused at start-up, with
+    // the texts stored; what stood in the way of reading them, and of keeping the last confirmed.
     CornerRanges corners_;
     std::vector<CornerField> replacedSettings_;
+    std::array<std::optional<std::u16string>, cornerFieldCount> storedTexts_;
+    SettingsProblem readProblem_ = SettingsProblem::None;
+    SettingsProblem saveProblem_ = SettingsProblem::None;
 
     FormVariables variables_;
     Module1 module1_;

@@ -127,6 +127,8 @@ QString reportHtml(const DesignReport &report, const QString &pictureUrl)
     QString html = QStringLiteral("<p style=\"margin-bottom:4px\"><b><big>%1</big></b></p>")
                        .arg(fromView(Note::titoloRelazione).toHtmlEscaped());
     html += QStringLiteral("<p>%1</p>").arg(fromView(report.byline()).toHtmlEscaped());
+    for (const std::u16string &line : report.settings)
+        html += QStringLiteral("<p><b>%1</b></p>").arg(wrappingText(fromView(line)));
     html += notesHtml(report.summary) + QStringLiteral("<hr>");
     html += QStringLiteral("<p>%1: %2</p><p><img src=\"%3\"></p>")
                 .arg(fromView(Note::circuito).toHtmlEscaped(),

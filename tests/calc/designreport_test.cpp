@@ -79,10 +79,12 @@ TEST(DesignReport, SampleTwoTransistorsAsTabSeparatedText)
 {
     const std::string text = utf8(sampleReport(true, u",").plainText());
 
-    // The answer first: program, date and time, then the values to buy.
+    // The answer first: program, date and time, the settings replaced, then the values to buy.
     EXPECT_EQ(text.substr(0, text.find("I margini")),
               "Interruttore a transistor pilotato da un'uscita CMOS\n"
               "Brenvola 1.00, calcolo del 2026-12-08 20:45\n"
+              "Impostazioni salvate non valide, sostituite con i valori predefiniti: Vbe massima "
+              "[V].\n"
               "\n"
               "Da acquistare, per serie, con i margini nel caso peggiore\n"
               "Serie\tRb1\tRb2\tmargine Q1\tmargine Q2\tIi max\n"
@@ -106,7 +108,7 @@ TEST(DesignReport, SampleTwoTransistorsAsTabSeparatedText)
                         "E12 subito sotto\t18\t55,60\t47\t252\tspento\n"),
               std::string::npos)
         << text;
-    // What the worst case assumes, once, at the end, and the settings replaced after it.
+    // What the worst case assumes, once, at the end, and the settings replaced again after it.
     const std::string assumption = utf8(sampleReport(true, u",").summary.assumptions[1]);
     EXPECT_EQ(count(text, assumption), 1U);
     const std::size_t heading = text.find("\nIpotesi del caso peggiore\n");

@@ -16,6 +16,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -805,42 +807,8 @@ private slots:
     {
         pressSampleValuesAndCalcola();
         QSettings stored(QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola");
-        const auto openForm = [&] {
-            ReportView *view = openReport();
-            QVERIFY(view);
-            QTest::keyClick(view->findChild<QTextBrowser *>("reportText"), Qt::Key_Tab);
-            auto *corners = view->findChild<QPushButton *>("reportCorners");
-            QVERIFY(corners->hasFocus());
-            QTest::keyClick(corners, Qt::Key_Space);
-        };
-        // Each step types into the form as it comes up, from a timer: the form is modal.
-        const auto whileOpen = [&](const std::function<void(QWidget *)> &typing) {
-            bool typed = false;
-            QTimer timer;
-            timer.setInterval(5);
-            QObject::connect(&timer, &QTimer::timeout, [&] {
-                auto *dialog = qobject_cast<CornersDialog *>(QApplication::activeModalWidget());
-                if (typed || !dialog || !dialog->isActiveWindow())
-                    return;
-                typed = true;
-                typing(dialog);
-            });
-            timer.start();
-            ModalBoxes boxes;
-            return boxes.during([&] {
-                openForm();
-                QTRY_VERIFY(typed && !QApplication::activeModalWidget());
-            });
-        };
-        // Five Tabs from Vbe minima to the tolerance of E24.
-        const auto typeE24 = [](const QString &text) {
-            for (int i = 0; i < 5; ++i)
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QWidget *field = QApplication::focusWidget();
-            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(field, text);
-            QTest::keyClick(field, Qt::Key_Return);
-            return qobject_cast<QLineEdit *>(field);
+        const auto whileOpen = [this](const std::function<void(QWidget *)> &typing) {
+            return whileCornersFormOpen(typing);
         };
 
         QString typedAfterRefusal;
@@ -896,13 +864,128 @@ private slots:
         QVERIFY(view);
         const QString report = spokenReport(view);
         view->close();
-        QVERIFY2(report.contains("sostituite con i valori predefiniti: Vbe massima [V], "
-                                 "Tolleranza E12 [%].\n")
+        // Named under the title, and again after the assumptions.
+        const QString replaced = "Impostazioni salvate non valide, sostituite con i valori "
+                                 "predefiniti: Vbe massima [V], Tolleranza E12 [%].\n";
+        QVERIFY2(report.section(u'\n', 2, 2) + u'\n' == replaced && report.endsWith(replaced)
                      && report.contains("E12 \u00b110\u00a0%, E24 \u00b11\u00a0%"),
                  qPrintable(report));
+        // The form marks each field replaced with what was stored.
+        QStringList marks;
+        whileCornersFormOpen([&](QWidget *dialog) {
+            for (const QLabel *mark : dialog->findChildren<QLabel *>(
+                     QRegularExpression("^cornerMark"), Qt::FindDirectChildrenOnly))
+                marks << mark->objectName() + ": " + mark->text();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        marks.sort();
+        QCOMPARE(
+            marks,
+            QStringList({"cornerMark1: Salvato \u00ab0,9\u00bb, non valido: qui il predefinito.",
+                         "cornerMark4: Salvato \u00ab\u00bb, non valido: qui il predefinito."}));
         QSettings stored(QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola");
         QCOMPARE(stored.value("worstCase/VbeHighest").toString(), QString("0,9"));
         clearStoredSettings();
+    }
+
+    // Where the settings cannot be written, confirming the form says so and why, and the report
+    // holds the ranges confirmed as not saved; nothing is claimed, nothing changed on disk.
+    void settingsNotSaved_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a folder in its place") << true << "al posto del file c'è una cartella";
+        QTest::newRow("read-only file") << false << "il file è di sola lettura";
+    }
+
+    void settingsNotSaved()
+    {
+        QFETCH(bool, folder);
+        QFETCH(QString, reason);
+        const QString file =
+            QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola")
+                .fileName();
+        QFile::remove(file);
+        if (folder) {
+            QVERIFY(QDir().mkpath(file));
+        } else {
+            QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola")
+                .setValue("worstCase/toleranceE24", "5");
+            QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadUser));
+        }
+        const auto restore = qScopeGuard([&] {
+            if (folder)
+                QDir(file).removeRecursively();
+            QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+            clearStoredSettings();
+        });
+        if (!folder && QFileInfo(file).isWritable())
+            QSKIP("A read-only file stays writable to this user (root): run as another user");
+
+        form = openForm1();
+        QVERIFY(form);
+        pressSampleValuesAndCalcola();
+        const std::vector<SeenBox> boxes = whileCornersFormOpen([](QWidget *) { typeE24("1"); });
+        QCOMPARE(boxes.size(), 1U);
+        QCOMPARE(boxes.front().text,
+                 "Non è stato possibile salvare le ipotesi del caso peggiore in "
+                     + QDir::toNativeSeparators(file) + ": " + reason
+                     + ". Valgono solo fino alla chiusura del programma.");
+        const QString report = spokenReport(form->findChild<ReportView *>("reportWindow"));
+        const QString unsaved =
+            "Ipotesi non salvate: " + reason + "; valgono fino alla chiusura del programma.\n";
+        QVERIFY2(report.contains("E24 \u00b11\u00a0%\t6.8\t33\t0.654\n")
+                     && report.count(unsaved) == 2 && report.endsWith(unsaved),
+                 qPrintable(report));
+        QCOMPARE(QFileInfo(file).isDir(), folder);
+        // On disk as it was (Qt's own settings in this process keep what was set, unsaved).
+        QFile written(file);
+        QVERIFY(folder
+                || (written.open(QIODevice::ReadOnly)
+                    && written.readAll().contains("toleranceE24=5\n")));
+    }
+
+    // A settings file that cannot be read: the defaults hold, and the report says why at its top.
+    void settingsNotRead_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // "folder": a folder in its place
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("empty") << QByteArray() << "il file è vuoto";
+        QTest::newRow("a folder in its place")
+            << QByteArray("folder") << "al posto del file c'è una cartella";
+        QTest::newRow("not a settings file")
+            << QByteArray("\x89PNG\r\n\x1a\n\0\0[worstCase\n\xff\xfe=\0", 19)
+            << "il file non si può leggere come impostazioni";
+    }
+
+    void settingsNotRead()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
+        const QString file =
+            QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola")
+                .fileName();
+        const auto restore = qScopeGuard([&] {
+            QDir(file).removeRecursively();
+            QFile::remove(file);
+        });
+        QFile::remove(file);
+        if (content == "folder") {
+            QVERIFY(QDir().mkpath(file));
+        } else {
+            QFile written(file);
+            QVERIFY(written.open(QIODevice::WriteOnly));
+            written.write(content);
+        }
+        form = openForm1();
+        QVERIFY(form);
+        pressSampleValuesAndCalcola();
+        ReportView *view = openReport();
+        QVERIFY(view);
+        const QStringList lines = spokenReport(view).split(u'\n');
+        QCOMPARE(lines.value(2),
+                 "Impostazioni salvate non lette (" + QDir::toNativeSeparators(file) + ": " + reason
+                     + "): valgono i valori predefiniti.");
     }
 
     // The control that has the focus is ringed on the window's orange, 3 : 1 at least, under
@@ -1180,6 +1263,49 @@ private:
         QAccessibleTextInterface *text =
             QAccessible::queryAccessibleInterface(view->text())->textInterface();
         return text->text(0, text->characterCount());
+    }
+
+    // The worst case's form opened from the report by keyboard, typed into as it comes up (from a
+    // timer: the form is modal) until it closes: the message boxes seen meanwhile.
+    std::vector<SeenBox> whileCornersFormOpen(const std::function<void(QWidget *)> &typing)
+    {
+        const auto openForm = [&] {
+            ReportView *view = openReport();
+            QVERIFY(view);
+            QTest::keyClick(view->findChild<QTextBrowser *>("reportText"), Qt::Key_Tab);
+            auto *corners = view->findChild<QPushButton *>("reportCorners");
+            QVERIFY(corners->hasFocus());
+            QTest::keyClick(corners, Qt::Key_Space);
+        };
+        bool typed = false;
+        QTimer timer;
+        timer.setInterval(5);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            auto *dialog = qobject_cast<CornersDialog *>(QApplication::activeModalWidget());
+            if (typed || !dialog || !dialog->isActiveWindow())
+                return;
+            typed = true;
+            typing(dialog);
+        });
+        timer.start();
+        ModalBoxes boxes;
+        return boxes.during([&] {
+            openForm();
+            QTRY_VERIFY(typed && !QApplication::activeModalWidget());
+        });
+    }
+
+    // In the form, five Tabs from Vbe minima to the tolerance of E24, the text typed there, and
+    // Enter.
+    static QLineEdit *typeE24(const QString &text)
+    {
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *field = QApplication::focusWidget();
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
+        return qobject_cast<QLineEdit *>(field);
     }
 
     // "Valori esempio", then, if given, one entry typed anew, then "Calcola ": the boxes seen.
