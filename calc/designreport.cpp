@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "messages.h"
+#include "numbertext.h"
 
 namespace {
 
@@ -23,8 +24,12 @@ void appendItems(std::u16string &text,
                  const std::vector<ReportItem> &items)
 {
     text.append(u"\n").append(heading).append(u"\n");
-    for (const ReportItem &item : items)
-        appendRow(text, {item.name, item.value, item.unit});
+    for (const ReportItem &item : items) {
+        if (item.typed.empty())
+            appendRow(text, {item.name, item.value, item.unit});
+        else
+            appendRow(text, {item.name, item.value, item.unit, item.typed});
+    }
 }
 
 void appendNotes(std::u16string &text,
@@ -61,6 +66,21 @@ std::vector<std::u16string_view> allOf(const std::vector<std::u16string> &lines)
 }
 
 } // namespace
+
+ReportItem enteredItem(std::u16string name,
+                       std::u16string_view typed,
+                       std::u16string unit,
+                       std::u16string_view decimalPoint)
+{
+    const std::optional<double> value = parseLeadingNumber(typed);
+    if (!value)
+        return {std::move(name), std::u16string(typed), std::move(unit), {}};
+    std::u16string asTyped;
+    if (!parseWholeNumber(typed))
+        asTyped = Messages::fill(Messages::Report::scritto, {typed});
+    return {
+        std::move(name), formatShortest(*value, decimalPoint), std::move(unit), std::move(asTyped)};
+}
 
 std::u16string DesignReport::byline() const
 {

@@ -12,9 +12,18 @@
 struct ReportItem
 {
     std::u16string name;  // as the window captions it: "Vcc", "Rb1"
-    std::u16string value; // as typed, or as shown
+    std::u16string value; // an entry as read, a result as shown
     std::u16string unit;  // as the window captions it: "[V]"; empty for a pure number
+    std::u16string typed; // "scritto: 1.2.3", where an entry reads as another number than typed
 };
+
+// An entry as the report lists it: the number the press read from the text typed, with the given
+// decimal point ("0,75" for "0.75"); where only a leading part of the text was read ("1.2.3"
+// reads 1.2), the text typed beside it.
+ReportItem enteredItem(std::u16string name,
+                       std::u16string_view typed,
+                       std::u16string unit,
+                       std::u16string_view decimalPoint);
 
 struct DesignReport
 {

@@ -292,6 +292,7 @@ const std::u16string_view salvaPdfTitolo = u"Salva la relazione in PDF";
 const std::u16string_view filtroPdf = u"Documenti PDF (*.pdf)";
 const std::u16string_view nomeFilePdf = u"Progetto transistor %1.pdf";
 const std::u16string_view pdfNonSalvato = u"Non è stato possibile salvare il PDF %1: %2";
+const std::u16string_view scritto = u"scritto: %1";
 
 } // namespace Report
 

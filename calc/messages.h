@@ -142,6 +142,7 @@ extern const std::u16string_view salvaPdfTitolo;   // the file dialog's caption
 extern const std::u16string_view filtroPdf;        // the file dialog's filter
 extern const std::u16string_view nomeFilePdf;      // date and time of the press, as a file name
 extern const std::u16string_view pdfNonSalvato;    // file name, the system's reason
+extern const std::u16string_view scritto; // an entry as typed, beside the number read from it
 } // namespace Report
 
 // What became of the stored settings: %1 where they are kept, %2 why, as each comment says.

@@ -345,13 +345,15 @@ QRect Form1::resultsOnScreen() const
     return results;
 }
 
-// The design of the press just completed: the circuit, its inputs as typed, the results in view
+// The design of the press just completed: the circuit, its inputs as read, the results in view
 // as shown. The notes are written in by writeNotes.
 DesignReport Form1::describeDesign() const
 {
     const auto captionOf = [](const char *label) {
         return label ? std::u16string(ControlTable::control(label).text) : std::u16string();
     };
+    const QString decimalPoint = QLocale().decimalPoint();
+    const std::u16string_view point = viewOf(decimalPoint);
     DesignReport report;
     report.program =
         viewOf(QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion());
@@ -360,16 +362,17 @@ DesignReport Form1::describeDesign() const
     for (const Control &row : ControlTable::controls()) {
         const auto *field = findChild<QLineEdit *>(row.name);
         if (row.kind == Kind::EntryField && field->isVisibleTo(this))
-            report.inputs.push_back({captionOf(row.caption),
-                                     std::u16string(viewOf(field->text())),
-                                     captionOf(row.unit)});
+            report.inputs.push_back(enteredItem(
+                captionOf(row.caption), viewOf(field->text()), captionOf(row.unit), point));
     }
     for (const ResultField *field : {label17_, label20_, label23_}) {
         if (!field->isVisibleTo(this))
             continue;
         const Control &row = ControlTable::control(field->objectName().toLatin1().constData());
-        report.results.push_back(
-            {captionOf(row.caption), std::u16string(viewOf(field->text())), captionOf(row.unit)});
+        report.results.push_back({captionOf(row.caption),
+                                  std::u16string(viewOf(field->text())),
+                                  captionOf(row.unit),
+                                  {}});
     }
     return report;
 }

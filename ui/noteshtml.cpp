@@ -35,16 +35,18 @@ QString heading(std::u16string_view text)
         .arg(fromView(text).toHtmlEscaped());
 }
 
-// Name, value right-aligned, unit: "Vcc   12  [V]".
+// Name, value right-aligned, unit, and the text typed where it reads otherwise: "Vcc   12  [V]".
 QString itemsTable(const std::vector<ReportItem> &items)
 {
     QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">");
     for (const ReportItem &item : items)
         html += QStringLiteral("<tr><td>%1</td><td align=\"right\" style=\"padding-left:12px\">%2"
-                               "</td><td style=\"padding-left:4px\">%3</td></tr>")
+                               "</td><td style=\"padding-left:4px\">%3</td>"
+                               "<td style=\"padding-left:8px\">%4</td></tr>")
                     .arg(fromView(item.name).toHtmlEscaped(),
                          wrappingText(fromView(item.value)),
-                         fromView(item.unit).toHtmlEscaped());
+                         fromView(item.unit).toHtmlEscaped(),
+                         wrappingText(fromView(item.typed)));
     return html + QStringLiteral("</table>");
 }
 

@@ -55,20 +55,21 @@ DesignReport sampleReport(bool twoTransistors, std::u16string_view point)
 {
     const StandardFits fits = twoTransistors ? fitTwoTransistors(sample(11.0 / 0.55))
                                              : fitOneTransistor(sample(4.3 / 0.55));
-    DesignReport report{u"Brenvola 1.00",
-                        u"2026-12-08 20:45",
-                        summaryNotes(fits, point),
-                        u"Carico con un pin a massa",
-                        {{u"Vcc", u"12", u"[V]"},
-                         {u"IL", u"40", u"[mA]"},
-                         {u"hFE1min", u"100", u""},
-                         {u"maggiorazione corrente di base  per Q2", u"20", u"[%]"}},
-                        {{u"Rb1", std::u16string(u"20").append(point).append(u"00"), u"[kohm]"},
-                         {u"Rb2", std::u16string(u"56").append(point).append(u"14"), u"[kohm]"},
-                         {u"Ii", std::u16string(u"0").append(point).append(u"08"), u"[mA]"}},
-                        {rb1Notes(fits, point)},
-                        {u"Impostazioni salvate non valide, sostituite con i valori predefiniti: "
-                         u"Vbe massima [V]."}};
+    DesignReport report{
+        u"Brenvola 1.00",
+        u"2026-12-08 20:45",
+        summaryNotes(fits, point),
+        u"Carico con un pin a massa",
+        {enteredItem(u"Vcc", u"12", u"[V]", point),
+         enteredItem(u"IL", u"40", u"[mA]", point),
+         enteredItem(u"hFE1min", u"100", u"", point),
+         enteredItem(u"maggiorazione corrente di base  per Q2", u"20", u"[%]", point)},
+        {{u"Rb1", std::u16string(u"20").append(point).append(u"00"), u"[kohm]", {}},
+         {u"Rb2", std::u16string(u"56").append(point).append(u"14"), u"[kohm]", {}},
+         {u"Ii", std::u16string(u"0").append(point).append(u"08"), u"[mA]", {}}},
+        {rb1Notes(fits, point)},
+        {u"Impostazioni salvate non valide, sostituite con i valori predefiniti: "
+         u"Vbe massima [V]."}};
     if (twoTransistors)
         report.notes.push_back(rb2Notes(fits, point));
     report.notes.push_back(iiNotes(twoTransistors ? 0.0766 : 0.55, fits, point));
@@ -115,6 +116,32 @@ TEST(DesignReport, SampleTwoTransistorsAsTabSeparatedText)
     ASSERT_NE(heading, std::string::npos);
     EXPECT_GT(text.find(assumption), heading);
     EXPECT_TRUE(text.ends_with("Vbe massima [V].\n"));
+}
+
+// An entry as the report lists it: the number read, with the locale's decimal point, and the text
+// typed beside it where only a leading part of it was read.
+TEST(DesignReport, EntriesAsTheNumbersRead)
+{
+    struct Case
+    {
+        const char *name;
+        std::u16string_view typed, point, value, beside;
+    };
+    const Case cases[] = {
+        {"decimal, Italian", u"0.75", u",", u"0,75", u""},
+        {"decimal, American", u"0.75", u".", u"0.75", u""},
+        {"exponent", u"4E1", u",", u"40", u""},
+        {"sign and zeros", u"+007.50", u",", u"7,5", u""},
+        // The press reads the longest leading number: 1.2.
+        {"second point", u"1.2.3", u",", u"1,2", u"scritto: 1.2.3"},
+        {"bare exponent", u"5E", u",", u"5", u"scritto: 5E"},
+        {"no number", u"-", u",", u"0", u"scritto: -"},
+    };
+    for (const Case &c : cases) {
+        const ReportItem item = enteredItem(u"Vi", c.typed, u"[V]", c.point);
+        EXPECT_EQ(utf8(item.value), utf8(std::u16string(c.value))) << c.name;
+        EXPECT_EQ(utf8(item.typed), utf8(std::u16string(c.beside))) << c.name;
+    }
 }
 
 // Each term defined once, though two tables use it.
