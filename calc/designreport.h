@@ -43,6 +43,9 @@ struct DesignReport
     // The legend of notes[i] less what the summary or an earlier result's legend already said:
     // each term defined once.
     std::vector<std::u16string_view> newLegend(std::size_t i) const;
+    // The lines of notes[i] less those the summary or an earlier result already gave: why a
+    // series has nothing to buy is said once.
+    std::vector<std::u16string_view> newLines(std::size_t i) const;
 
     // Plain text to paste into a notebook, a mail or a spreadsheet: a line a row, the columns of
     // every table separated by tabs, a blank line between the parts.

@@ -120,7 +120,7 @@ const std::u16string_view margineQ2PeggioreDetto = u"margine su Q2 nel caso pegg
 const std::u16string_view conRb1 = u"con Rb1";
 const std::u16string_view conRb1Detto = u"con Rb1";
 const std::u16string_view rb2Ricalcolata = u"Rb2 ricalc.";
-const std::u16string_view rb2RicalcolataDetta = u"Rb2 ricalcolata";
+const std::u16string_view rb2RicalcolataDetta = u"Rb2 ricalcolato";
 const std::u16string_view iiMax = u"Ii max";
 const std::u16string_view iiMaxDetta = u"Ii massima";
 const std::u16string_view nonCalcolabile = u"\u2014";
@@ -146,7 +146,7 @@ const std::u16string_view legendaSubitoSotto =
     u"Subito sotto: il valore standard subito sotto quello calcolato, dove non è quello da "
     u"acquistare.";
 const std::u16string_view legendaSubitoSottoRb2 =
-    u"Subito sotto: il valore standard subito sotto l'Rb2 ricalcolata per l'Rb1 subito sotto, "
+    u"Subito sotto: il valore standard subito sotto l'Rb2 ricalcolato per l'Rb1 subito sotto, "
     u"dove non è quello da acquistare.";
 const std::u16string_view legendaMargineQ1 =
     u"Margine sulla corrente di base di Q1: nominale e nel caso peggiore.";
@@ -188,7 +188,7 @@ const std::u16string_view ipotesiIngressiUno =
 const std::u16string_view ipotesiIngressiDue =
     u"Guadagni, Vcc e Vi come inseriti: inserisci i guadagni minimi e la Vi alta minima della "
     u"logica.";
-const std::u16string_view impostateDallUtente = u" (impostate dall'utente)";
+const std::u16string_view impostateDallUtente = u"impostate dall'utente";
 const std::u16string_view impostazioniSostituite =
     u"Impostazioni salvate non valide, sostituite con i valori predefiniti: %1.";
 
@@ -226,13 +226,13 @@ const std::u16string_view vccBassa =
     u"Vcc non fa passare corrente. Serve una Vcc più alta.";
 const std::u16string_view partitoreTuttaCorrente =
     u"%1: nessun %2 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA mentre %3 prende ancora "
-    u"tutta la corrente. Servono una %3 più grande o una Vi più alta.";
+    u"tutta la corrente. Serve un %3 più grande o una Vi più alta.";
 const std::u16string_view limiteCmosQ1 =
     u"%1: nessun %2 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA prima del margine "
-    u"richiesto. Servono un Q1 con guadagno più alto o il circuito a due transistor.";
+    u"richiesto. Serve un Q1 con guadagno più alto o il circuito a due transistor.";
 const std::u16string_view limiteCmosQ2 =
     u"%1: nessun %2 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA prima del margine "
-    u"richiesto. Servono un Q2 con guadagno più alto o una %3 più grande.";
+    u"richiesto. Serve un Q2 con guadagno più alto o un %3 più grande.";
 const std::u16string_view nessunoFinoAUnOhm =
     u"%1: nessun %2 da acquistare: nessun valore, fino a 1\u00a0ohm, dà il margine richiesto "
     u"nel caso peggiore.";
@@ -293,6 +293,20 @@ const std::u16string_view filtroPdf = u"Documenti PDF (*.pdf)";
 const std::u16string_view nomeFilePdf = u"Progetto transistor %1.pdf";
 const std::u16string_view pdfNonSalvato = u"Non è stato possibile salvare il PDF %1: %2";
 const std::u16string_view scritto = u"scritto: %1";
+const std::u16string_view ugualeAlCalcolato = u"%1 uguale al calcolato";
+const std::u16string_view ugualeAlCalcolatoDetto = u"%1, valore standard uguale a quello calcolato";
+const std::u16string_view legendaUguale =
+    u"Uguale al calcolato: il valore standard che è proprio quello calcolato, dove non è quello da "
+    u"acquistare.";
+const std::u16string_view legendaNonCalcolabile =
+    u"\u2014: margine non calcolabile: senza corrente nel carico (IL\u00a00) ogni corrente di "
+    u"base satura il transistor.";
+const std::u16string_view acquistoR1 =
+    u"R1 va acquistato della stessa serie di Rb1 e con la stessa tolleranza: il caso peggiore lo "
+    u"assume.";
+const std::u16string_view acquistoR1R2 =
+    u"R1 e R2 vanno acquistati della stessa serie dei resistori di base e con la stessa "
+    u"tolleranza: il caso peggiore lo assume.";
 
 } // namespace Report
 

@@ -82,7 +82,7 @@ extern const std::u16string_view ipotesiMassimaIUno;   // lowest Vbe
 extern const std::u16string_view ipotesiMassimaIDue;   // lowest Vbe, lowest Vce(sat)
 extern const std::u16string_view ipotesiIngressiUno;
 extern const std::u16string_view ipotesiIngressiDue;
-extern const std::u16string_view impostateDallUtente;    // after values the user set
+extern const std::u16string_view impostateDallUtente;    // in brackets after values the user set
 extern const std::u16string_view impostazioniSostituite; // field names, listed
 // A row's warnings: series, resistor value, transistor.
 extern const std::u16string_view nonSatura;
@@ -132,7 +132,7 @@ extern const std::u16string_view tolleranza; // field name: what a tolerance acc
 extern const std::u16string_view intervallo; // lower end's name, upper end's name
 } // namespace Corners
 
-// The report's window, its PDF, and what became of the settings.
+// The report's window and its PDF; the terms its tables may hold.
 namespace Report {
 extern const std::u16string_view titoloFinestra;
 extern const std::u16string_view nomeTesto;        // the report's text, for assistive tools
@@ -143,6 +143,12 @@ extern const std::u16string_view filtroPdf;        // the file dialog's filter
 extern const std::u16string_view nomeFilePdf;      // date and time of the press, as a file name
 extern const std::u16string_view pdfNonSalvato;    // file name, the system's reason
 extern const std::u16string_view scritto; // an entry as typed, beside the number read from it
+// The legends of what a table may hold.
+extern const std::u16string_view ugualeAlCalcolato, ugualeAlCalcolatoDetto; // series
+extern const std::u16string_view legendaUguale;
+extern const std::u16string_view legendaNonCalcolabile;
+// The summary: R1 (and R2) bought as the worst case assumes.
+extern const std::u16string_view acquistoR1, acquistoR1R2;
 } // namespace Report
 
 // What became of the stored settings: %1 where they are kept, %2 why, as each comment says.

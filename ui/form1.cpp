@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QShortcut>
 
 #include <algorithm>
@@ -119,6 +120,16 @@ QWidget *createControl(const Control &row, QWidget *parent)
     }
     }
     return nullptr;
+}
+
+// "9 dicembre 2026, 02:43": the locale's long date, without the day of the week, and its time.
+QString longDateAndTime(const QDateTime &at)
+{
+    const QLocale locale;
+    QString date = locale.dateFormat(QLocale::LongFormat);
+    date.remove(QRegularExpression(QStringLiteral("d{4}[,.\\s]*")));
+    return locale.toString(at.date(), date.trimmed()) + QStringLiteral(", ")
+           + locale.toString(at.time(), QLocale::ShortFormat);
 }
 
 // "Vcc [V]": the caption of a field and its unit, for assistive tools.
@@ -357,7 +368,7 @@ DesignReport Form1::describeDesign() const
     DesignReport report;
     report.program =
         viewOf(QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion());
-    report.pressedAt = viewOf(lastPress_->at.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    report.pressedAt = viewOf(longDateAndTime(lastPress_->at));
     report.circuit = viewOf((option1_->isChecked() ? option1_ : option2_)->text());
     for (const Control &row : ControlTable::controls()) {
         const auto *field = findChild<QLineEdit *>(row.name);

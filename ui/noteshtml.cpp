@@ -56,7 +56,7 @@ QString assumptionsHtml(const std::vector<std::u16string> &assumptions)
 {
     QString html;
     for (const std::u16string &line : assumptions)
-        html += QStringLiteral("<p style=\"margin-top:2px; margin-bottom:0\"><small>%1</small></p>")
+        html += QStringLiteral("<p style=\"margin-top:4px; margin-bottom:0\">%1</p>")
                     .arg(wrappingText(fromView(line)));
     return html;
 }
@@ -90,12 +90,18 @@ QString notesHtml(const ResultNotes &notes,
     QString html = QStringLiteral("<p style=\"margin-bottom:4px\"><b>%1</b></p>")
                        .arg(wrappingText(fromView(notes.title)));
     if (!notes.rows.empty()) {
-        // The headings, then the units under them; a bracketed column shares the one before.
+        // The headings, then the units under them; a bracketed column shares the one before, its
+        // heading in brackets too: "margine (peggiore)".
         const auto isShown = [&](std::size_t i) { return !notes.columns[i].bracketed; };
         html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\"><tr>");
-        for (std::size_t i = 0; i < notes.columns.size(); ++i)
-            if (isShown(i))
-                html += cell(QStringLiteral("th"), fromView(notes.columns[i].heading), i);
+        for (std::size_t i = 0; i < notes.columns.size(); ++i) {
+            if (!isShown(i))
+                continue;
+            QString heading = fromView(notes.columns[i].heading);
+            for (std::size_t next = i + 1; next < notes.columns.size() && !isShown(next); ++next)
+                heading += QStringLiteral(" (%1)").arg(fromView(notes.columns[next].heading));
+            html += cell(QStringLiteral("th"), heading, i);
+        }
         html += QStringLiteral("</tr><tr>");
         for (std::size_t i = 0; i < notes.columns.size(); ++i)
             if (isShown(i))
@@ -140,9 +146,7 @@ QString reportHtml(const DesignReport &report, const QString &pictureUrl)
     html += heading(Note::risultati) + itemsTable(report.results);
     for (std::size_t i = 0; i < report.notes.size(); ++i)
         html += QStringLiteral("<hr>")
-                + notesHtml(report.notes[i],
-                            report.newLegend(i),
-                            {report.notes[i].lines.begin(), report.notes[i].lines.end()});
+                + notesHtml(report.notes[i], report.newLegend(i), report.newLines(i));
     if (!report.summary.assumptions.empty())
         html += heading(Note::ipotesi) + assumptionsHtml(report.summary.assumptions)
                 + assumptionsHtml(report.settings);

@@ -144,6 +144,58 @@ TEST(DesignReport, EntriesAsTheNumbersRead)
     }
 }
 
+// The notes of a one-transistor design, as the report gives them, as plain text.
+std::string oneTransistorReport(double Rb1, double IL)
+{
+    FormVariables v = sample(Rb1);
+    v.IL = IL;
+    const StandardFits fits = fitOneTransistor(v);
+    const DesignNotes notes = designNotes(0.07 + IL * 1.2 / 100, fits, u",");
+    DesignReport report;
+    report.summary = notes.summary;
+    report.notes = notes.results;
+    return utf8(report.plainText());
+}
+
+// Each line once where it applies: why a series has nothing to buy, though three tables give it;
+// the summary's sentence on margins only where a row has them; R1 bought as the worst case
+// assumes; "—" explained where a margin shows it.
+TEST(DesignReport, LinesWhereTheyApply)
+{
+    const auto said = [](std::u16string_view line) { return utf8(std::u16string(line)); };
+    struct Case
+    {
+        const char *name;
+        double Rb1, IL; // [kohm], [mA]
+        std::vector<std::pair<std::string, std::size_t>> counts;
+    };
+    const std::string noE96 = "E96: nessun Rb1 da acquistare: Ii\xC2\xA0max raggiunge i "
+                              "4\xC2\xA0mA prima del margine richiesto.";
+    const Case cases[] = {
+        // Rb1 = 4.3 / (0.07 + 1.2 x 40 / 100)
+        {"sample",
+         4.3 / 0.55,
+         40,
+         {{said(Messages::Note::legendaRiepilogo), 1},
+          {said(Messages::Report::acquistoR1), 1},
+          {said(Messages::Report::legendaNonCalcolabile), 0}}},
+        // IL 300: Ii reaches 4 mA before the margin in every series.
+        {"nothing to buy",
+         4.3 / 3.67,
+         300,
+         {{noE96, 1},
+          {said(Messages::Note::legendaRiepilogo), 0},
+          {said(Messages::Report::acquistoR1), 1}}},
+        // IL 0: Rb1 = 4.3 / 0.07; no collector current, no margin.
+        {"no load current", 4.3 / 0.07, 0, {{said(Messages::Report::legendaNonCalcolabile), 1}}},
+    };
+    for (const Case &c : cases) {
+        const std::string text = oneTransistorReport(c.Rb1, c.IL);
+        for (const auto &[line, n] : c.counts)
+            EXPECT_EQ(count(text, line), n) << c.name << ": " << line << "\n" << text;
+    }
+}
+
 // Each term defined once, though two tables use it.
 TEST(DesignReport, EachTermDefinedOnce)
 {

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <map>
@@ -323,6 +324,14 @@ private slots:
                      && report.contains("\nR1\t10\t[kohm]\tscritto: 10.0.1\n")
                      && report.contains("\nIL\t40\t[mA]\n"),
                  qPrintable(report));
+        // The press's date and time in the locale's long form: "9 dicembre 2026, 02:43".
+        const QString dateAndTime = separator == "," ? R"(\d{1,2} \w+ \d{4}, \d\d:\d\d)"
+                                                     : R"(\w+ \d{1,2}, \d{4}, \d{1,2}:\d\d\s[AP]M)";
+        const QString byline = report.section(u'\n', 1, 1);
+        QVERIFY2(QRegularExpression("^Brenvola 1\\.00, calcolo del " + dateAndTime + "$")
+                     .match(byline)
+                     .hasMatch(),
+                 qPrintable(byline));
     }
 
 private:

@@ -510,7 +510,7 @@ private slots:
         QCOMPARE(press(), 0U);
         // Rb1 = 20 kohm is an E24 value; Rb2 = 4.3 / 0.0766 = 56.14 kohm -> 56 kohm, shown with
         // the Rb1 it goes with and the Rb2 recomputed for it.
-        QVERIFY2(plainText(label17->toolTip()).contains("\nE24 subito sotto\n20\n"),
+        QVERIFY2(plainText(label17->toolTip()).contains("\nE24 uguale al calcolato\n20\n"),
                  qPrintable(plainText(label17->toolTip())));
         QVERIFY2(plainText(label20->toolTip()).contains("\nE24 subito sotto\n20\n56.14\n56\n"),
                  qPrintable(plainText(label20->toolTip())));
