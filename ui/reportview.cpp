@@ -110,8 +110,9 @@ void ReportView::setReport(const QString &html,
     plainText_ = plainText;
     pdfName_ = pdfName;
     const int scrolled = text_->verticalScrollBar()->value();
-    text_->setHtml(html);
+    // The picture first, so that the text is laid out around it.
     text_->document()->addResource(QTextDocument::ImageResource, QUrl(pictureUrl), picture);
+    text_->setHtml(html);
     text_->document()->setMetaInformation(QTextDocument::DocumentTitle,
                                           fromView(Messages::Note::titoloRelazione));
     text_->setSpokenText(plainText.isEmpty() ? text_->toPlainText() : plainText);
@@ -177,17 +178,13 @@ void ReportView::keepPlace() const
 void ReportView::placeBeside(const QWidget *anchor, const QRect &keepClear)
 {
     const QRect screen = anchor->screen()->availableGeometry();
-    // About 60 characters wide, as the tooltips, and as tall as the report, up to 3/4 of the
-    // screen.
+    // About 60 characters wide, as the tooltips, and 3/4 of the screen tall: a report of a press
+    // is taller, and the window opened before the first one is kept for it.
     const int width =
         std::min(62 * text_->fontMetrics().averageCharWidth()
                      + text_->verticalScrollBar()->sizeHint().width() + 2 * text_->frameWidth(),
                  screen.width());
-    text_->document()->setTextWidth(width);
-    const int buttons = layout()->itemAt(2)->sizeHint().height();
-    const int height = std::min(static_cast<int>(text_->document()->size().height()) + buttons
-                                    + 2 * text_->frameWidth(),
-                                screen.height() * 3 / 4);
+    const int height = screen.height() * 3 / 4;
 
     const QPoint below = anchor->mapToGlobal(QPoint(0, anchor->height()));
     QRect place(std::clamp(below.x(), screen.left(), screen.right() - width),
