@@ -128,7 +128,8 @@ void ReportView::setStale(bool stale)
 
 void ReportView::copyReport() const
 {
-    QGuiApplication::clipboard()->setText(plainText_);
+    if (!plainText_.isEmpty()) // before the first press: nothing to copy, the clipboard kept
+        QGuiApplication::clipboard()->setText(plainText_);
 }
 
 // The report as shown, picture included, to a PDF in the folder chosen the last time.
