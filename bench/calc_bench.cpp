@@ -67,9 +67,10 @@ void BM_ReportTwoTransistors(benchmark::State &state)
     DesignReport report;
     report.circuit = u"Carico con un pin a massa";
     for (const SampleText &sample : sampleDesign)
-        report.inputs.push_back({u"Vcc", std::u16string(sample.text), u"[V]"});
-    report.results = {
-        {u"Rb1", u"20,00", u"[kohm]"}, {u"Rb2", u"56,14", u"[kohm]"}, {u"Ii", u"0,08", u"[mA]"}};
+        report.inputs.push_back(enteredItem(u"Vcc", sample.text, u"[V]", u","));
+    report.results = {{u"Rb1", u"20,00", u"[kohm]", {}},
+                      {u"Rb2", u"56,14", u"[kohm]", {}},
+                      {u"Ii", u"0,08", u"[mA]", {}}};
     for (auto _ : state) {
         DesignNotes notes = notesOf(*outcome.results);
         report.summary = std::move(notes.summary);

@@ -267,6 +267,7 @@ StoredCorners
 readStoredCorners(const std::array<std::optional<std::u16string>, cornerFieldCount> &texts)
 {
     StoredCorners stored;
+    stored.texts = texts;
     const CornerRanges defaults;
     const auto list = [&](CornerField field) {
         if (std::find(stored.replaced.begin(), stored.replaced.end(), field)

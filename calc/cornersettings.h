@@ -72,6 +72,7 @@ struct StoredCorners
 {
     CornerRanges ranges;
     std::vector<CornerField> replaced;
+    std::array<std::optional<std::u16string>, cornerFieldCount> texts; // as stored
 };
 StoredCorners
 readStoredCorners(const std::array<std::optional<std::u16string>, cornerFieldCount> &texts);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "messages.h"
+#include "numbertext.h"
 
 namespace {
 
@@ -23,13 +24,18 @@ void appendItems(std::u16string &text,
                  const std::vector<ReportItem> &items)
 {
     text.append(u"\n").append(heading).append(u"\n");
-    for (const ReportItem &item : items)
-        appendRow(text, {item.name, item.value, item.unit});
+    for (const ReportItem &item : items) {
+        if (item.typed.empty())
+            appendRow(text, {item.name, item.value, item.unit});
+        else
+            appendRow(text, {item.name, item.value, item.unit, item.typed});
+    }
 }
 
 void appendNotes(std::u16string &text,
                  const ResultNotes &notes,
-                 const std::vector<std::u16string_view> &legend)
+                 const std::vector<std::u16string_view> &legend,
+                 const std::vector<std::u16string_view> &lines)
 {
     text.append(u"\n").append(notes.title).append(u"\n");
     if (!notes.rows.empty()) {
@@ -51,7 +57,7 @@ void appendNotes(std::u16string &text,
     }
     for (const std::u16string_view line : legend)
         text.append(line).append(u"\n");
-    for (const std::u16string &line : notes.lines)
+    for (const std::u16string_view line : lines)
         text.append(line).append(u"\n");
 }
 
@@ -61,6 +67,21 @@ std::vector<std::u16string_view> allOf(const std::vector<std::u16string> &lines)
 }
 
 } // namespace
+
+ReportItem enteredItem(std::u16string name,
+                       std::u16string_view typed,
+                       std::u16string unit,
+                       std::u16string_view decimalPoint)
+{
+    const std::optional<double> value = parseLeadingNumber(typed);
+    if (!value)
+        return {std::move(name), std::u16string(typed), std::move(unit), {}};
+    std::u16string asTyped;
+    if (!parseWholeNumber(typed))
+        asTyped = Messages::fill(Messages::Report::scritto, {typed});
+    return {
+        std::move(name), formatShortest(*value, decimalPoint), std::move(unit), std::move(asTyped)};
+}
 
 std::u16string DesignReport::byline() const
 {
@@ -79,17 +100,31 @@ std::vector<std::u16string_view> DesignReport::newLegend(std::size_t i) const
     return legend;
 }
 
+std::vector<std::u16string_view> DesignReport::newLines(std::size_t i) const
+{
+    std::vector<std::u16string_view> said = allOf(summary.lines);
+    for (std::size_t earlier = 0; earlier < i; ++earlier)
+        said.insert(said.end(), notes[earlier].lines.begin(), notes[earlier].lines.end());
+    std::vector<std::u16string_view> lines;
+    for (const std::u16string &line : notes[i].lines)
+        if (std::find(said.begin(), said.end(), line) == said.end())
+            lines.push_back(line);
+    return lines;
+}
+
 std::u16string DesignReport::plainText() const
 {
     std::u16string text(Note::titoloRelazione);
     text.append(u"\n").append(byline()).append(u"\n");
-    appendNotes(text, summary, allOf(summary.legend));
+    for (const std::u16string &line : settings)
+        text.append(line).append(u"\n");
+    appendNotes(text, summary, allOf(summary.legend), allOf(summary.lines));
     text.append(u"\n");
     appendRow(text, {Note::circuito, circuit});
     appendItems(text, Note::datiInseriti, inputs);
     appendItems(text, Note::risultati, results);
     for (std::size_t i = 0; i < notes.size(); ++i)
-        appendNotes(text, notes[i], newLegend(i));
+        appendNotes(text, notes[i], newLegend(i), newLines(i));
     if (!summary.assumptions.empty()) {
         text.append(u"\n").append(Note::ipotesi).append(u"\n");
         for (const std::vector<std::u16string> *part : {&summary.assumptions, &settings})

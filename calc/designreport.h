@@ -12,26 +12,40 @@
 struct ReportItem
 {
     std::u16string name;  // as the window captions it: "Vcc", "Rb1"
-    std::u16string value; // as typed, or as shown
+    std::u16string value; // an entry as read, a result as shown
     std::u16string unit;  // as the window captions it: "[V]"; empty for a pure number
+    std::u16string typed; // "scritto: 1.2.3", where an entry reads as another number than typed
 };
+
+// An entry as the report lists it: the number the press read from the text typed, with the given
+// decimal point ("0,75" for "0.75"); where only a leading part of the text was read ("1.2.3"
+// reads 1.2), the text typed beside it.
+ReportItem enteredItem(std::u16string name,
+                       std::u16string_view typed,
+                       std::u16string unit,
+                       std::u16string_view decimalPoint);
 
 struct DesignReport
 {
-    std::u16string program;               // its name and version
-    std::u16string pressedAt;             // the date and time of the press
-    ResultNotes summary;                  // the values to buy
-    std::u16string circuit;               // the caption of the circuit's option button
-    std::vector<ReportItem> inputs;       // those of the circuit, as typed
-    std::vector<ReportItem> results;      // as shown
-    std::vector<ResultNotes> notes;       // of each result, in the order of the results
-    std::vector<std::u16string> settings; // after the assumptions: stored settings replaced
+    std::u16string program;          // its name and version
+    std::u16string pressedAt;        // the date and time of the press
+    ResultNotes summary;             // the values to buy
+    std::u16string circuit;          // the caption of the circuit's option button
+    std::vector<ReportItem> inputs;  // those of the circuit, as typed
+    std::vector<ReportItem> results; // as shown
+    std::vector<ResultNotes> notes;  // of each result, in the order of the results
+    // What became of the stored settings, under the title and again after the assumptions:
+    // replaced, not read, not saved.
+    std::vector<std::u16string> settings;
 
     // The line under the title: program, version, date and time.
     std::u16string byline() const;
     // The legend of notes[i] less what the summary or an earlier result's legend already said:
     // each term defined once.
     std::vector<std::u16string_view> newLegend(std::size_t i) const;
+    // The lines of notes[i] less those the summary or an earlier result already gave: why a
+    // series has nothing to buy is said once.
+    std::vector<std::u16string_view> newLines(std::size_t i) const;
 
     // Plain text to paste into a notebook, a mail or a spreadsheet: a line a row, the columns of
     // every table separated by tabs, a blank line between the parts.

@@ -120,7 +120,7 @@ const std::u16string_view margineQ2PeggioreDetto = u"margine su Q2 nel caso pegg
 const std::u16string_view conRb1 = u"con Rb1";
 const std::u16string_view conRb1Detto = u"con Rb1";
 const std::u16string_view rb2Ricalcolata = u"Rb2 ricalc.";
-const std::u16string_view rb2RicalcolataDetta = u"Rb2 ricalcolata";
+const std::u16string_view rb2RicalcolataDetta = u"Rb2 ricalcolato";
 const std::u16string_view iiMax = u"Ii max";
 const std::u16string_view iiMaxDetta = u"Ii massima";
 const std::u16string_view nonCalcolabile = u"\u2014";
@@ -147,7 +147,7 @@ const std::u16string_view legendaSubitoSotto =
     u"Subito sotto: il valore standard subito sotto quello calcolato, dove non è quello da "
     u"acquistare.";
 const std::u16string_view legendaSubitoSottoRb2 =
-    u"Subito sotto: il valore standard subito sotto l'Rb2 ricalcolata per l'Rb1 subito sotto, "
+    u"Subito sotto: il valore standard subito sotto l'Rb2 ricalcolato per l'Rb1 subito sotto, "
     u"dove non è quello da acquistare.";
 const std::u16string_view legendaMargineQ1 =
     u"Margine sulla corrente di base di Q1: nominale e nel caso peggiore.";
@@ -198,7 +198,7 @@ const std::u16string_view ipotesiUscita =
 const std::u16string_view ipotesiUscitaPersonalizzata =
     u"Uscita logica impostata dall'utente: livello alto da %1\u00a0V, garantito fino a "
     u"%2\u00a0mA, a %3\u00a0V.";
-const std::u16string_view impostateDallUtente = u" (impostate dall'utente)";
+const std::u16string_view impostateDallUtente = u"impostate dall'utente";
 const std::u16string_view impostazioniSostituite =
     u"Impostazioni salvate non valide, sostituite con i valori predefiniti: %1.";
 
@@ -238,13 +238,13 @@ const std::u16string_view vccBassa =
     u"Vcc non fa passare corrente. Serve una Vcc più alta.";
 const std::u16string_view partitoreTuttaCorrente =
     u"%1: nessun %2 da acquistare: Ii\u00a0max raggiunge %4 mentre %3 prende ancora "
-    u"tutta la corrente. Servono una %3 più grande o una Vi più alta.";
+    u"tutta la corrente. Serve un %3 più grande o una Vi più alta.";
 const std::u16string_view limiteCmosQ1 =
     u"%1: nessun %2 da acquistare: Ii\u00a0max raggiunge %4 prima del margine "
-    u"richiesto. Servono un Q1 con guadagno più alto o il circuito a due transistor.";
+    u"richiesto. Serve un Q1 con guadagno più alto o il circuito a due transistor.";
 const std::u16string_view limiteCmosQ2 =
     u"%1: nessun %2 da acquistare: Ii\u00a0max raggiunge %4 prima del margine "
-    u"richiesto. Servono un Q2 con guadagno più alto o una %3 più grande.";
+    u"richiesto. Serve un Q2 con guadagno più alto o un %3 più grande.";
 const std::u16string_view nessunoFinoAUnOhm =
     u"%1: nessun %2 da acquistare: nessun valore, fino a 1\u00a0ohm, dà il margine richiesto "
     u"nel caso peggiore.";
@@ -362,5 +362,55 @@ const std::u16string_view separatoreLocale =
 const std::u16string_view intervallo = u"%1 non può superare %2.";
 
 } // namespace Corners
+
+namespace Report {
+
+const std::u16string_view titoloFinestra = u"Progetto \u2014 transistor interruttore";
+const std::u16string_view nomeTesto = u"Relazione del progetto";
+const std::u16string_view ingressiCambiati =
+    u"Gli ingressi sono cambiati dopo questo calcolo: premi Calcola per aggiornare";
+const std::u16string_view salvaPdf = u"Salva PDF\u2026";
+const std::u16string_view salvaPdfTitolo = u"Salva la relazione in PDF";
+const std::u16string_view filtroPdf = u"Documenti PDF (*.pdf)";
+const std::u16string_view nomeFilePdf = u"Progetto transistor %1.pdf";
+const std::u16string_view pdfNonSalvato = u"Non è stato possibile salvare il PDF %1: %2";
+const std::u16string_view scritto = u"scritto: %1";
+const std::u16string_view ugualeAlCalcolato = u"%1 uguale al calcolato";
+const std::u16string_view ugualeAlCalcolatoDetto = u"%1, valore standard uguale a quello calcolato";
+const std::u16string_view legendaUguale =
+    u"Uguale al calcolato: il valore standard che è proprio quello calcolato, dove non è quello da "
+    u"acquistare.";
+const std::u16string_view legendaNonCalcolabile =
+    u"\u2014: margine non calcolabile: senza corrente nel carico (IL\u00a00) ogni corrente di "
+    u"base satura il transistor.";
+const std::u16string_view acquistoR1 =
+    u"R1 va acquistato della stessa serie di Rb1 e con la stessa tolleranza: il caso peggiore lo "
+    u"assume.";
+const std::u16string_view acquistoR1R2 =
+    u"R1 e R2 vanno acquistati della stessa serie dei resistori di base e con la stessa "
+    u"tolleranza: il caso peggiore lo assume.";
+
+} // namespace Report
+
+namespace Settings {
+
+const std::u16string_view nonSalvate =
+    u"Non è stato possibile salvare le ipotesi del caso peggiore in %1: %2. Valgono solo fino "
+    u"alla chiusura del programma.";
+const std::u16string_view nonLette =
+    u"Impostazioni salvate non lette (%1: %2): valgono i valori predefiniti.";
+const std::u16string_view ipotesiNonSalvate =
+    u"Ipotesi non salvate: %1; valgono fino alla chiusura del programma.";
+const std::u16string_view sostituito = u"Salvato \u00ab%1\u00bb, non valido: qui il predefinito.";
+const std::u16string_view sostituitoConLAltroEstremo =
+    u"Intervallo salvato non valido: qui il predefinito.";
+const std::u16string_view fileVuoto = u"il file è vuoto";
+const std::u16string_view fileIlleggibile = u"il file non si può leggere come impostazioni";
+const std::u16string_view soloLettura = u"il file è di sola lettura";
+const std::u16string_view cartellaAlPosto = u"al posto del file c'è una cartella";
+const std::u16string_view cartellaNonScrivibile = u"la cartella non permette di scrivere";
+const std::u16string_view nonScritto = u"il sistema non ha scritto il file";
+
+} // namespace Settings
 
 } // namespace Messages

@@ -86,8 +86,8 @@ extern const std::u16string_view ipotesiUscitaInserita;
 // The output: name, Vi lowest [V], up to [mA], Vi highest [V], temperature, source.
 extern const std::u16string_view ipotesiUscita;
 extern const std::u16string_view ipotesiUscitaPersonalizzata; // Vi lowest, up to, Vi highest
-extern const std::u16string_view impostateDallUtente;         // after values the user set
-extern const std::u16string_view impostazioniSostituite;      // field names, listed
+extern const std::u16string_view impostateDallUtente;    // in brackets after values the user set
+extern const std::u16string_view impostazioniSostituite; // field names, listed
 // A row's warnings: series, resistor value, transistor.
 extern const std::u16string_view nonSatura;
 extern const std::u16string_view spentoPeggiore;
@@ -178,5 +178,40 @@ extern const std::u16string_view separatorePunto;
 extern const std::u16string_view separatoreLocale; // the locale's decimal point
 extern const std::u16string_view intervallo;       // lower end's name, upper end's name
 } // namespace Corners
+
+// The report's window and its PDF; the terms its tables may hold.
+namespace Report {
+extern const std::u16string_view titoloFinestra;
+extern const std::u16string_view nomeTesto;        // the report's text, for assistive tools
+extern const std::u16string_view ingressiCambiati; // the report is of an earlier press
+extern const std::u16string_view salvaPdf;         // the button
+extern const std::u16string_view salvaPdfTitolo;   // the file dialog's caption
+extern const std::u16string_view filtroPdf;        // the file dialog's filter
+extern const std::u16string_view nomeFilePdf;      // date and time of the press, as a file name
+extern const std::u16string_view pdfNonSalvato;    // file name, the system's reason
+extern const std::u16string_view scritto; // an entry as typed, beside the number read from it
+// The legends of what a table may hold.
+extern const std::u16string_view ugualeAlCalcolato, ugualeAlCalcolatoDetto; // series
+extern const std::u16string_view legendaUguale;
+extern const std::u16string_view legendaNonCalcolabile;
+// The summary: R1 (and R2) bought as the worst case assumes.
+extern const std::u16string_view acquistoR1, acquistoR1R2;
+} // namespace Report
+
+// What became of the stored settings: %1 where they are kept, %2 why, as each comment says.
+namespace Settings {
+extern const std::u16string_view nonSalvate;        // where, why
+extern const std::u16string_view nonLette;          // where, why
+extern const std::u16string_view ipotesiNonSalvate; // why
+extern const std::u16string_view sostituito;        // the text stored
+extern const std::u16string_view sostituitoConLAltroEstremo;
+// Why.
+extern const std::u16string_view fileVuoto;
+extern const std::u16string_view fileIlleggibile;
+extern const std::u16string_view soloLettura;
+extern const std::u16string_view cartellaAlPosto;
+extern const std::u16string_view cartellaNonScrivibile;
+extern const std::u16string_view nonScritto;
+} // namespace Settings
 
 } // namespace Messages

@@ -15,6 +15,7 @@
 namespace {
 
 namespace Note = Messages::Note;
+namespace Report = Messages::Report;
 using Messages::fill;
 using SwitchConstants::cmosOutputLimit;
 
@@ -200,6 +201,24 @@ NoteCell belowCell(Series series)
             fill(Note::subitoSottoDetto, {seriesName(series)})};
 }
 
+// The standard value that is the computed one itself: "E24 uguale al calcolato".
+NoteCell equalCell(Series series)
+{
+    return {fill(Report::ugualeAlCalcolato, {seriesName(series)}),
+            fill(Report::ugualeAlCalcolatoDetto, {seriesName(series)})};
+}
+
+// A table where a margin reads "—" says what it means.
+void explainDashes(ResultNotes &notes)
+{
+    for (const std::vector<NoteCell> &row : notes.rows)
+        for (const NoteCell &cell : row)
+            if (cell.shown == Note::nonCalcolabile) {
+                notes.legend.emplace_back(Report::legendaNonCalcolabile);
+                return;
+            }
+}
+
 bool isTwoTransistors(const StandardFits &fits)
 {
     return fits.series.front().rb2.has_value();
@@ -237,9 +256,15 @@ Assumptions assumptionLines(const StandardFits &fits, std::u16string_view point)
     const auto userSet = [&](bool differs) {
         return differs ? std::u16string(Note::impostateDallUtente) : std::u16string();
     };
+    // Before the full stop, in the line's closing bracket if it has one: one bracket, not two.
     const auto withNote = [](std::u16string line, const std::u16string &note) {
-        if (!note.empty())
-            line.insert(line.size() - 1, note); // before the full stop
+        if (note.empty())
+            return line;
+        if (line.ends_with(u").")) {
+            line.insert(line.size() - 2, u"; " + note);
+            return line;
+        }
+        line.insert(line.size() - 1, u" (" + note + u")");
         return line;
     };
     std::vector<std::u16string> lines;
@@ -284,15 +309,17 @@ struct Shared
     Assumptions assumptions;
     std::array<NoteCell, 3> toBuy; // "E12 ±10 %", by series
     std::array<NoteCell, 3> below; // "E12 subito sotto"
+    std::array<NoteCell, 3> equal; // "E12 uguale al calcolato"
 };
 
 Shared sharedOf(const StandardFits &fits, std::u16string_view point)
 {
-    Shared shared{assumptionLines(fits, point), {}, {}};
+    Shared shared{assumptionLines(fits, point), {}, {}, {}};
     for (const SeriesFit &s : fits.series) {
         const auto i = static_cast<std::size_t>(s.series);
         shared.toBuy[i] = seriesToBuyCell(s.series, fits.corners, point);
         shared.below[i] = belowCell(s.series);
+        shared.equal[i] = equalCell(s.series);
     }
     return shared;
 }
@@ -320,8 +347,14 @@ public:
         const auto i = static_cast<std::size_t>(s.series);
         if (bought)
             addRow(s.series, shared_.toBuy[i], *bought, std::get_if<StageFit>(&s.buyRb1));
-        if (near && (!bought || near->resistor != bought->resistor))
-            addRow(s.series, shared_.below[i], *near, std::get_if<StageFit>(&s.rb1));
+        if (near && (!bought || near->resistor != bought->resistor)) {
+            const bool equal = isComputedValue(near->resistor, near->computed);
+            (equal ? usedEqual_ : usedBelow_) = true;
+            addRow(s.series,
+                   equal ? shared_.equal[i] : shared_.below[i],
+                   *near,
+                   std::get_if<StageFit>(&s.rb1));
+        }
         if (!near)
             reasons_.push_back(
                 noFitLine(std::get<NoFit>(nearest), seriesName(s.series), stage_.resistor));
@@ -330,8 +363,17 @@ public:
                 std::get<NoPurchase>(buy), seriesName(s.series), stage_, fits_.corners, point_));
     }
 
+    // The legend given, less the line on the values just below where no row has one, with the
+    // line on the values equal to the computed one where a row has one.
     ResultNotes finish(ResultNotes notes, std::vector<std::u16string> legend)
     {
+        if (!usedBelow_)
+            std::erase_if(legend, [](const std::u16string &line) {
+                return line == Note::legendaSubitoSotto || line == Note::legendaSubitoSottoRb2;
+            });
+        if (usedEqual_)
+            legend.insert(legend.begin() + std::min<std::ptrdiff_t>(1, std::ssize(legend)),
+                          std::u16string(Report::legendaUguale));
         if (!rows_.empty())
             notes.legend = std::move(legend);
         for (std::vector<std::u16string> *part : {&warnings_, &reasons_})
@@ -340,6 +382,7 @@ public:
                                std::make_move_iterator(part->end()));
         notes.assumptions = shared_.assumptions;
         notes.rows = std::move(rows_);
+        explainDashes(notes);
         return notes;
     }
 
@@ -379,6 +422,8 @@ private:
     std::vector<std::vector<NoteCell>> rows_;
     std::vector<std::u16string> warnings_;
     std::vector<std::u16string> reasons_;
+    bool usedBelow_ = false; // a row of the value just below the computed one
+    bool usedEqual_ = false; // a row of the value equal to it
 };
 
 const NoteColumn seriesColumn{Note::serie, {}, {}};
@@ -567,10 +612,12 @@ summaryNotesWith(const StandardFits &fits, std::u16string_view point, const Shar
         notes.columns.push_back({Note::margineQ2Peggiore, pc, Note::margineQ2PeggioreDetto});
     notes.columns.push_back({Note::iiMax, mA, Note::iiMaxDetta});
     const NoteCell none{std::u16string(Note::nessuno), std::u16string(Note::nessuno)};
+    bool anyToBuy = false;
     for (const SeriesFit &s : fits.series) {
         const auto *rb1 = std::get_if<StageFit>(&s.buyRb1);
         const StageFit *rb2 = two && s.buyRb2 ? std::get_if<StageFit>(&*s.buyRb2) : nullptr;
         const StageFit *feeding = two ? rb2 : rb1;
+        anyToBuy = anyToBuy || rb1 != nullptr;
         std::vector<NoteCell> row{shared.toBuy[static_cast<std::size_t>(s.series)]};
         row.push_back(rb1 ? kiloohms(rb1->resistor, point) : none);
         if (two)
@@ -591,7 +638,11 @@ summaryNotesWith(const StandardFits &fits, std::u16string_view point, const Shar
                     : noPurchaseLine(*reason, seriesName(s.series), stage, fits.corners, point));
         }
     }
-    notes.legend = {std::u16string(Note::legendaRiepilogo)};
+    // The margins' sentence where a row has them; R1 (and R2) as the worst case buys them.
+    if (anyToBuy)
+        notes.legend.emplace_back(Note::legendaRiepilogo);
+    notes.legend.emplace_back(two ? Report::acquistoR1R2 : Report::acquistoR1);
+    explainDashes(notes);
     notes.assumptions = shared.assumptions;
     return notes;
 }

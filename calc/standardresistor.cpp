@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <vector>
 
@@ -80,6 +81,12 @@ bool notAbove(double s, double r)
 }
 
 } // namespace
+
+bool isComputedValue(StandardResistor resistor, double kiloohms)
+{
+    const double s = resistor.kiloohms();
+    return std::fabs(s - kiloohms) <= standardValueTolerance * s;
+}
 
 double StandardResistor::kiloohms() const
 {

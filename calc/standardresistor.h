@@ -31,6 +31,10 @@ enum class NoStandardValue {
 // 19.99999999 kohm takes 20 kohm.
 std::variant<StandardResistor, NoStandardValue> largestNotAbove(Series series, double kiloohms);
 
+// Whether the computed resistance [kohm] is the standard value itself, within the rounding that
+// largestNotAbove allows.
+bool isComputedValue(StandardResistor resistor, double kiloohms);
+
 // The value of the series just below the resistor, which must be one of the series; none below
 // 1 ohm.
 std::optional<StandardResistor> nextBelow(Series series, StandardResistor resistor);

@@ -20,6 +20,7 @@ WINDOWS_PACKAGES=(
     wine wine64 xvfb              # the tests and the installed program under Wine, on a virtual display
     xdotool xclip imagemagick     # the installed program pressed, its result copied, a screenshot
     fontconfig                    # fc-match: where the stand-in face lies
+    poppler-utils                 # pdftotext: the report's PDF read back
     fonts-liberation fonts-wine   # the faces that stand in for MS Sans Serif; Wine's own fonts
 )
 
@@ -350,6 +351,30 @@ prove_settings() {
 }
 echo "== The worst case's ranges, kept in the registry"
 prove_settings
+
+# The report saved with "Salva PDF…" through Windows' own file dialog; the PDF read back holds the
+# summary's first row (pdftotext writes the no-break space as a space, each cell on a line).
+prove_pdf() {
+    local pdf="$WINEPREFIX/drive_c/brenvola-report.pdf"
+    rm -f "$pdf"
+    start_installed
+    copied_report >/dev/null
+    xdotool key Tab Tab Tab space   # from the report past "Ipotesi…" and "Copia" to "Salva PDF…"
+    sleep 3
+    xdotool key ctrl+a
+    xdotool type 'C:\brenvola-report.pdf'
+    xdotool key Return
+    sleep 3
+    import -window root "$out/report-window.png"
+    stop_installed
+    [[ $(head -c 5 "$pdf" 2>/dev/null) == %PDF- ]] \
+        || { echo "\"Salva PDF…\" wrote no PDF at $pdf" >&2; exit 1; }
+    pdftotext "$pdf" - | grep -q $'^E12 \xc2\xb110 %$' \
+        || { echo "the PDF does not read back the summary's E12 row" >&2; exit 1; }
+    echo "the report saved as a PDF through the file dialog and read back (screenshot: $out/report-window.png)"
+}
+echo "== The report saved as a PDF"
+prove_pdf
 
 echo "== The uninstaller, silent"
 run_wine "$installed/uninstall.exe" /S

@@ -134,6 +134,22 @@ void CornersDialog::addPartChoice(QFormLayout *form, CornerField field)
     choices_[i] = choice;
 }
 
+void CornersDialog::markReplaced(CornerField field, const QString &mark)
+{
+    const auto i = static_cast<std::size_t>(field);
+    QWidget *edit = fields_[i] ? static_cast<QWidget *>(fields_[i]) : choices_[i];
+    if (!edit)
+        return;
+    auto *form = qobject_cast<QFormLayout *>(edit->parentWidget()->layout());
+    int row = 0;
+    form->getWidgetPosition(edit, &row, nullptr);
+    auto *label = new QLabel(mark, this);
+    label->setObjectName(QStringLiteral("cornerMark%1").arg(i));
+    label->setWordWrap(true);
+    form->insertRow(row + 1, QString(), label);
+    edit->setAccessibleDescription(mark);
+}
+
 void CornersDialog::fillIn(const CornerRanges &ranges)
 {
     const QString point = decimalPoint();

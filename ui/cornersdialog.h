@@ -29,6 +29,10 @@ public:
 
     void accept() override;
 
+    // Marks a field whose stored value was replaced by its default: the mark under it says what
+    // was stored.
+    void markReplaced(CornerField field, const QString &mark);
+
 private:
     void addField(QFormLayout *form, CornerField field);
     void fillIn(const CornerRanges &ranges);

@@ -1,10 +1,13 @@
 #include "cornerstore.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
-
-#include <memory>
+#include <QStringDecoder>
 
 #include "textview.h"
+#include "usersettings.h"
 
 namespace {
 
@@ -26,13 +29,40 @@ constexpr std::array<const char *, cornerFieldCount> keys{"worstCase/VbeLowest",
                                                           "worstCase/Q2",
                                                           "worstCase/ambient"};
 
-std::unique_ptr<QSettings> userSettings()
+// Whether a settings file holds text, as Qt writes it: UTF-8 without a NUL. Qt reads anything
+// else as well as it can, into keys of no use.
+bool isText(const QString &path)
 {
-    // The default format: the system's own, unless the tests chose files in a folder of theirs.
-    return std::make_unique<QSettings>(QSettings::defaultFormat(),
-                                       QSettings::UserScope,
-                                       QStringLiteral("Brenvola"),
-                                       QStringLiteral("Brenvola"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray content = file.readAll();
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(content);
+    return !utf8.hasError() && !text.contains(QChar(0));
+}
+
+// Why the settings' file could not be read (writing: written), as far as the file system says.
+SettingsProblem problemWith(const QSettings &settings, bool writing)
+{
+    const QFileInfo file(settings.fileName());
+    if (file.isDir())
+        return SettingsProblem::FolderInTheWay;
+    if (settings.status() == QSettings::NoError && !writing && file.isFile()) {
+        if (file.size() == 0)
+            return SettingsProblem::EmptyFile;
+        if (!isText(file.filePath()))
+            return SettingsProblem::UnreadableFile;
+    }
+    if (settings.status() == QSettings::NoError)
+        return SettingsProblem::None;
+    if (!writing)
+        return SettingsProblem::UnreadableFile;
+    if (file.exists() && !file.isWritable())
+        return SettingsProblem::ReadOnlyFile;
+    if (!file.exists() && !QFileInfo(file.absolutePath()).isWritable())
+        return SettingsProblem::FolderNotWritable;
+    return SettingsProblem::NotWritten;
 }
 
 } // namespace
@@ -57,15 +87,28 @@ StoredCorners loadCorners()
     return loadCorners(*userSettings());
 }
 
-void saveCorners(QSettings &settings, const CornerRanges &ranges)
+StoredCorners loadCorners(SettingsProblem &problem)
+{
+    const std::unique_ptr<QSettings> settings = userSettings();
+    problem = problemWith(*settings, false);
+    return problem == SettingsProblem::None ? loadCorners(*settings) : StoredCorners{};
+}
+
+SettingsProblem saveCorners(QSettings &settings, const CornerRanges &ranges)
 {
     const CornerTexts texts = cornerTexts(ranges);
     for (std::size_t i = 0; i < keys.size(); ++i)
         settings.setValue(QString::fromLatin1(keys[i]), fromView(texts[i]));
     settings.sync();
+    return problemWith(settings, true);
 }
 
-void saveCorners(const CornerRanges &ranges)
+SettingsProblem saveCorners(const CornerRanges &ranges)
 {
-    saveCorners(*userSettings(), ranges);
+    return saveCorners(*userSettings(), ranges);
+}
+
+QString settingsPlace()
+{
+    return QDir::toNativeSeparators(userSettings()->fileName());
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QString>
+
 #include "cornersettings.h"
+#include "settingsstatus.h"
 
 class QSettings;
 
@@ -12,7 +15,13 @@ class QSettings;
 // Nothing is written back.
 StoredCorners loadCorners();
 StoredCorners loadCorners(const QSettings &settings);
+// The same, with what stood in the way of the settings' file, if anything: then the defaults hold.
+StoredCorners loadCorners(SettingsProblem &problem);
 
-// Writes every field, once the user has confirmed the form.
-void saveCorners(const CornerRanges &ranges);
-void saveCorners(QSettings &settings, const CornerRanges &ranges);
+// Writes every field, once the user has confirmed the form, and reads back whether the system
+// kept them: what stood in the way, if anything.
+SettingsProblem saveCorners(const CornerRanges &ranges);
+SettingsProblem saveCorners(QSettings &settings, const CornerRanges &ranges);
+
+// Where the settings are kept, as the system writes it: a file, or a key of the registry.
+QString settingsPlace();

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QShortcut>
 
 #include <algorithm>
@@ -21,9 +22,8 @@
 #include "cornerstore.h"
 #include "messagebox.h"
 #include "messages.h"
-#include "notestooltip.h"
+#include "noteshtml.h"
 #include "numbertext.h"
-#include "reporthtml.h"
 #include "reportview.h"
 #include "resultfield.h"
 #include "resultnotes.h"
@@ -122,6 +122,16 @@ QWidget *createControl(const Control &row, QWidget *parent)
     return nullptr;
 }
 
+// "9 dicembre 2026, 02:43": the locale's long date, without the day of the week, and its time.
+QString longDateAndTime(const QDateTime &at)
+{
+    const QLocale locale;
+    QString date = locale.dateFormat(QLocale::LongFormat);
+    date.remove(QRegularExpression(QStringLiteral("d{4}[,.\\s]*")));
+    return locale.toString(at.date(), date.trimmed()) + QStringLiteral(", ")
+           + locale.toString(at.time(), QLocale::ShortFormat);
+}
+
 // "Vcc [V]": the caption of a field and its unit, for assistive tools.
 QString captionAndUnit(const Control &row)
 {
@@ -146,9 +156,10 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("transistor interruttore"));
     setFont(controlFont());
-    StoredCorners stored = loadCorners();
+    StoredCorners stored = loadCorners(readProblem_);
     corners_ = stored.ranges;
     replacedSettings_ = std::move(stored.replaced);
+    storedTexts_ = std::move(stored.texts);
     fillBackground(this, orange); // the captions, units and option buttons take it from here
     resize(ControlTable::pixelsOf(ControlTable::clientWidth),
            ControlTable::pixelsOf(ControlTable::clientHeight));
@@ -224,6 +235,14 @@ void Form1::connectControls()
     // F1, the desktop's key for help, opens the notes of the results from the keyboard.
     auto *notes = new QShortcut(QKeySequence::HelpContents, this);
     connect(notes, &QShortcut::activated, this, &Form1::showNotes);
+    // An open report says when the entries or the circuit are no longer those it reports.
+    const auto markReport = [this] {
+        if (reportView_)
+            reportView_->setStale(entriesChanged());
+    };
+    for (QLineEdit *field : entries_)
+        connect(field, &QLineEdit::textChanged, this, markReport);
+    connect(option1_, &QRadioButton::toggled, this, markReport);
 }
 
 void Form1::load()
@@ -257,22 +276,49 @@ void Form1::paintEvent(QPaintEvent * /*event*/)
         painter.fillRect(side, palette().color(QPalette::WindowText));
 }
 
-// The report of the last design, beside the window where the screen has room, so that the
-// results stay in view.
+// The report of the last design, in its own window: at its first opening beside the window,
+// where the screen has room, so that the results stay in view.
 void Form1::showNotes()
 {
-    ReportView *view = nullptr;
-    const auto edit = [this] { editCorners(); };
-    if (report_)
-        view = new ReportView(sixtyCharactersWide(reportHtml(*report_, ReportView::pictureUrl)),
-                              fromView(report_->plainText()),
-                              reportPicture_->grab(),
-                              edit,
-                              this);
-    else
-        view = new ReportView(
-            sixtyCharactersWide(fromView(Messages::Note::nessunRisultato)), {}, {}, edit, this);
-    view->showBeside(label23_, resultsOnScreen());
+    if (!reportView_) {
+        reportView_ = new ReportView([this] { editCorners(); }, this);
+        updateReport();
+    }
+    reportView_->open(label23_, resultsOnScreen());
+}
+
+void Form1::updateReport()
+{
+    if (!reportView_)
+        return;
+    if (report_) {
+        const QString pdfName = fromView(
+            Messages::fill(Messages::Report::nomeFilePdf,
+                           {viewOf(lastPress_->at.toString(QStringLiteral("yyyy-MM-dd HHmm")))}));
+        reportView_->setReport(reportHtml(*report_, ReportView::pictureUrl),
+                               fromView(report_->plainText()),
+                               reportPicture_->grab(),
+                               pdfName);
+    } else {
+        reportView_->setReport(QStringLiteral("<p>%1</p>")
+                                   .arg(fromView(Messages::Note::nessunRisultato).toHtmlEscaped()),
+                               {},
+                               {},
+                               {});
+    }
+    reportView_->setStale(entriesChanged());
+}
+
+bool Form1::entriesChanged() const
+{
+    if (!lastPress_)
+        return false;
+    if (lastPress_->option1 != option1_->isChecked())
+        return true;
+    for (std::size_t i = 0; i < entryCount; ++i)
+        if (lastPress_->texts[i] != entries_[i]->text())
+            return true;
+    return false;
 }
 
 // The form of the worst case's ranges; confirmed, they are kept, the last press's notes worked
@@ -280,16 +326,23 @@ void Form1::showNotes()
 void Form1::editCorners()
 {
     CornersDialog dialog(corners_, this);
+    for (const CornerField field : replacedSettings_)
+        dialog.markReplaced(field,
+                            fromView(replacedMark(storedTexts_[static_cast<std::size_t>(field)])));
     if (dialog.exec() != QDialog::Accepted)
         return;
     corners_ = dialog.ranges();
     replacedSettings_.clear();
-    saveCorners(corners_);
+    readProblem_ = SettingsProblem::None;
+    saveProblem_ = saveCorners(corners_);
+    if (saveProblem_ != SettingsProblem::None)
+        showMessageBox(this, fromView(saveFailure(saveProblem_, viewOf(settingsPlace()))));
     if (lastPress_) {
         const CompletedPress &press = *lastPress_;
         writeNotes(press.twoTransistors ? fitTwoTransistors(press.variables, corners_)
                                         : fitOneTransistor(press.variables, corners_));
     }
+    updateReport();
     showNotes();
 }
 
@@ -303,32 +356,34 @@ QRect Form1::resultsOnScreen() const
     return results;
 }
 
-// The design of the press just completed: the circuit, its inputs as typed, the results in view
+// The design of the press just completed: the circuit, its inputs as read, the results in view
 // as shown. The notes are written in by writeNotes.
 DesignReport Form1::describeDesign() const
 {
     const auto captionOf = [](const char *label) {
         return label ? std::u16string(ControlTable::control(label).text) : std::u16string();
     };
+    const QString decimalPoint = QLocale().decimalPoint();
+    const std::u16string_view point = viewOf(decimalPoint);
     DesignReport report;
     report.program =
         viewOf(QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion());
-    report.pressedAt =
-        viewOf(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    report.pressedAt = viewOf(longDateAndTime(lastPress_->at));
     report.circuit = viewOf((option1_->isChecked() ? option1_ : option2_)->text());
     for (const Control &row : ControlTable::controls()) {
         const auto *field = findChild<QLineEdit *>(row.name);
         if (row.kind == Kind::EntryField && field->isVisibleTo(this))
-            report.inputs.push_back({captionOf(row.caption),
-                                     std::u16string(viewOf(field->text())),
-                                     captionOf(row.unit)});
+            report.inputs.push_back(enteredItem(
+                captionOf(row.caption), viewOf(field->text()), captionOf(row.unit), point));
     }
     for (const ResultField *field : {label17_, label20_, label23_}) {
         if (!field->isVisibleTo(this))
             continue;
         const Control &row = ControlTable::control(field->objectName().toLatin1().constData());
-        report.results.push_back(
-            {captionOf(row.caption), std::u16string(viewOf(field->text())), captionOf(row.unit)});
+        report.results.push_back({captionOf(row.caption),
+                                  std::u16string(viewOf(field->text())),
+                                  captionOf(row.unit),
+                                  {}});
     }
     return report;
 }
@@ -348,6 +403,10 @@ void Form1::writeNotes(const StandardFits &fits)
     report_->notes = std::move(notes.results);
     report_->notes.push_back(std::move(notes.checks));
     report_->settings.clear();
+    if (readProblem_ != SettingsProblem::None)
+        report_->settings.push_back(readNotice(readProblem_, viewOf(settingsPlace())));
+    if (saveProblem_ != SettingsProblem::None)
+        report_->settings.push_back(unsavedNotice(saveProblem_));
     if (!replacedSettings_.empty()) {
         std::u16string names;
         for (const CornerField field : replacedSettings_)
@@ -404,10 +463,16 @@ void Form1::calcola()
     if (results.Rb2)
         label20_->setText(caption(*results.Rb2));
     label23_->setText(caption(results.Ii));
-    lastPress_ = CompletedPress{variables_, results.Rb2.has_value(), results.Ii};
+    lastPress_ = CompletedPress{variables_,
+                                results.Rb2.has_value(),
+                                results.Ii,
+                                texts,
+                                option1_->isChecked(),
+                                QDateTime::currentDateTime()};
     report_ = describeDesign();
     reportPicture_ = option1_->isChecked() ? picture1_ : picture2_;
     writeNotes(results.fits);
+    updateReport();
 }
 
 void Form1::fillSampleValues()

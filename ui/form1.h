@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QWidget>
 
 #include <array>
@@ -8,9 +9,11 @@
 #include "cornersettings.h"
 #include "designreport.h"
 #include "module1.h"
+#include "settingsstatus.h"
 #include "switchcalculation.h"
 
 class CircuitPicture;
+class ReportView;
 class ResultField;
 class QLineEdit;
 class QPushButton;
@@ -45,6 +48,10 @@ private:
     void followFocus(QWidget *old, QWidget *now);
     void showNotes();
     void editCorners();
+    // The report's window, where it is open, brought up to the last completed press.
+    void updateReport();
+    // Whether the entries or the circuit differ from those of the last completed press.
+    bool entriesChanged() const;
 
     void showTwoTransistorControls(bool shown);
     // The notes of the last completed press, from its fits, into the result fields' tooltips and
@@ -65,20 +72,30 @@ private:
     ResultField *label20_ = nullptr; // Rb2
     ResultField *label23_ = nullptr; // Ii
 
-    // The last completed press: its variables and Ii, its report, and the picture of its circuit.
+    // The last completed press: its variables and Ii, the entries and the circuit it read, its
+    // time, its report, and the picture of its circuit.
     struct CompletedPress
     {
         FormVariables variables;
         bool twoTransistors;
         double Ii;
+        std::array<QString, entryCount> texts;
+        bool option1;
+        QDateTime at;
     };
     std::optional<CompletedPress> lastPress_;
     std::optional<DesignReport> report_;
     CircuitPicture *reportPicture_ = nullptr;
+    // Made at the first F1, then kept: hidden when closed.
+    ReportView *reportView_ = nullptr;
 
-    // The worst case's ranges in force, and the stored ones that were refused at start-up.
+    // The worst case's ranges in force, and the stored ones that were refused at start-up, with
+    // the texts stored; what stood in the way of reading them, and of keeping the last confirmed.
     CornerRanges corners_;
     std::vector<CornerField> replacedSettings_;
+    std::array<std::optional<std::u16string>, cornerFieldCount> storedTexts_;
+    SettingsProblem readProblem_ = SettingsProblem::None;
+    SettingsProblem saveProblem_ = SettingsProblem::None;
 
     FormVariables variables_;
     Module1 module1_;

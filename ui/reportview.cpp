@@ -1,112 +1,191 @@
 #include "reportview.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
+#include "messagebox.h"
 #include "messages.h"
+#include "reportpdf.h"
+#include "reporttext.h"
 #include "textview.h"
+#include "usersettings.h"
 
 namespace {
 
-// A text browser that shows the picture it is given.
-class ReportBrowser : public QTextBrowser
+namespace Text = Messages::Report;
+
+const QString placeKey = QStringLiteral("report/geometry");
+const QString pdfFolderKey = QStringLiteral("report/pdfFolder");
+
+// A button that Enter clicks as well as Space, as the main window's do.
+QPushButton *button(std::u16string_view caption, const char *name, QWidget *parent)
 {
-public:
-    ReportBrowser(const QPixmap &picture, QWidget *parent) : QTextBrowser(parent), picture_(picture)
-    {}
-
-protected:
-    QVariant loadResource(int type, const QUrl &name) override
-    {
-        if (type == QTextDocument::ImageResource && name == QUrl(ReportView::pictureUrl))
-            return picture_;
-        return QTextBrowser::loadResource(type, name);
-    }
-
-private:
-    QPixmap picture_;
-};
+    auto *button = new QPushButton(fromView(caption), parent);
+    button->setObjectName(name);
+    button->setAutoDefault(true);
+    return button;
+}
 
 } // namespace
 
 const QString ReportView::pictureUrl = QStringLiteral("brenvola:circuit");
 
-ReportView::ReportView(const QString &html,
-                       const QString &plainText,
-                       const QPixmap &picture,
-                       const std::function<void()> &editCorners,
-                       QWidget *window)
-    : QFrame(window, Qt::Popup), plainText_(plainText)
+ReportView::ReportView(const std::function<void()> &editCorners, QWidget *window)
+    : QWidget(window, Qt::Window)
 {
-    setObjectName("notesPopup");
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setObjectName("reportWindow");
+    setWindowTitle(fromView(Text::titoloFinestra));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    browser_ = new ReportBrowser(picture, this);
-    browser_->setObjectName("reportText");
-    browser_->setFrameStyle(QFrame::NoFrame);
-    browser_->setTabChangesFocus(true); // Tab reaches the buttons under it
-    browser_->setHtml(html);
-    layout->addWidget(browser_);
+    stale_ = new QLabel(fromView(Text::ingressiCambiati), this);
+    stale_->setObjectName("reportStale");
+    stale_->setWordWrap(true);
+    stale_->setMargin(6);
+    // Dark text on a pale yellow, whatever the desktop's palette: a note, not an error.
+    QPalette palette = stale_->palette();
+    palette.setColor(QPalette::Window, QColor(255, 243, 176));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    stale_->setPalette(palette);
+    stale_->setAutoFillBackground(true);
+    stale_->hide();
+    layout->addWidget(stale_);
+
+    text_ = new ReportText(this);
+    text_->setObjectName("reportText");
+    text_->setAccessibleName(fromView(Text::nomeTesto));
+    text_->setTabChangesFocus(true); // Tab reaches the buttons under it
+    layout->addWidget(text_);
+
     auto *buttons = new QHBoxLayout;
     buttons->setContentsMargins(6, 6, 6, 6);
-    auto *corners = new QPushButton(fromView(Messages::Note::ipotesiPulsante), this);
-    corners->setObjectName("reportCorners");
-    connect(corners, &QPushButton::clicked, this, [this, editCorners] {
-        // The form opens once the popup has closed, from the window.
-        QMetaObject::invokeMethod(parentWidget(), editCorners, Qt::QueuedConnection);
-        close();
-    });
+    auto *corners = button(Messages::Note::ipotesiPulsante, "reportCorners", this);
+    connect(corners, &QPushButton::clicked, this, editCorners);
     buttons->addWidget(corners);
     buttons->addStretch();
-    if (!plainText.isEmpty()) {
-        browser_->setAccessibleDescription(plainText);
-        auto *copy = new QPushButton(fromView(Messages::Note::copia), this);
-        copy->setObjectName("reportCopy");
-        connect(copy, &QPushButton::clicked, this, &ReportView::copyReport);
-        // Ctrl+C wherever the focus is in the view: the selection, or with none the report.
-        auto *copyKey = new QShortcut(QKeySequence::Copy, this, this, [this] {
-            if (browser_->textCursor().hasSelection())
-                browser_->copy();
-            else
-                copyReport();
-        });
-        copyKey->setContext(Qt::WidgetWithChildrenShortcut);
-        buttons->addWidget(copy);
-    }
+    copy_ = button(Messages::Note::copia, "reportCopy", this);
+    connect(copy_, &QPushButton::clicked, this, &ReportView::copyReport);
+    buttons->addWidget(copy_);
+    savePdf_ = button(Text::salvaPdf, "reportSavePdf", this);
+    connect(savePdf_, &QPushButton::clicked, this, &ReportView::savePdf);
+    buttons->addWidget(savePdf_);
     layout->addLayout(buttons);
-    setFocusProxy(browser_);
-    // A text browser keeps Esc for itself; a popup closes on it.
+
+    // Ctrl+C wherever the focus is in the window: the selection, or with none the report.
+    auto *copyKey = new QShortcut(QKeySequence::Copy, this, this, [this] {
+        if (text_->textCursor().hasSelection())
+            text_->copy();
+        else
+            copyReport();
+    });
+    copyKey->setContext(Qt::WidgetWithChildrenShortcut);
+    // A text browser keeps Esc for itself; the window closes on it.
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
+    setFocusProxy(text_);
+    // Its place is kept when the program ends with the window open too.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        if (isVisible())
+            keepPlace();
+    });
+}
+
+void ReportView::setReport(const QString &html,
+                           const QString &plainText,
+                           const QPixmap &picture,
+                           const QString &pdfName)
+{
+    plainText_ = plainText;
+    pdfName_ = pdfName;
+    const int scrolled = text_->verticalScrollBar()->value();
+    // The picture first, so that the text is laid out around it.
+    text_->document()->addResource(QTextDocument::ImageResource, QUrl(pictureUrl), picture);
+    text_->setHtml(html);
+    text_->document()->setMetaInformation(QTextDocument::DocumentTitle,
+                                          fromView(Messages::Note::titoloRelazione));
+    text_->setSpokenText(plainText.isEmpty() ? text_->toPlainText() : plainText);
+    text_->verticalScrollBar()->setValue(scrolled); // the same place in a report updated
+    copy_->setVisible(!plainText.isEmpty());
+    savePdf_->setVisible(!plainText.isEmpty());
+}
+
+void ReportView::setStale(bool stale)
+{
+    stale_->setVisible(stale);
 }
 
 void ReportView::copyReport() const
 {
-    QGuiApplication::clipboard()->setText(plainText_);
+    if (!plainText_.isEmpty()) // before the first press: nothing to copy, the clipboard kept
+        QGuiApplication::clipboard()->setText(plainText_);
 }
 
-void ReportView::showBeside(const QWidget *anchor, const QRect &keepClear)
+// The report as shown, picture included, to a PDF in the folder chosen the last time.
+void ReportView::savePdf()
 {
-    browser_->document()->adjustSize();
+    const std::unique_ptr<QSettings> settings = userSettings();
+    const QString folder = settings->value(pdfFolderKey, QDir::homePath()).toString();
+    const QString path = QFileDialog::getSaveFileName(this,
+                                                      fromView(Text::salvaPdfTitolo),
+                                                      QDir(folder).filePath(pdfName_),
+                                                      fromView(Text::filtroPdf));
+    if (path.isEmpty())
+        return;
+    settings->setValue(pdfFolderKey, QFileInfo(path).absolutePath());
+    if (const std::optional<QString> failure = writePdf(*text_->document(), path))
+        showMessageBox(
+            this,
+            fromView(Messages::fill(Text::pdfNonSalvato,
+                                    {viewOf(QDir::toNativeSeparators(path)), viewOf(*failure)})));
+}
+
+void ReportView::open(const QWidget *anchor, const QRect &keepClear)
+{
+    if (!placed_) {
+        placed_ = true;
+        const QByteArray place = userSettings()->value(placeKey).toByteArray();
+        if (place.isEmpty() || !restoreGeometry(place))
+            placeBeside(anchor, keepClear);
+    }
+    show();
+    raise();
+    activateWindow();
+    text_->setFocus();
+}
+
+void ReportView::hideEvent(QHideEvent *event)
+{
+    keepPlace();
+    QWidget::hideEvent(event);
+}
+
+void ReportView::keepPlace() const
+{
+    userSettings()->setValue(placeKey, saveGeometry());
+}
+
+void ReportView::placeBeside(const QWidget *anchor, const QRect &keepClear)
+{
     const QRect screen = anchor->screen()->availableGeometry();
-    const QSizeF text = browser_->document()->size();
-    const int frame = 2 * frameWidth();
-    const int buttons = layout()->count() > 1 ? layout()->itemAt(1)->sizeHint().height() : 0;
+    // About 60 characters wide, as the tooltips, and 3/4 of the screen tall: a report of a press
+    // is taller, and the window opened before the first one is kept for it.
     const int width =
-        static_cast<int>(text.width()) + frame + browser_->verticalScrollBar()->sizeHint().width();
-    const int height =
-        std::min(static_cast<int>(text.height()) + frame + buttons, screen.height() * 3 / 4);
+        std::min(62 * text_->fontMetrics().averageCharWidth()
+                     + text_->verticalScrollBar()->sizeHint().width() + 2 * text_->frameWidth(),
+                 screen.width());
+    const int height = screen.height() * 3 / 4;
 
     const QPoint below = anchor->mapToGlobal(QPoint(0, anchor->height()));
     QRect place(std::clamp(below.x(), screen.left(), screen.right() - width),
@@ -127,6 +206,4 @@ void ReportView::showBeside(const QWidget *anchor, const QRect &keepClear)
         }
     }
     setGeometry(place);
-    show();
-    browser_->setFocus();
 }

@@ -1,39 +1,59 @@
 #pragma once
 
-#include <QFrame>
 #include <QPixmap>
+#include <QWidget>
 
 #include <functional>
 
-class QTextBrowser;
+class QLabel;
+class QPushButton;
+class ReportText;
 
-// The design as a report, in a popup: rich text that scrolls where it is taller than most of the
-// screen, with a "Copia" button under it that copies the report as plain text, as Ctrl+C does
-// when nothing is selected, and "Ipotesi…", which closes the view and opens the form of the worst
-// case's ranges. The arrow and page keys scroll it; Esc or a click elsewhere closes it.
-class ReportView : public QFrame
+// The design as a report, in a window of its own beside the main window: rich text that scrolls,
+// over "Ipotesi…", which opens the form of the worst case's ranges, "Copia", which copies the
+// report as plain text, as Ctrl+C does when nothing is selected, and "Salva PDF…". A line at the
+// top says when the entries have changed since the press it reports. The buttons answer Enter
+// and Space; Esc closes the window. Its place and size are kept with the settings.
+class ReportView : public QWidget
 {
     Q_OBJECT
 
 public:
-    // plainText empty: nothing to copy, no button. The html may show the picture as pictureUrl.
-    ReportView(const QString &html,
-               const QString &plainText,
-               const QPixmap &picture,
-               const std::function<void()> &editCorners,
-               QWidget *window);
+    ReportView(const std::function<void()> &editCorners, QWidget *window);
 
     static const QString pictureUrl;
 
-    // Shows the view under anchor, kept on the screen; where it would cover keepClear (global
-    // coordinates), beside the window, or over its left part, if the screen has room there.
-    void showBeside(const QWidget *anchor, const QRect &keepClear);
+    // The report of a press: its rich text, which may show the picture as pictureUrl, its plain
+    // text and the file name a PDF of it is offered under. plainText empty: no report yet, the
+    // html says why; nothing to copy or save.
+    void setReport(const QString &html,
+                   const QString &plainText,
+                   const QPixmap &picture,
+                   const QString &pdfName);
+    // Whether the entries have changed since the press.
+    void setStale(bool stale);
 
-    QTextBrowser *browser() const { return browser_; }
+    // Shows the window, in front: at its first opening where it was left the last time, or, the
+    // first time ever, beside anchor's window, clear of keepClear (global coordinates), or over the
+    // window's left part, if the screen has room there.
+    void open(const QWidget *anchor, const QRect &keepClear);
+
+    ReportText *text() const { return text_; }
+
+protected:
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void copyReport() const;
+    void savePdf();
+    void placeBeside(const QWidget *anchor, const QRect &keepClear);
+    void keepPlace() const;
 
-    QTextBrowser *browser_;
+    QLabel *stale_;
+    ReportText *text_;
+    QPushButton *copy_;
+    QPushButton *savePdf_;
     QString plainText_;
+    QString pdfName_;
+    bool placed_ = false;
 };

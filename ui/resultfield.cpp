@@ -13,7 +13,7 @@
 #include <algorithm>
 
 #include "messages.h"
-#include "notestooltip.h"
+#include "noteshtml.h"
 #include "resultnotes.h"
 #include "textview.h"
 
@@ -36,7 +36,7 @@ void ResultField::setDescription(const QString &description)
 
 void ResultField::setNotes(const ResultNotes &notes)
 {
-    notes_ = notesTooltip(notes);
+    notes_ = notesHtml(notes);
     setToolTip(sixtyCharactersWide(notes_ + keyboardHint()));
     setAccessibleDescription(description_ + u'\n' + fromView(notes.sentences()));
     update();

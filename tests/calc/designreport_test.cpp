@@ -55,20 +55,21 @@ DesignReport sampleReport(bool twoTransistors, std::u16string_view point)
 {
     const StandardFits fits = twoTransistors ? fitTwoTransistors(sample(11.0 / 0.55))
                                              : fitOneTransistor(sample(4.3 / 0.55));
-    DesignReport report{u"Brenvola 1.00",
-                        u"2026-12-08 20:45",
-                        summaryNotes(fits, point),
-                        u"Carico con un pin a massa",
-                        {{u"Vcc", u"12", u"[V]"},
-                         {u"IL", u"40", u"[mA]"},
-                         {u"hFE1min", u"100", u""},
-                         {u"maggiorazione corrente di base  per Q2", u"20", u"[%]"}},
-                        {{u"Rb1", std::u16string(u"20").append(point).append(u"00"), u"[kohm]"},
-                         {u"Rb2", std::u16string(u"56").append(point).append(u"14"), u"[kohm]"},
-                         {u"Ii", std::u16string(u"0").append(point).append(u"08"), u"[mA]"}},
-                        {rb1Notes(fits, point)},
-                        {u"Impostazioni salvate non valide, sostituite con i valori predefiniti: "
-                         u"Vbe massima [V]."}};
+    DesignReport report{
+        u"Brenvola 1.00",
+        u"2026-12-08 20:45",
+        summaryNotes(fits, point),
+        u"Carico con un pin a massa",
+        {enteredItem(u"Vcc", u"12", u"[V]", point),
+         enteredItem(u"IL", u"40", u"[mA]", point),
+         enteredItem(u"hFE1min", u"100", u"", point),
+         enteredItem(u"maggiorazione corrente di base  per Q2", u"20", u"[%]", point)},
+        {{u"Rb1", std::u16string(u"20").append(point).append(u"00"), u"[kohm]", {}},
+         {u"Rb2", std::u16string(u"56").append(point).append(u"14"), u"[kohm]", {}},
+         {u"Ii", std::u16string(u"0").append(point).append(u"08"), u"[mA]", {}}},
+        {rb1Notes(fits, point)},
+        {u"Impostazioni salvate non valide, sostituite con i valori predefiniti: "
+         u"Vbe massima [V]."}};
     if (twoTransistors)
         report.notes.push_back(rb2Notes(fits, point));
     report.notes.push_back(iiNotes(twoTransistors ? 0.0766 : 0.55, fits, point));
@@ -79,10 +80,12 @@ TEST(DesignReport, SampleTwoTransistorsAsTabSeparatedText)
 {
     const std::string text = utf8(sampleReport(true, u",").plainText());
 
-    // The answer first: program, date and time, then the values to buy.
+    // The answer first: program, date and time, the settings replaced, then the values to buy.
     EXPECT_EQ(text.substr(0, text.find("I margini")),
               "Interruttore a transistor pilotato da un'uscita CMOS\n"
               "Brenvola 1.00, calcolo del 2026-12-08 20:45\n"
+              "Impostazioni salvate non valide, sostituite con i valori predefiniti: Vbe massima "
+              "[V].\n"
               "\n"
               "Da acquistare, per serie, con i margini nel caso peggiore\n"
               "Serie\tRb1\tRb2\tmargine Q1\tmargine Q2\tIi max\n"
@@ -106,13 +109,45 @@ TEST(DesignReport, SampleTwoTransistorsAsTabSeparatedText)
                         "E12 subito sotto\t18\t55,60\t47\t252\tspento\n"),
               std::string::npos)
         << text;
-    // What the worst case assumes, once, at the end, and the settings replaced after it.
+    // What the worst case assumes, once, at the end, and the settings replaced again after it.
     const std::string assumption = utf8(sampleReport(true, u",").summary.assumptions[1]);
     EXPECT_EQ(count(text, assumption), 1U);
     const std::size_t heading = text.find("\nIpotesi del caso peggiore\n");
     ASSERT_NE(heading, std::string::npos);
     EXPECT_GT(text.find(assumption), heading);
     EXPECT_TRUE(text.ends_with("Vbe massima [V].\n"));
+}
+
+// The notes of a one-transistor design, as the report gives them, as plain text.
+std::string oneTransistorReport(double Rb1, double IL)
+{
+    FormVariables v = sample(Rb1);
+    v.IL = IL;
+    const StandardFits fits = fitOneTransistor(v);
+    const DesignNotes notes = designNotes(0.07 + IL * 1.2 / 100, fits, u",");
+    DesignReport report;
+    report.summary = notes.summary;
+    report.notes = notes.results;
+    return utf8(report.plainText());
+}
+
+// Each line once where it applies: why a series has nothing to buy, though three tables give it;
+// the summary's sentence on margins only where a row has them; "—" explained where a margin
+// shows it.
+TEST(DesignReport, LinesWhereTheyApply)
+{
+    const std::string margins = utf8(std::u16string(Messages::Note::legendaRiepilogo));
+    const std::string dash = utf8(std::u16string(Messages::Report::legendaNonCalcolabile));
+    // Rb1 = 4.3 / (0.07 + 1.2 x 40 / 100)
+    const std::string sample = oneTransistorReport(4.3 / 0.55, 40);
+    EXPECT_EQ(count(sample, margins), 1U);
+    EXPECT_EQ(count(sample, dash), 0U);
+    // IL 300: Ii reaches 4 mA before the margin in every series.
+    const std::string none = oneTransistorReport(4.3 / 3.67, 300);
+    EXPECT_EQ(count(none, "E96: nessun Rb1 da acquistare: Ii\xC2\xA0max raggiunge"), 1U) << none;
+    EXPECT_EQ(count(none, margins), 0U);
+    // IL 0: Rb1 = 4.3 / 0.07; no collector current, no margin.
+    EXPECT_EQ(count(oneTransistorReport(4.3 / 0.07, 0), dash), 1U);
 }
 
 // Each term defined once, though two tables use it.

@@ -744,8 +744,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {e24, u"6,8", u"26", u"0,681"},
                    {e96, u"7,32", u"22", u"0,607"}},
                   {}},
-        // E24 and E96 both have 20 kohm, each with its own worst case; the largest current
-        // through Rb1 is Q2's collector current at Vce(sat) 0 V.
+        // E24 and E96 both have 20 kohm, the computed value itself, each with its own worst case;
+        // the largest current through Rb1 is Q2's collector current at Vce(sat) 0 V.
         NotesCase{"TwoTransistorRb1",
                   true,
                   sample(sampleRb1Two),
@@ -754,10 +754,12 @@ INSTANTIATE_TEST_SUITE_P(
                   {{e12, u"15", u"0,733", u"66", u"43", u"0,844"},
                    {u"E12 subito sotto", u"18", u"0,611", u"35", u"15", u"0,704"},
                    {e24, u"18", u"0,611", u"35", u"23", u"0,667"},
-                   {u"E24 subito sotto", u"20", u"0,550", u"20", u"9", u"0,600"},
+                   {u"E24 uguale al calcolato", u"20", u"0,550", u"20", u"9", u"0,600"},
                    {e96, u"19,1", u"0,576", u"26", u"21", u"0,603"},
-                   {u"E96 subito sotto", u"20", u"0,550", u"20", u"15", u"0,576"}},
-                  {std::u16string(legendaCorrenteRb1)}},
+                   {u"E96 uguale al calcolato", u"20", u"0,550", u"20", u"15", u"0,576"}},
+                  {std::u16string(Messages::Report::legendaUguale),
+                   std::u16string(legendaSubitoSotto),
+                   std::u16string(legendaCorrenteRb1)}},
         // Each row with the Rb1 it goes with and the Rb2 recomputed for it: 4.3 / (0.07 +
         // 0.7333 x 1.2 / 100) = 54.57 for 15 k; 55.60 for 18 k; 56.14 for 20 k. The values just
         // below leave Q2 off at a corner.
@@ -831,7 +833,7 @@ INSTANTIATE_TEST_SUITE_P(
             {u"E12, 1 kohm: Ii\u00a0max raggiunge i 4\u00a0mA che un'uscita CMOS può dare.",
              u"E24, 1,1 kohm: Ii\u00a0max raggiunge i 4\u00a0mA che un'uscita CMOS può dare.",
              u"E96: nessun Rb1 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA che un'uscita "
-             u"CMOS può dare prima del margine richiesto. Servono un Q1 con guadagno più alto o il "
+             u"CMOS può dare prima del margine richiesto. Serve un Q1 con guadagno più alto o il "
              u"circuito a due transistor."}},
         // The summary says why for each series.
         NotesCase{
@@ -842,7 +844,7 @@ INSTANTIATE_TEST_SUITE_P(
             summaryTitle,
             {{e12, u"nessuno", u"", u""}, {e24, u"nessuno", u"", u""}, {e96, u"nessuno", u"", u""}},
             {u"E12: nessun Rb1 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA che un'uscita "
-             u"CMOS può dare prima del margine richiesto. Servono un Q1 con guadagno più alto o il "
+             u"CMOS può dare prima del margine richiesto. Serve un Q1 con guadagno più alto o il "
              u"circuito a due "
              u"transistor."}},
         // The output's own limit, named where it is the reason.
@@ -855,7 +857,7 @@ INSTANTIATE_TEST_SUITE_P(
             {{e12, u"nessuno", u"", u""}, {e24, u"nessuno", u"", u""}, {e96, u"nessuno", u"", u""}},
             {u"E96: nessun Rb1 da acquistare: Ii\u00a0max raggiunge il limite dell'uscita "
              u"(garantisce 4,6\u00a0V solo fino a 0,36\u00a0mA) prima del margine richiesto. "
-             u"Servono un Q1 con guadagno più alto o il circuito a due transistor."},
+             u"Serve un Q1 con guadagno più alto o il circuito a due transistor."},
             drivenBy(u"4000B-5V")},
         // A 2N3904 as Q1 checked against its datasheet: at the least base current of E24 3.9 k,
         // 40 / 0.8890 = 45 exceeds the 10 of its VCE(sat) test but not the 60 of its gain: only
@@ -926,8 +928,8 @@ INSTANTIATE_TEST_SUITE_P(
                   rb1Title,
                   {},
                   {u"E24: nessun Rb1 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA che "
-                   u"un'uscita CMOS può dare mentre R1 prende ancora tutta la corrente. Servono "
-                   u"una R1 più grande o una Vi più "
+                   u"un'uscita CMOS può dare mentre R1 prende ancora tutta la corrente. Serve "
+                   u"un R1 più grande o una Vi più "
                    u"alta."}},
         // No standard value: no row, a line for each series.
         NotesCase{"TwoNegativeRb1",
@@ -957,7 +959,7 @@ TEST(NotesSentences, NameEveryNumber)
 {
     const std::u16string text = rb2Notes(fitTwoTransistors(sample(sampleRb1Two)), u",").sentences();
     for (const std::u16string_view part : std::initializer_list<std::u16string_view>{
-             u"E24 \u00b15\u00a0%, da acquistare: con Rb1 18\u00a0kohm, Rb2 ricalcolata "
+             u"E24 \u00b15\u00a0%, da acquistare: con Rb1 18\u00a0kohm, Rb2 ricalcolato "
              u"55,60\u00a0kohm, Rb2 43\u00a0kohm, margine su Q2 391\u00a0%, nel caso peggiore "
              u"32\u00a0%.",
              u"E24, valore standard subito sotto quello calcolato: con Rb1 20\u00a0kohm,",

@@ -1,10 +1,12 @@
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <map>
@@ -301,6 +303,35 @@ private slots:
         seen = boxes.during([&] { QTest::keyClick(command1, Qt::Key_Space); });
         QCOMPARE(seen.size(), 0U);
         QCOMPARE(label("Label20")->text(), number("56.14"));
+    }
+
+    // The report lists the entries as the numbers the press read, in the locale's form like the
+    // results, and beside an entry read only in part the text typed.
+    void reportListsTheEntriesAsRead()
+    {
+        click("Command2");
+        entry("Text3")->clear();
+        type("Text3", "4.75");
+        type("Text8", ".0.1"); // "10.0.1": the press reads 10.0
+        QCOMPARE(pressCalcola().size(), 0U);
+        QTest::keyClick(form.get(), Qt::Key_F1);
+        auto *view = form->findChild<QWidget *>("reportWindow");
+        QVERIFY(view && view->isVisible());
+        QGuiApplication::clipboard()->clear();
+        QTest::mouseClick(view->findChild<QPushButton *>("reportCopy"), Qt::LeftButton);
+        const QString report = QGuiApplication::clipboard()->text();
+        QVERIFY2(report.contains("\nVi\t" + number("4.75") + "\t[V]\n")
+                     && report.contains("\nR1\t10\t[kohm]\tscritto: 10.0.1\n")
+                     && report.contains("\nIL\t40\t[mA]\n"),
+                 qPrintable(report));
+        // The press's date and time in the locale's long form: "9 dicembre 2026, 02:43".
+        const QString dateAndTime = separator == "," ? R"(\d{1,2} \w+ \d{4}, \d\d:\d\d)"
+                                                     : R"(\w+ \d{1,2}, \d{4}, \d{1,2}:\d\d\s[AP]M)";
+        const QString byline = report.section(u'\n', 1, 1);
+        QVERIFY2(QRegularExpression("^Brenvola 1\\.00, calcolo del " + dateAndTime + "$")
+                     .match(byline)
+                     .hasMatch(),
+                 qPrintable(byline));
     }
 
 private:

@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QHelpEvent>
@@ -11,16 +13,22 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPainter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
+#include <QTimer>
 #include <QToolTip>
 
 #include <cmath>
@@ -35,6 +43,9 @@
 #include "form1.h"
 #include "messages.h"
 #include "modalboxes.h"
+#include "reportpdf.h"
+#include "reporttext.h"
+#include "reportview.h"
 #include "resultfield.h"
 #include "windowharness.h"
 
@@ -499,7 +510,7 @@ private slots:
         QCOMPARE(press(), 0U);
         // Rb1 = 20 kohm is an E24 value; Rb2 = 4.3 / 0.0766 = 56.14 kohm -> 56 kohm, shown with
         // the Rb1 it goes with and the Rb2 recomputed for it.
-        QVERIFY2(plainText(label17->toolTip()).contains("\nE24 subito sotto\n20\n"),
+        QVERIFY2(plainText(label17->toolTip()).contains("\nE24 uguale al calcolato\n20\n"),
                  qPrintable(plainText(label17->toolTip())));
         QVERIFY2(plainText(label20->toolTip()).contains("\nE24 subito sotto\n20\n56.14\n56\n"),
                  qPrintable(plainText(label20->toolTip())));
@@ -624,21 +635,20 @@ private slots:
     void reportFromTheKeyboard()
     {
         pressSampleValuesAndCalcola();
-        QTest::keyClick(form->findChild<QPushButton *>("Command1"), Qt::Key_F1);
-        QTRY_VERIFY(QApplication::activePopupWidget());
-        QWidget *popup = QApplication::activePopupWidget();
-        auto *text = popup->findChild<QTextBrowser *>("reportText");
+        ReportView *view = openReport();
+        QVERIFY(view);
+        auto *text = view->findChild<QTextBrowser *>("reportText");
         QVERIFY(text->toPlainText().contains(fromView(Messages::Note::titoloRb1)));
-        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(popup->geometry()));
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(view->geometry()));
 
         QClipboard *clipboard = QGuiApplication::clipboard();
         clipboard->clear();
-        QTest::mouseClick(popup->findChild<QPushButton *>("reportCopy"), Qt::LeftButton);
+        QTest::mouseClick(view->findChild<QPushButton *>("reportCopy"), Qt::LeftButton);
         const QString copied = clipboard->text();
         QVERIFY2(copied.contains("\nIL\t40\t[mA]\n") && copied.contains("\nRb1\t7.82\t[kohm]\n")
                      && copied.contains("\nE12 \u00b110\u00a0%\t5.6\t"),
                  qPrintable(copied));
-        QCOMPARE(text->accessibleDescription(), copied);
+        QCOMPARE(spokenReport(view), copied);
         clipboard->clear();
         QTest::keySequence(text, QKeySequence::Copy);
         QCOMPARE(clipboard->text(), copied);
@@ -648,7 +658,146 @@ private slots:
         QCOMPARE(clipboard->text(), QStringLiteral("Interruttore"));
 
         QTest::keyClick(text, Qt::Key_Escape);
-        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QTRY_VERIFY(!view->isVisible());
+    }
+
+    // The report is a window of its own that stays open beside the main window: a completed
+    // press updates it in place, a changed entry or circuit marks it as of an earlier press, a
+    // refused press leaves it as it was. Its buttons answer Enter; a screen reader finds its text
+    // by name and reads it without the rich text's marks.
+    void reportWindowFollowsThePresses()
+    {
+        ReportView *view = openReport();
+        QVERIFY(view);
+        QVERIFY(view->isWindow() && !view->isModal());
+        QCOMPARE(view->windowType(), Qt::Window);
+        QCOMPARE(view->windowTitle(), fromView(Messages::Report::titoloFinestra));
+        QVERIFY(!view->findChild<QPushButton *>("reportCopy")->isVisible());
+        auto *stale = view->findChild<QLabel *>("reportStale");
+
+        pressSampleValuesAndCalcola();
+        QVERIFY(view->isVisible());
+        QVERIFY(spokenReport(view).contains("\nIL\t40\t[mA]\n"));
+        QVERIFY(!stale->isVisible());
+        QAccessibleInterface *text = QAccessible::queryAccessibleInterface(view->text());
+        QCOMPARE(text->text(QAccessible::Name), fromView(Messages::Report::nomeTesto));
+        QVERIFY(view->text()->toPlainText().contains(QChar::ObjectReplacementCharacter));
+        for (const QChar mark : {QChar(QChar::ObjectReplacementCharacter),
+                                 QChar(QChar::ParagraphSeparator),
+                                 QChar(QChar::LineSeparator),
+                                 QChar(0xFDD0),
+                                 QChar(0xFDD1)})
+            QVERIFY(!spokenReport(view).contains(mark));
+
+        // IL 20: Ib1 = 1.2 * 20 / 100 = 0.24 mA; Ii = 0.07 + 0.24 = 0.31 mA; Rb1 = 4.3 / 0.31
+        const std::vector<SeenBox> updated = pressSampleValuesAndCalcola("Text2", "20");
+        QVERIFY(updated.empty());
+        QVERIFY2(spokenReport(view).contains("\nRb1\t13.87\t[kohm]\n"),
+                 qPrintable(spokenReport(view)));
+        QVERIFY(!stale->isVisible());
+        const QString before = spokenReport(view);
+
+        // A refused press: the report stays, marked.
+        QCOMPARE(pressSampleValuesAndCalcola("Text8", "4,7").size(), 1U);
+        QCOMPARE(spokenReport(view), before);
+        QVERIFY(stale->isVisible());
+        // The entries as they were: no longer marked; another circuit: marked again.
+        for (const auto &[name, typed] : {std::pair{"Text2", "20"}, std::pair{"Text8", "10"}}) {
+            auto *field = form->findChild<QLineEdit *>(name);
+            field->selectAll();
+            QTest::keyClicks(field, typed);
+        }
+        QVERIFY(!stale->isVisible());
+        form->findChild<QRadioButton *>("Option2")->setChecked(true);
+        QVERIFY(stale->isVisible());
+        QCOMPARE(spokenReport(view), before);
+
+        // Enter on "Copia" copies; on "Ipotesi…" it opens the form.
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(view->findChild<QPushButton *>("reportCopy"), Qt::Key_Return);
+        QCOMPARE(QGuiApplication::clipboard()->text(), before);
+        bool formOpened = false;
+        QTimer::singleShot(0, [&] {
+            formOpened =
+                qobject_cast<CornersDialog *>(QApplication::activeModalWidget()) != nullptr;
+            if (QWidget *dialog = QApplication::activeModalWidget())
+                dialog->close();
+        });
+        QTest::keyClick(view->findChild<QPushButton *>("reportCorners"), Qt::Key_Enter);
+        QVERIFY(formOpened);
+
+        // Moved, resized and closed: at the next start it opens where it was left.
+        const QRect place(120, 90, 520, 410);
+        view->setGeometry(place);
+        QTRY_COMPARE(view->geometry(), place);
+        view->close();
+        form = openForm1();
+        QVERIFY(form);
+        view = openReport();
+        QVERIFY(view);
+        QCOMPARE(view->geometry(), place);
+        clearStoredSettings();
+    }
+
+    // "Salva PDF…": the report as shown to an A4 PDF, under the name of the press's date in the
+    // folder chosen the last time; read back, it holds the summary's figures.
+    void savePdf()
+    {
+        const QTemporaryDir folder;
+        QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola")
+            .setValue("report/pdfFolder", folder.path());
+        pressSampleValuesAndCalcola();
+        ReportView *view = openReport();
+        QVERIFY(view);
+        QString proposed;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            proposed = dialog->selectedFiles().value(0);
+            dialog->selectFile(folder.filePath("progetto.pdf"));
+            static_cast<QDialog *>(dialog)->accept(); // as its "Salva" does
+        });
+        QTest::keyClick(view->findChild<QPushButton *>("reportSavePdf"), Qt::Key_Return);
+        const QString date = QDate::currentDate().toString(Qt::ISODate);
+        QVERIFY2(proposed.startsWith(folder.filePath("Progetto transistor " + date)),
+                 qPrintable(proposed));
+
+        QFile pdf(folder.filePath("progetto.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.size() > 1000 && pdf.read(5) == "%PDF-");
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed: the PDF's text is not read back");
+        QProcess reader;
+        reader.start(pdftotext, {"-layout", pdf.fileName(), "-"});
+        QVERIFY(reader.waitForFinished());
+        const QString text = QString::fromUtf8(reader.readAllStandardOutput()).simplified();
+        for (const QString &part : {fromView(Messages::Note::titoloRelazione),
+                                    fromView(Messages::Note::titoloRiepilogo),
+                                    QString("E12 \u00b110 % 5.6 48 0.873")})
+            QVERIFY2(text.contains(part), qPrintable(part + " not in " + text));
+    }
+
+    // A PDF that cannot be written says why and leaves nothing under its name.
+    void pdfRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("missing folder") << "missing/progetto.pdf";
+        QTest::newRow("a folder in its place") << "folder";
+    }
+
+    void pdfRefused()
+    {
+        QFETCH(QString, name);
+        const QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir("folder"));
+        QTextDocument document(QStringLiteral("Interruttore"));
+        const std::optional<QString> failure = writePdf(document, folder.filePath(name));
+        QVERIFY(failure && !failure->isEmpty());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{"folder"});
+        QVERIFY(QFileInfo(folder.filePath("folder")).isDir());
     }
 
     // The worst case's ranges from F1's view by keyboard alone: Tab reaches "Ipotesi…"; a
@@ -658,45 +807,8 @@ private slots:
     {
         pressSampleValuesAndCalcola();
         QSettings stored(QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola");
-        const auto openForm = [&] {
-            form->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(form.get()));
-            QTest::keyClick(form->findChild<QPushButton *>("Command1"), Qt::Key_F1);
-            QTRY_VERIFY(QApplication::activePopupWidget());
-            QWidget *popup = QApplication::activePopupWidget();
-            QTest::keyClick(popup->findChild<QTextBrowser *>("reportText"), Qt::Key_Tab);
-            auto *corners = popup->findChild<QPushButton *>("reportCorners");
-            QVERIFY(corners->hasFocus());
-            QTest::keyClick(corners, Qt::Key_Space);
-        };
-        // Each step types into the form as it comes up, from a timer: the form is modal.
-        const auto whileOpen = [&](const std::function<void(QWidget *)> &typing) {
-            bool typed = false;
-            QTimer timer;
-            timer.setInterval(5);
-            QObject::connect(&timer, &QTimer::timeout, [&] {
-                auto *dialog = qobject_cast<CornersDialog *>(QApplication::activeModalWidget());
-                if (typed || !dialog || !dialog->isActiveWindow())
-                    return;
-                typed = true;
-                typing(dialog);
-            });
-            timer.start();
-            ModalBoxes boxes;
-            return boxes.during([&] {
-                openForm();
-                QTRY_VERIFY(typed && !QApplication::activeModalWidget());
-            });
-        };
-        // Five Tabs from Vbe minima to the tolerance of E24.
-        const auto typeE24 = [](const QString &text) {
-            for (int i = 0; i < 5; ++i)
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QWidget *field = QApplication::focusWidget();
-            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(field, text);
-            QTest::keyClick(field, Qt::Key_Return);
-            return qobject_cast<QLineEdit *>(field);
+        const auto whileOpen = [this](const std::function<void(QWidget *)> &typing) {
+            return whileCornersFormOpen(typing);
         };
 
         QString typedAfterRefusal;
@@ -715,15 +827,14 @@ private slots:
         QCOMPARE(whileOpen([&](QWidget *) { typeE24("1"); }).size(), 0U);
         stored.sync();
         QCOMPARE(stored.value("worstCase/toleranceE24").toString(), QString("1"));
-        // The report opens again, worked at 1 %: 6.8 kohm leaves 33 % (26 % at 5 %).
-        QTRY_VERIFY(QApplication::activePopupWidget());
-        const QString report = QApplication::activePopupWidget()
-                                   ->findChild<QTextBrowser *>("reportText")
-                                   ->accessibleDescription();
+        // The report shows it at once, worked at 1 %: 6.8 kohm leaves 33 % (26 % at 5 %).
+        auto *view = form->findChild<ReportView *>("reportWindow");
+        QVERIFY(view->isVisible());
+        const QString report = spokenReport(view);
         QVERIFY2(report.contains("\nE24 \u00b11\u00a0%\t6.8\t33\t0.654\n")
                      && report.contains("(impostate dall'utente)"),
                  qPrintable(report));
-        QApplication::activePopupWidget()->close();
+        view->close();
         QVERIFY(form->findChild<QLabel *>("Label17")->toolTip().contains("E24 \u00b11\u00a0%"));
 
         // A new window, as at the next start, reads them back.
@@ -749,19 +860,132 @@ private slots:
         form = openForm1();
         QVERIFY(form);
         pressSampleValuesAndCalcola();
-        QTest::keyClick(form->findChild<QPushButton *>("Command1"), Qt::Key_F1);
-        QTRY_VERIFY(QApplication::activePopupWidget());
-        const QString report = QApplication::activePopupWidget()
-                                   ->findChild<QTextBrowser *>("reportText")
-                                   ->accessibleDescription();
-        QApplication::activePopupWidget()->close();
-        QVERIFY2(report.contains("sostituite con i valori predefiniti: Vbe massima [V], "
-                                 "Tolleranza E12 [%].\n")
+        ReportView *view = openReport();
+        QVERIFY(view);
+        const QString report = spokenReport(view);
+        view->close();
+        // Named under the title, and again after the assumptions.
+        const QString replaced = "Impostazioni salvate non valide, sostituite con i valori "
+                                 "predefiniti: Vbe massima [V], Tolleranza E12 [%].\n";
+        QVERIFY2(report.section(u'\n', 2, 2) + u'\n' == replaced && report.endsWith(replaced)
                      && report.contains("E12 \u00b110\u00a0%, E24 \u00b11\u00a0%"),
                  qPrintable(report));
+        // The form marks each field replaced with what was stored.
+        QStringList marks;
+        whileCornersFormOpen([&](QWidget *dialog) {
+            for (const QLabel *mark :
+                 dialog->findChildren<QLabel *>(QRegularExpression("^cornerMark")))
+                marks << mark->objectName() + ": " + mark->text();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        marks.sort();
+        QCOMPARE(
+            marks,
+            QStringList({"cornerMark1: Salvato \u00ab0,9\u00bb, non valido: qui il predefinito.",
+                         "cornerMark4: Salvato \u00ab\u00bb, non valido: qui il predefinito."}));
         QSettings stored(QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola");
         QCOMPARE(stored.value("worstCase/VbeHighest").toString(), QString("0,9"));
         clearStoredSettings();
+    }
+
+    // Where the settings cannot be written, confirming the form says so and why, and the report
+    // holds the ranges confirmed as not saved; nothing is claimed, nothing changed on disk.
+    void settingsNotSaved_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a folder in its place") << true << "al posto del file c'è una cartella";
+        QTest::newRow("read-only file") << false << "il file è di sola lettura";
+    }
+
+    void settingsNotSaved()
+    {
+        QFETCH(bool, folder);
+        QFETCH(QString, reason);
+        const QString file =
+            QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola")
+                .fileName();
+        QFile::remove(file);
+        if (folder) {
+            QVERIFY(QDir().mkpath(file));
+        } else {
+            QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola")
+                .setValue("worstCase/toleranceE24", "5");
+            QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadUser));
+        }
+        const auto restore = qScopeGuard([&] {
+            if (folder)
+                QDir(file).removeRecursively();
+            QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+            clearStoredSettings();
+        });
+        if (!folder && QFileInfo(file).isWritable())
+            QSKIP("A read-only file stays writable to this user (root): run as another user");
+
+        form = openForm1();
+        QVERIFY(form);
+        pressSampleValuesAndCalcola();
+        const std::vector<SeenBox> boxes = whileCornersFormOpen([](QWidget *) { typeE24("1"); });
+        QCOMPARE(boxes.size(), 1U);
+        QCOMPARE(boxes.front().text,
+                 "Non è stato possibile salvare le ipotesi del caso peggiore in "
+                     + QDir::toNativeSeparators(file) + ": " + reason
+                     + ". Valgono solo fino alla chiusura del programma.");
+        const QString report = spokenReport(form->findChild<ReportView *>("reportWindow"));
+        const QString unsaved =
+            "Ipotesi non salvate: " + reason + "; valgono fino alla chiusura del programma.\n";
+        QVERIFY2(report.contains("E24 \u00b11\u00a0%\t6.8\t33\t0.654\n")
+                     && report.count(unsaved) == 2 && report.endsWith(unsaved),
+                 qPrintable(report));
+        QCOMPARE(QFileInfo(file).isDir(), folder);
+        // On disk as it was (Qt's own settings in this process keep what was set, unsaved).
+        QFile written(file);
+        QVERIFY(folder
+                || (written.open(QIODevice::ReadOnly)
+                    && written.readAll().contains("toleranceE24=5\n")));
+    }
+
+    // A settings file that cannot be read: the defaults hold, and the report says why at its top.
+    void settingsNotRead_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // "folder": a folder in its place
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("empty") << QByteArray() << "il file è vuoto";
+        QTest::newRow("a folder in its place")
+            << QByteArray("folder") << "al posto del file c'è una cartella";
+        QTest::newRow("not a settings file")
+            << QByteArray("\x89PNG\r\n\x1a\n\0\0[worstCase\n\xff\xfe=\0", 19)
+            << "il file non si può leggere come impostazioni";
+    }
+
+    void settingsNotRead()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
+        const QString file =
+            QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola")
+                .fileName();
+        const auto restore = qScopeGuard([&] {
+            QDir(file).removeRecursively();
+            QFile::remove(file);
+        });
+        QFile::remove(file);
+        if (content == "folder") {
+            QVERIFY(QDir().mkpath(file));
+        } else {
+            QFile written(file);
+            QVERIFY(written.open(QIODevice::WriteOnly));
+            written.write(content);
+        }
+        form = openForm1();
+        QVERIFY(form);
+        pressSampleValuesAndCalcola();
+        ReportView *view = openReport();
+        QVERIFY(view);
+        const QStringList lines = spokenReport(view).split(u'\n');
+        QCOMPARE(lines.value(2),
+                 "Impostazioni salvate non lette (" + QDir::toNativeSeparators(file) + ": " + reason
+                     + "): valgono i valori predefiniti.");
     }
 
     // The control that has the focus is ringed on the window's orange, 3 : 1 at least, under
@@ -1020,6 +1244,70 @@ private slots:
     }
 
 private:
+    // F1 from the window: the report's window, open and active; null if it never came.
+    ReportView *openReport()
+    {
+        form->activateWindow();
+        if (!QTest::qWaitForWindowActive(form.get()))
+            return nullptr;
+        QTest::keyClick(form->findChild<QPushButton *>("Command1"), Qt::Key_F1);
+        auto *view = form->findChild<ReportView *>("reportWindow");
+        if (!view || !QTest::qWaitFor([&] { return QApplication::activeWindow() == view; }))
+            return nullptr;
+        return view;
+    }
+
+    // What a screen reader reads of the report's text.
+    static QString spokenReport(ReportView *view)
+    {
+        QAccessibleTextInterface *text =
+            QAccessible::queryAccessibleInterface(view->text())->textInterface();
+        return text->text(0, text->characterCount());
+    }
+
+    // The worst case's form opened from the report by keyboard, typed into as it comes up (from a
+    // timer: the form is modal) until it closes: the message boxes seen meanwhile.
+    std::vector<SeenBox> whileCornersFormOpen(const std::function<void(QWidget *)> &typing)
+    {
+        const auto openForm = [&] {
+            ReportView *view = openReport();
+            QVERIFY(view);
+            QTest::keyClick(view->findChild<QTextBrowser *>("reportText"), Qt::Key_Tab);
+            auto *corners = view->findChild<QPushButton *>("reportCorners");
+            QVERIFY(corners->hasFocus());
+            QTest::keyClick(corners, Qt::Key_Space);
+        };
+        bool typed = false;
+        QTimer timer;
+        timer.setInterval(5);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            auto *dialog = qobject_cast<CornersDialog *>(QApplication::activeModalWidget());
+            if (typed || !dialog || !dialog->isActiveWindow())
+                return;
+            typed = true;
+            typing(dialog);
+        });
+        timer.start();
+        ModalBoxes boxes;
+        return boxes.during([&] {
+            openForm();
+            QTRY_VERIFY(typed && !QApplication::activeModalWidget());
+        });
+    }
+
+    // In the form, five Tabs from Vbe minima to the tolerance of E24, the text typed there, and
+    // Enter.
+    static QLineEdit *typeE24(const QString &text)
+    {
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *field = QApplication::focusWidget();
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
+        return qobject_cast<QLineEdit *>(field);
+    }
+
     // "Valori esempio", then, if given, one entry typed anew, then "Calcola ": the boxes seen.
     std::vector<SeenBox> pressSampleValuesAndCalcola(const QString &entry = {},
                                                      const QString &text = {})
