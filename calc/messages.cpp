@@ -269,36 +269,37 @@ const std::u16string_view limite = u"limite";
 const std::u16string_view condizione = u"condizione";
 const std::u16string_view esito = u"esito";
 const std::u16string_view tutteLeSerie = u"tutte le serie";
-const std::u16string_view verificaIc = u"Ic max di %1 [mA]";
-const std::u16string_view verificaGuadagno = u"hFE di %1 inserito";
-const std::u16string_view verificaForzato = u"Ic/Ib di %1 alla Ib minima";
-const std::u16string_view verificaPotenza = u"Potenza di %1 [mW]";
-const std::u16string_view condIcMax = u"IC max del %1";
-const std::u16string_view condGuadagno = u"hFE min del %1 a %2\u00a0mA, VCE %3\u00a0V";
-const std::u16string_view condNessunGuadagno = u"il %1 non dà hFE min oltre %2\u00a0mA";
-const std::u16string_view condSaturazione = u"VCE(sat) max %1\u00a0V a %2 / %3\u00a0mA";
-const std::u16string_view condNessunaSaturazione = u"il %1 non dà VCE(sat) oltre %2\u00a0mA";
-const std::u16string_view condPotenza = u"Ptot del %1, %2, a %3\u00a0\u00b0C";
-const std::u16string_view condResistore =
-    u"1/8\u00a0W, ridotta sopra 70\u00a0\u00b0C, a %1\u00a0\u00b0C";
-const std::u16string_view esitoEntro = u"entro il limite";
-const std::u16string_view esitoOltre = u"oltre il limite";
-const std::u16string_view esitoGuadagnoUsato = u"superiore: il caso peggiore usa %1";
+const std::u16string_view verificaIc = u"Ic %1 [mA]";
+const std::u16string_view verificaGuadagno = u"hFE %1";
+const std::u16string_view verificaForzato = u"Ic/Ib %1";
+const std::u16string_view verificaPotenza = u"P %1 [mW]";
+const std::u16string_view condIcMax = u"IC max %1";
+const std::u16string_view condGuadagno = u"hFE min %1, %2\u00a0mA, %3\u00a0V";
+const std::u16string_view condNessunGuadagno = u"%1: hFE min fino a %2\u00a0mA";
+const std::u16string_view condSaturazione = u"VCE(sat) %1\u00a0V, %2/%3\u00a0mA";
+const std::u16string_view condNessunaSaturazione = u"%1: VCE(sat) fino a %2\u00a0mA";
+const std::u16string_view condPotenza = u"Ptot %1, %2, %3\u00a0\u00b0C";
+const std::u16string_view condResistore = u"1/8\u00a0W a %1\u00a0\u00b0C";
+const std::u16string_view esitoEntro = u"entro";
+const std::u16string_view esitoOltre = u"oltre";
+const std::u16string_view esitoGuadagnoUsato = u"oltre: si usa %1";
 const std::u16string_view esitoNessunGuadagno = u"nessun guadagno garantito";
 const std::u16string_view esitoSaturazione = u"VCE(sat)\u00a0\u2264\u00a0%1\u00a0V";
-const std::u16string_view esitoSoloVce =
-    u"solo VCE\u00a0\u2264\u00a0%1\u00a0V (la VCE della prova di hFE)";
+const std::u16string_view esitoSoloVce = u"solo VCE\u00a0\u2264\u00a0%1\u00a0V";
 const std::u16string_view esitoNessunaGaranzia = u"nessuna VCE garantita";
-const std::u16string_view esitoNonVerificabile = u"non verificabile senza una VCE garantita";
-const std::u16string_view esitoOttavo = u"basta 1/8\u00a0W";
-const std::u16string_view esitoQuarto = u"serve 1/4\u00a0W";
+const std::u16string_view esitoNonVerificabile = u"senza VCE garantita";
+const std::u16string_view esitoOttavo = u"1/8\u00a0W";
+const std::u16string_view esitoQuarto = u"1/4\u00a0W";
 const std::u16string_view esitoOltreQuarto = u"oltre 1/4\u00a0W";
 const std::u16string_view legendaVerifica =
-    u"Valore e limite nell'unità della verifica. Ic/Ib: il guadagno forzato alla corrente di base "
-    u"minima del caso peggiore contro quello della prova di VCE(sat); oltre, il datasheet "
-    u"garantisce solo la VCE della prova di hFE, se il guadagno forzato non supera il suo hFE "
-    u"min. Potenze nel caso peggiore: Ic per la VCE garantita più la Ib massima per la Vbe "
-    u"massima; ogni resistenza alla sua corrente massima, al limite \u2212t.";
+    u"Verifica sul datasheet: valore e limite nell'unità della riga, esito \u00abentro\u00bb od "
+    u"\u00aboltre\u00bb il limite. hFE: il guadagno inserito contro il minimo del datasheet alla "
+    u"corrente massima (oltre: il caso peggiore usa quello del datasheet). Ic/Ib: il guadagno "
+    u"forzato alla corrente di base minima contro quello della prova di VCE(sat); oltre, il "
+    u"datasheet garantisce solo la VCE della prova di hFE, se non supera il suo hFE min. P: la "
+    u"potenza nel caso peggiore, Ic per la VCE garantita più la Ib massima per la Vbe massima, "
+    u"contro Ptot ridotta alla temperatura ambiente; ogni resistenza alla sua corrente massima e a "
+    u"\u2212t, contro 1/8\u00a0W (o 1/4\u00a0W) ridotti linearmente da 70 a 155\u00a0\u00b0C.";
 const std::u16string_view avvisoVceQ2 =
     u"%1: la VCE garantita di Q2 (%2\u00a0V) supera la Vce(sat) massima di Q2 (%3\u00a0V) che "
     u"la corrente di base minima di Q1 assume.";

@@ -708,10 +708,10 @@ const std::u16string summaryTitle(titoloRiepilogo);
 const std::u16string e12 = u"E12 \u00b110\u00a0%";
 const std::u16string e24 = u"E24 \u00b15\u00a0%";
 const std::u16string e96 = u"E96 \u00b11\u00a0%";
-const std::u16string vceSat3904 = u"VCE(sat) max 0,3\u00a0V a 50 / 5\u00a0mA";
-const std::u16string onlyVce1V = u"solo VCE\u00a0\u2264\u00a01\u00a0V (la VCE della prova di hFE)";
-const std::u16string ptot3904 = u"Ptot del 2N3904, TO-92, a 25\u00a0\u00b0C";
-const std::u16string at25 = u"1/8\u00a0W, ridotta sopra 70\u00a0\u00b0C, a 25\u00a0\u00b0C";
+const std::u16string vceSat3904 = u"VCE(sat) 0,3\u00a0V, 50/5\u00a0mA";
+const std::u16string onlyVce1V = u"solo VCE\u00a0\u2264\u00a01\u00a0V";
+const std::u16string ptot3904 = u"Ptot 2N3904, TO-92, 25\u00a0\u00b0C";
+const std::u16string at25 = u"1/8\u00a0W a 25\u00a0\u00b0C";
 
 INSTANTIATE_TEST_SUITE_P(
     Designs,
@@ -868,30 +868,25 @@ INSTANTIATE_TEST_SUITE_P(
                   sample(sampleRb1One),
                   datasheetChecks,
                   u"Verifica sul datasheet",
-                  {{u"tutte le serie",
-                    u"Ic max di Q1 [mA]",
-                    u"40,00",
-                    u"200",
-                    u"IC max del 2N3904",
-                    u"entro il limite"},
+                  {{u"tutte le serie", u"Ic Q1 [mA]", u"40,00", u"200", u"IC max 2N3904", u"entro"},
                    {u"tutte le serie",
-                    u"hFE di Q1 inserito",
+                    u"hFE Q1",
                     u"100",
                     u"60",
-                    u"hFE min del 2N3904 a 50\u00a0mA, VCE 1\u00a0V",
-                    u"superiore: il caso peggiore usa 60"},
-                   {e12, u"Ic/Ib di Q1 alla Ib minima", u"47,70", u"10", vceSat3904, onlyVce1V},
-                   {e12, u"Potenza di Q1 [mW]", u"41,19", u"625,00", ptot3904, u"entro il limite"},
-                   {e12, u"Potenza di Rb1 [mW]", u"5,52", u"125,00", at25, u"basta 1/8\u00a0W"},
-                   {e12, u"Potenza di R1 [mW]", u"0,100", u"125,00", at25, u"basta 1/8\u00a0W"},
-                   {e24, u"Ic/Ib di Q1 alla Ib minima", u"44,99", u"10", vceSat3904, onlyVce1V},
-                   {e24, u"Potenza di Q1 [mW]", u"41,13", u"625,00", ptot3904, u"entro il limite"},
-                   {e24, u"Potenza di Rb1 [mW]", u"5,23", u"125,00", at25, u"basta 1/8\u00a0W"},
-                   {e24, u"Potenza di R1 [mW]", u"0,0950", u"125,00", at25, u"basta 1/8\u00a0W"},
-                   {e96, u"Ic/Ib di Q1 alla Ib minima", u"49,31", u"10", vceSat3904, onlyVce1V},
-                   {e96, u"Potenza di Q1 [mW]", u"40,96", u"625,00", ptot3904, u"entro il limite"},
-                   {e96, u"Potenza di Rb1 [mW]", u"4,42", u"125,00", at25, u"basta 1/8\u00a0W"},
-                   {e96, u"Potenza di R1 [mW]", u"0,0912", u"125,00", at25, u"basta 1/8\u00a0W"}},
+                    u"hFE min 2N3904, 50\u00a0mA, 1\u00a0V",
+                    u"oltre: si usa 60"},
+                   {e12, u"Ic/Ib Q1", u"47,70", u"10", vceSat3904, onlyVce1V},
+                   {e12, u"P Q1 [mW]", u"41,19", u"625,00", ptot3904, u"entro"},
+                   {e12, u"P Rb1 [mW]", u"5,52", u"125,00", at25, u"1/8\u00a0W"},
+                   {e12, u"P R1 [mW]", u"0,100", u"125,00", at25, u"1/8\u00a0W"},
+                   {e24, u"Ic/Ib Q1", u"44,99", u"10", vceSat3904, onlyVce1V},
+                   {e24, u"P Q1 [mW]", u"41,13", u"625,00", ptot3904, u"entro"},
+                   {e24, u"P Rb1 [mW]", u"5,23", u"125,00", at25, u"1/8\u00a0W"},
+                   {e24, u"P R1 [mW]", u"0,0950", u"125,00", at25, u"1/8\u00a0W"},
+                   {e96, u"Ic/Ib Q1", u"49,31", u"10", vceSat3904, onlyVce1V},
+                   {e96, u"P Q1 [mW]", u"40,96", u"625,00", ptot3904, u"entro"},
+                   {e96, u"P Rb1 [mW]", u"4,42", u"125,00", at25, u"1/8\u00a0W"},
+                   {e96, u"P R1 [mW]", u"0,0912", u"125,00", at25, u"1/8\u00a0W"}},
                   {},
                   bought(CornerRanges::Q1OneTransistor, u"2N3904")},
         // Q2 a BC547B: its VCE(sat) test is at a forced gain of 20; at 35.8 only the 5 V of its
