@@ -221,11 +221,11 @@ ResultNotes datasheetChecks(const StandardFits &fits, std::u16string_view point)
     ResultNotes notes;
     notes.title = Note::titoloVerifica;
     notes.columns = {{Note::serie, {}, {}},
-                     {Note::verifica, {}, Note::verifica},
+                     {Note::verifica, {}, Note::verifica, false, true},
                      {Note::valore, {}, Note::valore},
                      {Note::limite, {}, Note::limite},
-                     {Note::condizione, {}, Note::condizione},
-                     {Note::esito, {}, Note::esito}};
+                     {Note::condizione, {}, Note::condizione, false, true},
+                     {Note::esito, {}, Note::esito, false, true}};
     Checks checks(fits, point);
     const TransistorPart *q1 =
         c.parts[two ? CornerRanges::Q1TwoTransistors : CornerRanges::Q1OneTransistor];

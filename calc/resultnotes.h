@@ -19,6 +19,8 @@ struct NoteColumn
     // Shown in brackets after the column before it where the table is compact ("41 (18)"); a
     // column of its own in the plain text.
     bool bracketed = false;
+    // Holds words, not numbers: set on the left like the first column.
+    bool words = false;
 };
 
 struct NoteCell

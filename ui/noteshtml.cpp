@@ -12,16 +12,16 @@ namespace {
 // A run without blanks longer than this may break anywhere.
 constexpr qsizetype longestRun = 16;
 
-// A cell of the table: the first column on the left, the numbers right-aligned with room
-// between the columns; a number kept whole on its line unless it is longer than a line.
-QString cell(const QString &tag, const QString &text, std::size_t column)
+// A cell of the table: the first column and words on the left, the numbers right-aligned with
+// room between the columns; a number kept whole on its line unless it is longer than a line.
+QString cell(const QString &tag, const QString &text, std::size_t column, bool words = false)
 {
     const QString style = column == 0 ? QString() : QStringLiteral("padding-left:8px;");
     const QString wrap =
         text.size() > longestRun ? QString() : QStringLiteral("white-space:nowrap");
     return QStringLiteral("<%1 align=\"%2\" style=\"%3%4\">%5</%1>")
         .arg(tag,
-             column == 0 ? QStringLiteral("left") : QStringLiteral("right"),
+             column == 0 || words ? QStringLiteral("left") : QStringLiteral("right"),
              style,
              wrap,
              wrappingText(text));
@@ -100,7 +100,7 @@ QString notesHtml(const ResultNotes &notes,
             QString heading = fromView(notes.columns[i].heading);
             for (std::size_t next = i + 1; next < notes.columns.size() && !isShown(next); ++next)
                 heading += QStringLiteral(" (%1)").arg(fromView(notes.columns[next].heading));
-            html += cell(QStringLiteral("th"), heading, i);
+            html += cell(QStringLiteral("th"), heading, i, notes.columns[i].words);
         }
         html += QStringLiteral("</tr><tr>");
         for (std::size_t i = 0; i < notes.columns.size(); ++i)
@@ -115,7 +115,7 @@ QString notesHtml(const ResultNotes &notes,
                 QString text = fromView(row[i].shown);
                 for (std::size_t next = i + 1; next < row.size() && !isShown(next); ++next)
                     text += QStringLiteral(" (%1)").arg(fromView(row[next].shown));
-                html += cell(QStringLiteral("td"), text, i);
+                html += cell(QStringLiteral("td"), text, i, notes.columns[i].words);
             }
             html += QStringLiteral("</tr>");
         }
