@@ -156,7 +156,7 @@ check_archive() {
         echo "== Qt archive $file not used: it is for qt6-base $version, the host's qt6-base-dev is $QT_VERSION"
     elif [[ ! -f $file.sha256 ]]; then
         echo "== Qt archive $file not used: its checksum $file.sha256 is missing"
-    elif ! wanted=$(awk 'NR == 1 && $1 ~ /^[0-9a-f]{64}$/ { print $1 }' "$file.sha256") || [[ -z $wanted ]]; then
+    elif wanted=$(head -n1 "$file.sha256" | cut -d' ' -f1) && [[ ! $wanted =~ ^[0-9a-f]{64}$ ]]; then
         echo "== Qt archive $file not used: $file.sha256 holds no SHA-256"
     elif actual=$(sha256sum "$file" | cut -d' ' -f1) && [[ $actual != "$wanted" ]]; then
         echo "== Qt archive $file not used: its SHA-256 is $actual, $file.sha256 says $wanted (damaged or replaced)"
