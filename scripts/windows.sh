@@ -3,10 +3,30 @@
 # from the distribution's own qt6-base source (cached by its version), then brenvola.exe, its tests,
 # a portable zip and an NSIS installer; the tests run under Wine in Italian and in English, and the
 # installed program is started on a virtual display and pressed, at 100, 150 and 125 % (96, 144
-# and 120 dpi, as Windows' display settings set them).
-#   --if-qt-built  only when Qt for Windows is built already; otherwise say so and stop, successfully
-#                  (CI: the Qt build alone takes longer than its budget)
+# and 120 dpi, as Windows' display settings set them). Where no Qt for Windows is cached for the
+# host's qt6-base-dev version, a prebuilt one is unpacked from an archive made by --pack-qt, if its
+# version matches and its SHA-256 is the one beside it; otherwise Qt is built (30 to 56 minutes).
+#   --qt-archive FILE  the archive to take Qt for Windows from; by default the one for the host's
+#                      version in ../shared/windows-qt/ beside the checkout, else the newest there
+#   --if-qt-built      only where Qt for Windows is cached or a matching archive is found; otherwise
+#                      say why and stop, successfully (CI: the Qt build alone outlasts its budget)
+#   --pack-qt DIR      only write the cached Qt for Windows of the host's version into DIR as
+#                      qt6-base-<version>-mingw-w64.tar.xz, with its .sha256 beside it
 source "$(dirname "$0")/setup.sh"
+
+if_qt_built=0 qt_archive='' pack_dir=''
+while (($#)); do
+    case $1 in
+        --if-qt-built) if_qt_built=1 ;;
+        --qt-archive) [[ $# -ge 2 ]] || { echo "--qt-archive needs a file" >&2; exit 2; }
+            qt_archive=$2; shift ;;
+        --pack-qt) [[ $# -ge 2 ]] || { echo "--pack-qt needs a folder" >&2; exit 2; }
+            pack_dir=$2; shift ;;
+        *) echo "scripts/windows.sh: unknown option $1 (--if-qt-built, --qt-archive FILE, --pack-qt DIR)" >&2
+            exit 2 ;;
+    esac
+    shift
+done
 
 WINDOWS_PACKAGES=(
     cmake ninja-build make g++ pkg-config
@@ -25,7 +45,16 @@ WINDOWS_PACKAGES=(
 )
 
 # The Qt for Windows is keyed by the host Qt's Debian version: its moc, rcc and uic must match it.
-qt_version() { dpkg-query -W -f='${Version}' qt6-base-dev; }
+# Before qt6-base-dev is installed, the version apt would install.
+qt_version() {
+    local installed
+    installed=$(dpkg-query -W -f='${db:Status-Status} ${Version}' qt6-base-dev 2>/dev/null || true)
+    if [[ $installed == "installed "* ]]; then
+        echo "${installed#installed }"
+    else
+        apt-cache policy qt6-base-dev 2>/dev/null | awk '$1 == "Candidate:" && $2 != "(none)" { print $2 }'
+    fi
+}
 
 # Adds a deb-src entry for the distribution's own archive where apt has none, so that
 # `apt-get source` can fetch qt6-base.
@@ -54,7 +83,7 @@ build_windows_qt() {
     work=$(dirname "$prefix")/work
     rm -rf "$work"
     mkdir -p "$work"
-    echo "== Fetching the source of qt6-base $(qt_version) with apt"
+    echo "== Fetching the source of qt6-base $QT_VERSION with apt"
     (cd "$work" && apt-get source qt6-base)
     local source
     source=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
@@ -78,27 +107,156 @@ build_windows_qt() {
     touch "$prefix/.built"
 }
 
-CACHE_DIR=${XDG_CACHE_HOME:-$HOME/.cache}/brenvola
-if [[ ${1:-} == --if-qt-built ]]; then
-    qt_stamp=$CACHE_DIR/windows-qt/$(qt_version 2>/dev/null || echo none)/install/.built
-    if [[ ! -e $qt_stamp ]]; then
-        echo "== SKIPPED: scripts/windows.sh, the Windows build and its tests under Wine."
-        echo "   Qt for Windows is not built on this machine: $qt_stamp is missing."
-        echo "   Its first build took 26 to 56 minutes on 2 cores where measured (the whole first run"
-        echo "   30 to 38 on Debian 12); with the rest of CI's 11, more than its 60 at the slow end;"
-        echo "   run ./scripts/windows.sh once on a machine to have CI run the Windows step there."
-        exit 0
+# An archive of Qt for Windows: the `install` folder of the cache (its .built stamp included), tar
+# and xz, named qt6-base-<qt6-base-dev's version>-mingw-w64.tar.xz, its SHA-256 in <name>.sha256.
+archive_name() { echo "qt6-base-$1-mingw-w64.tar.xz"; }
+archive_version() { # <file>: the version in its name, or nothing
+    local name
+    name=$(basename "$1")
+    [[ $name == qt6-base-*-mingw-w64.tar.xz ]] || return 0
+    name=${name#qt6-base-}
+    echo "${name%-mingw-w64.tar.xz}"
+}
+
+# find_archive
+# The archive to try: --qt-archive's, else in ../shared/windows-qt/ beside the checkout the one for
+# the host's version, else the newest there (which is then refused for its version). Nothing
+# where there is none.
+find_archive() {
+    if [[ -n $qt_archive ]]; then
+        echo "$qt_archive"
+        return
     fi
+    local shared
+    shared=$(dirname "$REPO_DIR")/shared/windows-qt
+    if [[ -f $shared/$(archive_name "$QT_VERSION") ]]; then
+        echo "$shared/$(archive_name "$QT_VERSION")"
+        return
+    fi
+    local file newest='' newest_version=''
+    for file in "$shared"/qt6-base-*-mingw-w64.tar.xz; do
+        [[ -f $file ]] || continue
+        if [[ -z $newest ]] || dpkg --compare-versions "$(archive_version "$file")" gt "$newest_version"; then
+            newest=$file newest_version=$(archive_version "$file")
+        fi
+    done
+    echo "$newest"
+}
+
+# check_archive <file>
+# Succeeds where the archive is for the host's version and its SHA-256 is the one in the .sha256
+# file beside it; otherwise says in one line why it is not used, and fails.
+check_archive() {
+    local file=$1 version wanted actual
+    version=$(archive_version "$file")
+    if [[ ! -f $file ]]; then
+        echo "== Qt archive $file not used: there is no such file"
+    elif [[ -z $version ]]; then
+        echo "== Qt archive $file not used: its name is not $(archive_name '<version>'), so its version is unknown"
+    elif [[ $version != "$QT_VERSION" ]]; then
+        echo "== Qt archive $file not used: it is for qt6-base $version, the host's qt6-base-dev is $QT_VERSION"
+    elif [[ ! -f $file.sha256 ]]; then
+        echo "== Qt archive $file not used: its checksum $file.sha256 is missing"
+    elif wanted=$(head -n1 "$file.sha256" | cut -d' ' -f1) && [[ ! $wanted =~ ^[0-9a-f]{64}$ ]]; then
+        echo "== Qt archive $file not used: $file.sha256 holds no SHA-256"
+    elif actual=$(sha256sum "$file" | cut -d' ' -f1) && [[ $actual != "$wanted" ]]; then
+        echo "== Qt archive $file not used: its SHA-256 is $actual, $file.sha256 says $wanted (damaged or replaced)"
+    else
+        return 0
+    fi
+    return 1
+}
+
+# unpack_archive <file> <prefix>
+# Unpacks the archive into a temporary folder beside the prefix, then renames its `install` folder
+# to the prefix: an unpack that is interrupted leaves no half Qt where a whole one is looked for.
+# Says in one line why where it fails, and fails.
+unpack_archive() {
+    local file=$1 prefix=$2 temp error
+    mkdir -p "$(dirname "$prefix")"
+    rm -rf "$(dirname "$prefix")"/unpack.*   # what an interrupted unpack left
+    temp=$(mktemp -d "$(dirname "$prefix")/unpack.XXXXXX")
+    if ! error=$(tar -xJf "$file" -C "$temp" --no-same-owner 2>&1); then
+        echo "== Qt archive $file not used: it does not unpack ($(head -n1 <<<"$error"))"
+    elif [[ ! -e $temp/install/.built || ! -d $temp/install/lib/cmake/Qt6 ]]; then
+        echo "== Qt archive $file not used: it holds no install/ folder with Qt6's CMake files and .built"
+    else
+        rm -rf "$prefix"   # a build that was interrupted
+        mv "$temp/install" "$prefix"
+        rm -rf "$temp"
+        return 0
+    fi
+    rm -rf "$temp"
+    return 1
+}
+
+CACHE_DIR=${XDG_CACHE_HOME:-$HOME/.cache}/brenvola
+QT_VERSION=$(qt_version)
+[[ -n $QT_VERSION ]] || { echo "apt knows no qt6-base-dev: no Qt for Windows can match it." >&2; exit 1; }
+WINDOWS_QT=$CACHE_DIR/windows-qt/$QT_VERSION/install
+
+if [[ -n $pack_dir ]]; then
+    [[ -e $WINDOWS_QT/.built ]] || {
+        echo "No Qt for Windows $QT_VERSION in $WINDOWS_QT to pack: run ./scripts/windows.sh once to build it." >&2
+        exit 1
+    }
+    need xz-utils
+    mkdir -p "$pack_dir"
+    name=$(archive_name "$QT_VERSION")
+    echo "== Packing $WINDOWS_QT into $pack_dir/$name"
+    # Written beside its final name, then renamed: a reader never finds half an archive.
+    tar -C "$(dirname "$WINDOWS_QT")" --sort=name --owner=0 --group=0 --numeric-owner -cf - install |
+        xz -T0 -6 >"$pack_dir/$name.part"
+    mv "$pack_dir/$name.part" "$pack_dir/$name"
+    (cd "$pack_dir" && sha256sum "$name" >"$name.sha256.part" && mv "$name.sha256.part" "$name.sha256")
+    ls -l "$pack_dir/$name" | awk '{ printf "%s: %.1f MB, SHA-256 ", $NF, $5 / 1048576 }'
+    cut -d' ' -f1 "$pack_dir/$name.sha256"
+    exit 0
+fi
+
+# Where Qt for Windows comes from: the cache, else an archive that passes its checks, else a build
+# (or, with --if-qt-built, nowhere).
+qt_from=build archive_file='' refusal=''
+if [[ -e $WINDOWS_QT/.built ]]; then
+    qt_from=cache
+else
+    archive_file=$(find_archive)
+    if [[ -z $archive_file ]]; then
+        refusal="== No Qt archive: none named $(archive_name "$QT_VERSION") in $(dirname "$REPO_DIR")/shared/windows-qt/"
+    elif refusal=$(check_archive "$archive_file"); then
+        qt_from=archive
+    fi
+    [[ -z $refusal ]] || echo "$refusal"
+fi
+
+if ((if_qt_built)) && [[ $qt_from == build ]]; then
+    echo "== SKIPPED: scripts/windows.sh, the Windows build and its tests under Wine."
+    echo "   Qt for Windows $QT_VERSION is neither in $WINDOWS_QT nor in a matching archive (above)."
+    echo "   Its build took 26 to 56 minutes on 2 cores where measured: more than CI can spend on it."
+    echo "   Run ./scripts/windows.sh once here, or ./scripts/windows.sh --pack-qt ../shared/windows-qt"
+    echo "   where it is built, to have CI run the Windows step."
+    exit 0
 fi
 
 need "${WINDOWS_PACKAGES[@]}" --locales it_IT.UTF-8 en_US.UTF-8
-enable_sources
 
-WINDOWS_QT=$CACHE_DIR/windows-qt/$(qt_version)/install
-if [[ -e $WINDOWS_QT/.built ]]; then
-    echo "== Qt for Windows $(qt_version): the build in $WINDOWS_QT"
-else
+if [[ $qt_from == archive ]]; then
+    if unpack_archive "$archive_file" "$WINDOWS_QT"; then
+        echo "== Qt for Windows $QT_VERSION: from the archive $archive_file (SHA-256 checked), unpacked into $WINDOWS_QT"
+    elif ((if_qt_built)); then
+        echo "== SKIPPED: scripts/windows.sh, the Windows build and its tests under Wine: Qt for Windows $QT_VERSION is not built here and its archive was refused (above)."
+        exit 0
+    else
+        qt_from=build
+    fi
+elif [[ $qt_from == cache ]]; then
+    echo "== Qt for Windows $QT_VERSION: from the cache, $WINDOWS_QT"
+fi
+if [[ $qt_from == build ]]; then
+    enable_sources
+    qt_started=$SECONDS
     build_windows_qt "$WINDOWS_QT"
+    echo "== Qt for Windows $QT_VERSION: built from Debian's qt6-base source in $(((SECONDS - qt_started) / 60)) min, into $WINDOWS_QT"
 fi
 
 # GoogleTest for Windows, from the distribution's googletest source, cached by its version.
