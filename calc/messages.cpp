@@ -258,9 +258,21 @@ const std::u16string_view senzaRb1DaAcquistare =
     u"%1: nessun Rb2 da acquistare, perché non c'è un Rb1 da acquistare.";
 
 const std::u16string_view ipotesiTransistor =
-    u"%1: %2 (%3): il caso peggiore prende il guadagno minimo e la VBE(sat) massima del "
-    u"datasheet alla corrente di collettore massima, dove peggiori del guadagno inserito e della "
-    u"Vbe qui sopra (vedi \u00abVerifica sul datasheet\u00bb).";
+    u"%1: %2 (%3): il caso peggiore prende il guadagno minimo e la Vbe massima (%4) del datasheet "
+    u"alla corrente di collettore massima di ogni serie, dove peggiori del guadagno inserito e "
+    u"della Vbe qui sopra (vedi \u00abVerifica sul datasheet\u00bb).";
+const std::u16string_view ipotesiTransistorA =
+    u"%1: %2 (%3): alla corrente di collettore massima, %4\u00a0mA, il caso peggiore prende %5 e "
+    u"%6, dove peggiori del guadagno inserito e della Vbe qui sopra.";
+const std::u16string_view ipotesiGuadagno = u"hFE min %1 (riga a %2\u00a0mA)";
+const std::u16string_view ipotesiNessunGuadagno =
+    u"nessun hFE garantito (il datasheet si ferma a %1\u00a0mA)";
+const std::u16string_view ipotesiVbeSat = u"VBE(sat) max %1\u00a0V (riga a %2\u00a0mA)";
+const std::u16string_view ipotesiVbeOn =
+    u"VBE(on) max %1\u00a0V (riga a %2\u00a0mA), in luogo della VBE(sat) che il datasheet non dà";
+const std::u16string_view vbeSat = u"VBE(sat)";
+const std::u16string_view vbeOnInLuogo =
+    u"VBE(on), in luogo della VBE(sat) che il datasheet non dà";
 
 const std::u16string_view titoloVerifica = u"Verifica sul datasheet";
 const std::u16string_view verifica = u"Verifica";

@@ -117,8 +117,13 @@ extern const std::u16string_view casoPeggioreImpossibile;
 // %3 the transistor, %4 its part, %5 the last current its datasheet gives a gain at [mA].
 extern const std::u16string_view nessunGuadagnoGarantito;
 extern const std::u16string_view senzaRb1DaAcquistare; // series
-// A part bought: transistor, part, its source.
-extern const std::u16string_view ipotesiTransistor;
+// A part bought: transistor, part, its source, then as each comment says.
+extern const std::u16string_view ipotesiTransistor;     // %4: which Vbe it takes
+extern const std::u16string_view ipotesiTransistorA;    // %4 its current [mA], %5 gain, %6 Vbe
+extern const std::u16string_view ipotesiGuadagno;       // hFE min, the row's current [mA]
+extern const std::u16string_view ipotesiNessunGuadagno; // the last row's current [mA]
+extern const std::u16string_view ipotesiVbeSat, ipotesiVbeOn; // Vbe [V], the row's current [mA]
+extern const std::u16string_view vbeSat, vbeOnInLuogo;
 // The check against the datasheets: title, columns, each check's name (transistor or resistor),
 // condition and verdict; %1, %2... the figures each comment of the file names.
 extern const std::u16string_view titoloVerifica;

@@ -292,13 +292,28 @@ Assumptions assumptionLines(const StandardFits &fits, std::u16string_view point)
         lines.emplace_back(Note::ipotesiIngressiUno);
     }
     lines.push_back(outputLine(c, point));
-    const auto part = [&](std::u16string_view transistor, CornerRanges::Slot slot) {
-        if (const TransistorPart *p = c.parts[slot])
-            lines.push_back(fill(Note::ipotesiTransistor, {transistor, p->key, p->source}));
-    };
-    part(u"Q1", two ? CornerRanges::Q1TwoTransistors : CornerRanges::Q1OneTransistor);
-    if (two)
-        part(u"Q2", CornerRanges::Q2);
+    // Q1's collector current is IL: its figures are named; Q2's change with the series.
+    const TransistorPart *q1 =
+        c.parts[two ? CornerRanges::Q1TwoTransistors : CornerRanges::Q1OneTransistor];
+    if (q1) {
+        const double IL = fits.design.IL;
+        const auto gain = guaranteedGain(*q1, IL);
+        const auto vbe = highestVbe(*q1, IL);
+        lines.push_back(fill(Note::ipotesiTransistorA,
+                             {u"Q1",
+                              q1->key,
+                              q1->source,
+                              v(IL),
+                              gain ? fill(Note::ipotesiGuadagno, {v(gain->hFEmin), v(gain->Ic)})
+                                   : fill(Note::ipotesiNessunGuadagno, {v(q1->gain.back().Ic)}),
+                              vbe ? fill(vbe->standIn ? Note::ipotesiVbeOn : Note::ipotesiVbeSat,
+                                         {v(vbe->Vbe), v(vbe->Ic)})
+                                  : std::u16string()}));
+    }
+    if (const TransistorPart *q2 = two ? c.parts[CornerRanges::Q2] : nullptr)
+        lines.push_back(fill(
+            Note::ipotesiTransistor,
+            {u"Q2", q2->key, q2->source, q2->VbeSat.empty() ? Note::vbeOnInLuogo : Note::vbeSat}));
     return lines;
 }
 

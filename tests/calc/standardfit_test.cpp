@@ -993,6 +993,21 @@ TEST(Assumptions, OnlyTheCircuitsOwnParts)
                       u"3,84\u00a0V, garantito fino a 4\u00a0mA, a 5,5\u00a0V; da \u221240 a "
                       u"85\u00a0\u00b0C (onsemi MM74HC04"),
               std::u16string::npos);
+    // A part bought as Q1: the figures its datasheet gives at IL; VBE(on) where it gives no
+    // VBE(sat).
+    for (const auto &[part, figures] :
+         std::initializer_list<std::pair<std::u16string_view, std::u16string_view>>{
+             {u"2N3904",
+              u"40\u00a0mA, il caso peggiore prende hFE min 60 (riga a 50\u00a0mA) e VBE(sat) max "
+              u"0,95\u00a0V (riga a 50\u00a0mA)"},
+             {u"BC337-40",
+              u"hFE min 250 (riga a 100\u00a0mA) e VBE(on) max 1,2\u00a0V (riga a 300\u00a0mA), in "
+              u"luogo della VBE(sat)"}}) {
+        const std::u16string q1 = joined(rb1Notes(
+            fitOneTransistor(sample(sampleRb1One), bought(CornerRanges::Q1OneTransistor, part)),
+            u","));
+        EXPECT_NE(q1.find(figures), std::u16string::npos) << std::string(q1.begin(), q1.end());
+    }
 }
 
 } // namespace
