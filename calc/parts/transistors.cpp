@@ -48,6 +48,7 @@ constexpr std::array<SaturationRow, 2> pn2222aVbeSat{{{150, 15, 1.2}, {500, 50, 
 
 // 25 at 5 mA (Fairchild), below Central's 40.
 constexpr std::array<GainRow, 3> bd139_16{{{5, 2, 25}, {150, 2, 100}, {500, 2, 25}}};
+// The BD140-16 has the same VCE(sat) and VBE(on) rows.
 constexpr std::array<SaturationRow, 1> bd139VceSat{{{500, 50, 0.5}}};
 constexpr std::array<VbeOnRow, 1> bd139On{{{500, 1.0}}};
 
@@ -72,7 +73,7 @@ constexpr std::array<SaturationRow, 2> pn2907aVbeSat{{{150, 15, 1.3}, {500, 50, 
 
 constexpr std::array<GainRow, 3> bd140_16{{{5, 2, 25}, {150, 2, 100}, {500, 2, 25}}};
 
-constexpr std::array<TransistorPart, 16> parts{{
+constexpr std::array<TransistorPart, 17> parts{{
     {u"BC337-25",
      Polarity::Npn,
      bc337_25,
@@ -217,6 +218,15 @@ constexpr std::array<TransistorPart, 16> parts{{
      500,
      to92,
      u"Fairchild PN2907A (IC max 500 mA); onsemi MPS2907A"},
+    {u"BD140-16",
+     Polarity::Pnp,
+     bd140_16,
+     bd139VceSat,
+     none,
+     bd139On,
+     1500,
+     to126,
+     u"CDIL BD136/138/140; Fairchild BD140"},
 }};
 
 // The first row at or above the current, or the last beyond them all; none without rows.
