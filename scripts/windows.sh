@@ -513,7 +513,7 @@ prove_settings
 # The report saved with "Salva PDF…" through Windows' own file dialog; the PDF read back holds the
 # summary's first row (pdftotext writes the no-break space as a space, each cell on a line).
 prove_pdf() {
-    local pdf="$WINEPREFIX/drive_c/brenvola-report.pdf"
+    local dpi=96 pdf="$WINEPREFIX/drive_c/brenvola-report.pdf"
     rm -f "$pdf"
     start_installed
     copied_report >/dev/null
