@@ -519,7 +519,9 @@ prove_pdf() {
     copied_report >/dev/null
     xdotool key Tab Tab Tab space   # from the report past "Ipotesi…" and "Copia" to "Salva PDF…"
     sleep 3
-    xdotool key ctrl+a
+    # Wine's file dialog takes no Ctrl+A in its name field: the name proposed is selected from its
+    # end instead, and replaced.
+    xdotool key End shift+Home
     xdotool type 'C:\brenvola-report.pdf'
     xdotool key Return
     sleep 3
