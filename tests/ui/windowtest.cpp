@@ -941,9 +941,9 @@ private slots:
         // On disk as it was (Qt's own settings in this process keep what was set, unsaved); its
         // lines end in CR LF on Windows.
         QFile written(file);
-        QVERIFY(folder
-                || (written.open(QIODevice::ReadOnly)
-                    && written.readAll().contains("toleranceE24=5")));
+        QVERIFY(
+            folder
+            || (written.open(QIODevice::ReadOnly) && written.readAll().contains("toleranceE24=5")));
     }
 
     // A settings file that cannot be read: the defaults hold, and the report says why at its top.
