@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "designreport.h"
-#include "sampledesign.h"
-#include "switchcalculation.h"
+#include "notes/designreport.h"
+#include "nominal/sampledesign.h"
+#include "press.h"
 
 namespace {
 

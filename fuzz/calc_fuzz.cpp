@@ -22,11 +22,11 @@
 #include <variant>
 #include <vector>
 
-#include "designreport.h"
-#include "messages.h"
-#include "module1.h"
-#include "numbertext.h"
-#include "switchcalculation.h"
+#include "notes/designreport.h"
+#include "nominal/messages.h"
+#include "nominal/module1.h"
+#include "nominal/numbertext.h"
+#include "press.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 
 #include "application.h"
 #include "messagebox.h"
-#include "messages.h"
+#include "nominal/messages.h"
 #include "textview.h"
 
 namespace Text = Messages::Corners;

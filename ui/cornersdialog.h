@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "cornersettings.h"
+#include "worstcase/cornersettings.h"
 
 class QComboBox;
 class QFormLayout;

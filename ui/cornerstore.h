@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "cornersettings.h"
-#include "settingsstatus.h"
+#include "worstcase/cornersettings.h"
+#include "worstcase/settingsstatus.h"
 
 class QSettings;
 

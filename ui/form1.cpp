@@ -21,13 +21,13 @@
 #include "cornersdialog.h"
 #include "cornerstore.h"
 #include "messagebox.h"
-#include "messages.h"
+#include "nominal/messages.h"
 #include "noteshtml.h"
-#include "numbertext.h"
+#include "nominal/numbertext.h"
 #include "reportview.h"
 #include "resultfield.h"
-#include "resultnotes.h"
-#include "sampledesign.h"
+#include "notes/resultnotes.h"
+#include "nominal/sampledesign.h"
 #include "textview.h"
 
 namespace {
@@ -442,13 +442,13 @@ void Form1::showTwoTransistorControls(bool shown)
 
 void Form1::calcola()
 {
-    PressInput input{option1_->isChecked(), option2_->isChecked(), {}, corners_};
+    PressInput input{option1_->isChecked(), option2_->isChecked(), {}};
     std::array<QString, entryCount> texts;
     for (std::size_t i = 0; i < entryCount; ++i) {
         texts[i] = entries_[i]->text();
         input.texts[i] = viewOf(texts[i]);
     }
-    const PressOutcome outcome = pressCalcola(variables_, module1_, input);
+    const PressOutcome outcome = pressCalcola(variables_, module1_, input, corners_);
 
     for (const PressMessage &message : outcome.messages)
         showMessageBox(this, fromView(message.text));

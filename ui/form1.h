@@ -6,11 +6,11 @@
 #include <array>
 #include <optional>
 
-#include "cornersettings.h"
-#include "designreport.h"
-#include "module1.h"
-#include "settingsstatus.h"
-#include "switchcalculation.h"
+#include "worstcase/cornersettings.h"
+#include "notes/designreport.h"
+#include "nominal/module1.h"
+#include "worstcase/settingsstatus.h"
+#include "press.h"
 
 class CircuitPicture;
 class ReportView;

@@ -3,8 +3,8 @@
 #include <QFontMetrics>
 #include <QToolTip>
 
-#include "designreport.h"
-#include "messages.h"
+#include "notes/designreport.h"
+#include "nominal/messages.h"
 #include "textview.h"
 
 namespace {

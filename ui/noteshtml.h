@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "resultnotes.h"
+#include "notes/resultnotes.h"
 
 struct DesignReport;
 

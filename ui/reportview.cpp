@@ -16,7 +16,7 @@
 #include <algorithm>
 
 #include "messagebox.h"
-#include "messages.h"
+#include "nominal/messages.h"
 #include "reportpdf.h"
 #include "reporttext.h"
 #include "textview.h"

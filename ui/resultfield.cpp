@@ -12,9 +12,9 @@
 
 #include <algorithm>
 
-#include "messages.h"
+#include "nominal/messages.h"
 #include "noteshtml.h"
-#include "resultnotes.h"
+#include "notes/resultnotes.h"
 #include "textview.h"
 
 ResultField::ResultField(QWidget *parent) : QLabel(parent)

@@ -1,12 +1,12 @@
-#include "logicoutputs.h"
+#include "parts/logicoutputs.h"
 
 #include <algorithm>
 #include <array>
 
-#include "keyed.h"
+#include "parts/keyed.h"
 
-#include "messages.h"
-#include "numbertext.h"
+#include "nominal/messages.h"
+#include "nominal/numbertext.h"
 
 namespace {
 

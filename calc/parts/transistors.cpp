@@ -1,9 +1,9 @@
-#include "transistors.h"
+#include "parts/transistors.h"
 
 #include <algorithm>
 #include <array>
 
-#include "keyed.h"
+#include "parts/keyed.h"
 
 namespace {
 

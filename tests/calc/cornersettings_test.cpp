@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "cornersettings.h"
+#include "worstcase/cornersettings.h"
 
 #include "namedcase.h"
 

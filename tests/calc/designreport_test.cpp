@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "designreport.h"
-#include "messages.h"
-#include "standardfit.h"
+#include "notes/designreport.h"
+#include "nominal/messages.h"
+#include "worstcase/standardfit.h"
 
 #include "samplevariables.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "module1.h"
+#include "nominal/module1.h"
 
 #include "namedcase.h"
 

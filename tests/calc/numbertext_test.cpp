@@ -9,7 +9,7 @@
 #include <span>
 #include <string>
 
-#include "numbertext.h"
+#include "nominal/numbertext.h"
 
 #include "namedcase.h"
 

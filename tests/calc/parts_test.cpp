@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "datasheetcheck.h"
+#include "notes/datasheetcheck.h"
 #include "parts/logicoutputs.h"
 #include "parts/transistors.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "formvariables.h"
+#include "nominal/formvariables.h"
 
 namespace {
 

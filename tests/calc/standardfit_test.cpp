@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
-#include "datasheetcheck.h"
-#include "messages.h"
-#include "resultnotes.h"
-#include "standardfit.h"
+#include "notes/datasheetcheck.h"
+#include "nominal/messages.h"
+#include "notes/resultnotes.h"
+#include "worstcase/standardfit.h"
 
 #include "namedcase.h"
 #include "samplevariables.h"

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "standardresistor.h"
+#include "worstcase/standardresistor.h"
 
 #include "namedcase.h"
 

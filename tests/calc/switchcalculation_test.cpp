@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "messages.h"
-#include "numbertext.h"
-#include "sampledesign.h"
-#include "switchcalculation.h"
+#include "nominal/messages.h"
+#include "nominal/numbertext.h"
+#include "nominal/sampledesign.h"
+#include "press.h"
 
 #include "namedcase.h"
 

@@ -14,7 +14,7 @@
 
 #include "application.h"
 #include "form1.h"
-#include "messages.h"
+#include "nominal/messages.h"
 #include "modalboxes.h"
 #include "windowharness.h"
 

@@ -16,8 +16,8 @@
 #include "application.h"
 #include "form1.h"
 #include "modalboxes.h"
-#include "numbertext.h"
-#include "switchcalculation.h"
+#include "nominal/numbertext.h"
+#include "press.h"
 #include "windowharness.h"
 
 namespace {

@@ -41,7 +41,7 @@
 #include "cornersdialog.h"
 #include "drawing.h"
 #include "form1.h"
-#include "messages.h"
+#include "nominal/messages.h"
 #include "modalboxes.h"
 #include "reportpdf.h"
 #include "reporttext.h"

@@ -1,4 +1,4 @@
-#include "messages.h"
+#include "nominal/messages.h"
 
 #include <array>
 

@@ -1,11 +1,11 @@
-#include "standardfit.h"
+#include "worstcase/standardfit.h"
 
 #include <algorithm>
 #include <initializer_list>
 
-#include "circuitconstants.h"
-#include "numbertext.h"
-#include "switchstages.h"
+#include "nominal/circuitconstants.h"
+#include "nominal/numbertext.h"
+#include "nominal/switchstages.h"
 
 namespace {
 

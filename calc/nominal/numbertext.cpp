@@ -1,4 +1,4 @@
-#include "numbertext.h"
+#include "nominal/numbertext.h"
 
 #include <algorithm>
 #include <array>

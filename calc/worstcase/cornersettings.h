@@ -8,7 +8,7 @@
 #include <variant>
 #include <vector>
 
-#include "cornerranges.h"
+#include "worstcase/cornerranges.h"
 
 // The worst case's ranges as the designer sets them: texts, in the form and in the stored
 // settings alike, each read whole as a number (the form takes the locale's decimal point as well

@@ -1,9 +1,9 @@
-#include "cornersettings.h"
+#include "worstcase/cornersettings.h"
 
 #include <algorithm>
 
-#include "messages.h"
-#include "numbertext.h"
+#include "nominal/messages.h"
+#include "nominal/numbertext.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "designreport.h"
+#include "notes/designreport.h"
 
 #include <algorithm>
 
-#include "messages.h"
-#include "numbertext.h"
+#include "nominal/messages.h"
+#include "nominal/numbertext.h"
 
 namespace {
 

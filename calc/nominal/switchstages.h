@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "checked.h"
-#include "circuitconstants.h"
+#include "nominal/checked.h"
+#include "nominal/circuitconstants.h"
 
 // The stages of the switch, each written once: the press and the standard-value fits both use
 // them. Volts, milliamperes and kilohms throughout: V / kohm gives mA, V / mA gives kohm.

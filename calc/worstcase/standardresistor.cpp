@@ -1,4 +1,4 @@
-#include "standardresistor.h"
+#include "worstcase/standardresistor.h"
 
 #include <algorithm>
 #include <array>

@@ -6,11 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "cornerranges.h"
-#include "entry.h"
-#include "formvariables.h"
-#include "module1.h"
-#include "standardfit.h"
+#include "nominal/entry.h"
+#include "nominal/formvariables.h"
+#include "nominal/module1.h"
 
 // What the user entered when pressing "Calcola ".
 struct PressInput
@@ -18,7 +16,6 @@ struct PressInput
     bool option1 = false;                                // the one-transistor circuit is selected
     bool option2 = false;                                // the two-transistor circuit is selected
     std::array<std::u16string_view, entryCount> texts{}; // by Entry, exactly as typed
-    CornerRanges corners{};                              // where the worst case is sought
 };
 
 enum class MessageKind {
@@ -34,23 +31,22 @@ struct PressMessage
     std::u16string_view text; // a text of the program's message table, which lives for the run
 };
 
-// The values a completed press writes, each formatted "0.00" into its label.
-struct PressResults
+// The values a completed calculation writes, each formatted "0.00" into its label.
+struct SwitchResults
 {
     double Rb1;                // Label17 [kohm]
     std::optional<double> Rb2; // Label20 [kohm]: a two-transistor press only
     double Ii;                 // Label23 [mA]
-    StandardFits fits;         // Rb1 and Rb2 as standard resistors, for the labels' tooltips
 };
 
-// What one press does, for the window to carry out: show the messages one after another, then,
-// if the press completed, write the results. A press that stops writes nothing.
-struct PressOutcome
+// What the calculation says: its messages one after another, then, where it completed, the
+// results. A calculation that stops has none.
+struct SwitchOutcome
 {
     std::vector<PressMessage> messages;
-    std::optional<PressResults> results;
+    std::optional<SwitchResults> results;
 };
 
-// One press of "Calcola ": checks and converts the entries of the selected circuit into the
-// variables, computes the design and says what to show.
-PressOutcome pressCalcola(FormVariables &v, Module1 &module, const PressInput &input);
+// The nominal design of one press of "Calcola ": checks and converts the entries of the selected
+// circuit into the variables, computes the design and says what to show.
+SwitchOutcome calculateSwitch(FormVariables &v, Module1 &module, const PressInput &input);

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "entry.h"
+#include "nominal/entry.h"
 
 // Every text that the calculation shows to the user, each written once.
 namespace Messages {

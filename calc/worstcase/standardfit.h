@@ -4,9 +4,9 @@
 #include <optional>
 #include <variant>
 
-#include "cornerranges.h"
-#include "formvariables.h"
-#include "standardresistor.h"
+#include "worstcase/cornerranges.h"
+#include "nominal/formvariables.h"
+#include "worstcase/standardresistor.h"
 
 // The base resistors of a completed press as standard values, in each series: the nearest below
 // the computed resistor, and the one to buy, which keeps every transistor saturated with the

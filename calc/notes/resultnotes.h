@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "standardfit.h"
+#include "worstcase/standardfit.h"
 
 // What a result holds beyond its caption: a small table, for each series the value to buy and,
 // where it differs, the standard value just below the computed one, with what its terms mean and

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "resultnotes.h"
-#include "standardfit.h"
+#include "notes/resultnotes.h"
+#include "worstcase/standardfit.h"
 
 // The values to buy checked against the datasheets, per series: for each transistor bought from
 // the parts list, its largest collector current against IC max, the gain typed against the

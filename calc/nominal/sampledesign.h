@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "entry.h"
+#include "nominal/entry.h"
 
 // The sample design of "Valori esempio", in the order it is written: Vcc 12 V, IL 40 mA, Vi 5 V,
 // hFE1min and hFE2min 100, R1 and R2 10 kohm, both margins 20 %. Plain digits, whatever the locale.

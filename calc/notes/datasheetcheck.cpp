@@ -1,11 +1,11 @@
-#include "datasheetcheck.h"
+#include "notes/datasheetcheck.h"
 
 #include <algorithm>
 #include <cmath>
 #include <optional>
 
-#include "messages.h"
-#include "numbertext.h"
+#include "nominal/messages.h"
+#include "nominal/numbertext.h"
 
 namespace {
 

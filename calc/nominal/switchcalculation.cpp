@@ -1,13 +1,13 @@
-#include "switchcalculation.h"
+#include "nominal/switchcalculation.h"
 
 #include <span>
 #include <utility>
 
-#include "checked.h"
-#include "circuitconstants.h"
-#include "messages.h"
-#include "numbertext.h"
-#include "switchstages.h"
+#include "nominal/checked.h"
+#include "nominal/circuitconstants.h"
+#include "nominal/messages.h"
+#include "nominal/numbertext.h"
+#include "nominal/switchstages.h"
 
 namespace {
 
@@ -93,7 +93,7 @@ public:
         }
     }
 
-    PressOutcome finish(std::optional<PressResults> results)
+    SwitchOutcome finish(std::optional<SwitchResults> results)
     {
         return {std::move(messages_), std::move(results)};
     }
@@ -128,7 +128,7 @@ bool cmosDrivenStage(Press &p, FormVariables &v, Checked Rbe, Checked Ib, double
     return p.passed(Stage::resistorFor(Stage::acrossBaseResistor(v.Vi, Stage::Source::Vi), Ii), Rb);
 }
 
-std::optional<PressResults> oneTransistor(Press &p, FormVariables &v, const CornerRanges &corners)
+std::optional<SwitchResults> oneTransistor(Press &p, FormVariables &v)
 {
     static constexpr std::array checked{
         Entry::Text2, Entry::Text3, Entry::Text4, Entry::Text8, Entry::Text6};
@@ -147,10 +147,10 @@ std::optional<PressResults> oneTransistor(Press &p, FormVariables &v, const Corn
     const Checked Ib1 = Stage::baseCurrent(v.maggIb1, v.IL, v.hFE1min);
     if (!p.passed(Ib1, v.Ib1) || !cmosDrivenStage(p, v, v.R1, Ib1, v.Rb1))
         return std::nullopt;
-    return PressResults{v.Rb1, std::nullopt, v.Ii, fitOneTransistor(v, corners)};
+    return SwitchResults{v.Rb1, std::nullopt, v.Ii};
 }
 
-std::optional<PressResults> twoTransistors(Press &p, FormVariables &v, const CornerRanges &corners)
+std::optional<SwitchResults> twoTransistors(Press &p, FormVariables &v)
 {
     static constexpr std::array checked{Entry::Text1,
                                         Entry::Text2,
@@ -186,23 +186,23 @@ std::optional<PressResults> twoTransistors(Press &p, FormVariables &v, const Cor
             v.Rb1)
         || !p.passed(Ib2, v.Ib2) || !cmosDrivenStage(p, v, v.R2, Ib2, v.Rb2))
         return std::nullopt;
-    return PressResults{v.Rb1, v.Rb2, v.Ii, fitTwoTransistors(v, corners)};
+    return SwitchResults{v.Rb1, v.Rb2, v.Ii};
 }
 
 } // namespace
 
-PressOutcome pressCalcola(FormVariables &v, Module1 &module, const PressInput &input)
+SwitchOutcome calculateSwitch(FormVariables &v, Module1 &module, const PressInput &input)
 {
     Press press(module, input);
     // Each branch reads its own option; the options exclude each other, so one at most works,
     // and a press that stops runs no further branch.
-    std::optional<PressResults> results;
+    std::optional<SwitchResults> results;
     if (input.option1) {
-        results = oneTransistor(press, v, input.corners);
+        results = oneTransistor(press, v);
         if (!results)
             return press.finish(std::nullopt);
     }
     if (input.option2)
-        results = twoTransistors(press, v, input.corners);
+        results = twoTransistors(press, v);
     return press.finish(results);
 }

@@ -1,4 +1,4 @@
-#include "module1.h"
+#include "nominal/module1.h"
 
 namespace {
 

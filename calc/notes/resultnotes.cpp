@@ -1,4 +1,4 @@
-#include "resultnotes.h"
+#include "notes/resultnotes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,10 +7,10 @@
 #include <iterator>
 #include <utility>
 
-#include "circuitconstants.h"
-#include "datasheetcheck.h"
-#include "messages.h"
-#include "numbertext.h"
+#include "nominal/circuitconstants.h"
+#include "notes/datasheetcheck.h"
+#include "nominal/messages.h"
+#include "nominal/numbertext.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "settingsstatus.h"
+#include "worstcase/settingsstatus.h"
 
-#include "messages.h"
+#include "nominal/messages.h"
 
 namespace {
 
