@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "notes/designreport.h"
 #include "nominal/sampledesign.h"
+#include "notes/designreport.h"
 #include "press.h"
 
 namespace {

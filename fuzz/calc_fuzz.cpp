@@ -22,10 +22,10 @@
 #include <variant>
 #include <vector>
 
-#include "notes/designreport.h"
 #include "nominal/messages.h"
 #include "nominal/module1.h"
 #include "nominal/numbertext.h"
+#include "notes/designreport.h"
 #include "press.h"
 
 namespace {

@@ -22,12 +22,12 @@
 #include "cornerstore.h"
 #include "messagebox.h"
 #include "nominal/messages.h"
-#include "noteshtml.h"
 #include "nominal/numbertext.h"
+#include "nominal/sampledesign.h"
+#include "notes/resultnotes.h"
+#include "noteshtml.h"
 #include "reportview.h"
 #include "resultfield.h"
-#include "notes/resultnotes.h"
-#include "nominal/sampledesign.h"
 #include "textview.h"
 
 namespace {

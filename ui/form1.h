@@ -6,11 +6,11 @@
 #include <array>
 #include <optional>
 
-#include "worstcase/cornersettings.h"
-#include "notes/designreport.h"
 #include "nominal/module1.h"
-#include "worstcase/settingsstatus.h"
+#include "notes/designreport.h"
 #include "press.h"
+#include "worstcase/cornersettings.h"
+#include "worstcase/settingsstatus.h"
 
 class CircuitPicture;
 class ReportView;

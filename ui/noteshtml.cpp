@@ -3,8 +3,8 @@
 #include <QFontMetrics>
 #include <QToolTip>
 
-#include "notes/designreport.h"
 #include "nominal/messages.h"
+#include "notes/designreport.h"
 #include "textview.h"
 
 namespace {

@@ -13,8 +13,8 @@
 #include <algorithm>
 
 #include "nominal/messages.h"
-#include "noteshtml.h"
 #include "notes/resultnotes.h"
+#include "noteshtml.h"
 #include "textview.h"
 
 ResultField::ResultField(QWidget *parent) : QLabel(parent)

@@ -8,9 +8,9 @@
 #include <utility>
 
 #include "nominal/circuitconstants.h"
-#include "notes/datasheetcheck.h"
 #include "nominal/messages.h"
 #include "nominal/numbertext.h"
+#include "notes/datasheetcheck.h"
 
 namespace {
 

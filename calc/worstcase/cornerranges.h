@@ -5,10 +5,10 @@
 #include <optional>
 
 #include "nominal/circuitconstants.h"
+#include "nominal/switchstages.h"
 #include "parts/logicoutputs.h"
 #include "parts/transistors.h"
 #include "worstcase/standardresistor.h"
-#include "nominal/switchstages.h"
 
 // The ranges the worst case spans: what the designer cannot choose, set once and taken by every
 // fit. The defaults are a small-signal transistor near room temperature and the tolerances of

@@ -4,8 +4,8 @@
 #include <optional>
 #include <variant>
 
-#include "worstcase/cornerranges.h"
 #include "nominal/formvariables.h"
+#include "worstcase/cornerranges.h"
 #include "worstcase/standardresistor.h"
 
 // The base resistors of a completed press as standard values, in each series: the nearest below

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "notes/designreport.h"
 #include "nominal/messages.h"
+#include "notes/designreport.h"
 #include "worstcase/standardfit.h"
 
 #include "samplevariables.h"

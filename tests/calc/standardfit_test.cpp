@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "notes/datasheetcheck.h"
 #include "nominal/messages.h"
+#include "notes/datasheetcheck.h"
 #include "notes/resultnotes.h"
 #include "worstcase/standardfit.h"
 

@@ -14,8 +14,8 @@
 
 #include "application.h"
 #include "form1.h"
-#include "nominal/messages.h"
 #include "modalboxes.h"
+#include "nominal/messages.h"
 #include "windowharness.h"
 
 // The whole window driven as a user drives it: clicks, typing, Tab, message boxes read and closed.
