@@ -4,6 +4,7 @@
 
 #include "nominal/sampledesign.h"
 #include "notes/designreport.h"
+#include "notes/resultnotes.h"
 #include "press.h"
 
 namespace {

@@ -260,12 +260,12 @@ void fuzzPress(const std::uint8_t *data, std::size_t size)
         // A value to buy holds at every corner: its transistor on, the margin asked for, and
         // where the CMOS output drives it, Ii max short of 4 mA.
         for (const SeriesFit &s : r->fits.series) {
-            const auto holds = [&](const Purchase &purchase, double magg, bool feedsCmos) {
+            const auto holds = [&](const Purchase &purchase, double magg, bool feedsOutput) {
                 const auto *fit = std::get_if<StageFit>(&purchase);
                 return !fit
                        || (!fit->offInWorstCase()
                            && (!fit->worstMargin || *fit->worstMargin >= magg)
-                           && !(feedsCmos && reachesCmosLimit(fit->largestCurrent)));
+                           && !(feedsOutput && reachesCmosLimit(fit->largestCurrent)));
             };
             require(holds(s.buyRb1, v.maggIb1, circuit == 1), "Rb1 to buy holds");
             if (s.buyRb2)

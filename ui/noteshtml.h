@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "notes/resultnotes.h"
+#include "notes/notemodel.h"
 
 struct DesignReport;
 

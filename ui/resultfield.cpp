@@ -13,7 +13,7 @@
 #include <algorithm>
 
 #include "nominal/messages.h"
-#include "notes/resultnotes.h"
+#include "notes/notemodel.h"
 #include "noteshtml.h"
 #include "textview.h"
 

@@ -207,7 +207,7 @@ const std::u16string_view nonSatura =
 const std::u16string_view spentoPeggiore = u"%1, %2: %3 spento nel caso peggiore.";
 const std::u16string_view saturazione =
     u"%1, %2: con il margine negativo nel caso peggiore %3 può non andare in saturazione.";
-const std::u16string_view limiteCmos = u"%1, %2: Ii\u00a0max raggiunge %4.";
+const std::u16string_view limiteUscitaRaggiunto = u"%1, %2: Ii\u00a0max raggiunge %4.";
 const std::u16string_view limite4mA = u"i 4\u00a0mA che un'uscita CMOS può dare";
 const std::u16string_view limiteUscita =
     u"il limite dell'uscita (garantisce %1\u00a0V solo fino a %2\u00a0mA)";
@@ -239,10 +239,10 @@ const std::u16string_view vccBassa =
 const std::u16string_view partitoreTuttaCorrente =
     u"%1: nessun %2 da acquistare: Ii\u00a0max raggiunge %4 mentre %3 prende ancora "
     u"tutta la corrente. Serve un %3 più grande o una Vi più alta.";
-const std::u16string_view limiteCmosQ1 =
+const std::u16string_view limiteUscitaQ1 =
     u"%1: nessun %2 da acquistare: Ii\u00a0max raggiunge %4 prima del margine "
     u"richiesto. Serve un Q1 con guadagno più alto o il circuito a due transistor.";
-const std::u16string_view limiteCmosQ2 =
+const std::u16string_view limiteUscitaQ2 =
     u"%1: nessun %2 da acquistare: Ii\u00a0max raggiunge %4 prima del margine "
     u"richiesto. Serve un Q2 con guadagno più alto o un %3 più grande.";
 const std::u16string_view nessunoFinoAUnOhm =

@@ -92,7 +92,8 @@ extern const std::u16string_view impostazioniSostituite; // field names, listed
 extern const std::u16string_view nonSatura;
 extern const std::u16string_view spentoPeggiore;
 extern const std::u16string_view saturazione;
-extern const std::u16string_view limiteCmos; // series, resistor value, %4 the limit reached
+extern const std::u16string_view
+    limiteUscitaRaggiunto; // series, resistor value, %4 the limit reached
 // The limit Ii max reaches: 4 mA, or the output's (its least level [V], up to [mA]).
 extern const std::u16string_view limite4mA;
 extern const std::u16string_view limiteUscita;
@@ -110,8 +111,8 @@ extern const std::u16string_view calcolato, ricalcolato;
 extern const std::u16string_view viBassa;  // %3 highest Vbe
 extern const std::u16string_view vccBassa; // %3 highest Vbe, %4 highest Vce(sat)
 extern const std::u16string_view partitoreTuttaCorrente;
-extern const std::u16string_view limiteCmosQ1;
-extern const std::u16string_view limiteCmosQ2;
+extern const std::u16string_view limiteUscitaQ1;
+extern const std::u16string_view limiteUscitaQ2;
 extern const std::u16string_view nessunoFinoAUnOhm;
 extern const std::u16string_view casoPeggioreImpossibile;
 // %3 the transistor, %4 its part, %5 the last current its datasheet gives a gain at [mA].

@@ -235,3 +235,14 @@ std::u16string formatThreeSignificant(double value, std::u16string_view decimalP
         text = formatFixed(value, decimals - 1, decimalPoint);
     return text;
 }
+
+// The decimal rounding is the formatting's own, so the text is made with "." and read back.
+double asShownThreeSignificant(double value)
+{
+    return parseLeadingNumber(formatThreeSignificant(value, u".")).value_or(value);
+}
+
+double asShownHundredths(double value)
+{
+    return parseLeadingNumber(formatHundredths(value, u".")).value_or(value);
+}

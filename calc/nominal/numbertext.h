@@ -39,3 +39,8 @@ std::u16string formatFixed(double value, int decimals, std::u16string_view decim
 // from 1E6 on as the entries accept it, in powers of ten (1.20E+298); rounded as formatFixed
 // rounds, without "-" before a zero. The value must be finite.
 std::u16string formatThreeSignificant(double value, std::u16string_view decimalPoint);
+
+// The number a finite value reads as once formatted by formatThreeSignificant or formatHundredths:
+// what two figures show, compared as numbers ("4,00" for 3.9996 reaches 4).
+double asShownThreeSignificant(double value);
+double asShownHundredths(double value);

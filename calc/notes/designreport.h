@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "notes/resultnotes.h"
+#include "notes/notemodel.h"
 
 // A completed design as a report to hand on: the program and the time of the press, the values to
 // buy, then the circuit, each input as typed, the results as shown, the notes of each result

@@ -52,7 +52,7 @@ struct StageCircuit
     double Ic;            // its collector current [mA]
     double IcLargest;     // the largest in the worst case [mA]
     double magg;          // the margin asked for [%]
-    bool feedsCmos;       // the logic output drives it: Ii max must stay below its limit
+    bool feedsOutput;     // the logic output drives it: Ii max must stay below its limit
     // The worst case's: the lower of hFEmin and the datasheet's least gain at IcLargest, and the
     // junction's highest Vbe, the range's or the datasheet's above it.
     double hFEworst = hFEmin;
@@ -76,26 +76,19 @@ StageCircuit asBought(StageCircuit s, const TransistorPart *part, const CornerRa
     return s;
 }
 
-StageCircuit drivenByCmos(const FormVariables &v,
-                          double Rbe,
-                          double hFEmin,
-                          double Ic,
-                          double IcLargest,
-                          double magg,
-                          const TransistorPart *part,
-                          const CornerRanges &ranges)
-{
-    return asBought(
-        {v.Vi, Stage::Source::Vi, Rbe, hFEmin, Ic, IcLargest, magg, true}, part, ranges);
-}
-
 // Q1 of the two-transistor circuit, whose base current Q2 pulls through Rb1.
 StageCircuit pulledByQ2(const FormVariables &v, const CornerRanges &ranges)
 {
-    return asBought(
-        {v.Vcc, Stage::Source::VccThroughQ2, v.R1, v.hFE1min, v.IL, v.IL, v.maggIb1, false},
-        ranges.parts[CornerRanges::Q1TwoTransistors],
-        ranges);
+    return asBought({.Vs = v.Vcc,
+                     .source = Stage::Source::VccThroughQ2,
+                     .Rbe = v.R1,
+                     .hFEmin = v.hFE1min,
+                     .Ic = v.IL,
+                     .IcLargest = v.IL,
+                     .magg = v.maggIb1,
+                     .feedsOutput = false},
+                    ranges.parts[CornerRanges::Q1TwoTransistors],
+                    ranges);
 }
 
 // Where the worst case of a series is sought.
@@ -147,7 +140,7 @@ evaluate(const StageCircuit &s, StandardResistor resistor, double computed, cons
 // Whether the fit's largest current reaches what the logic output can deliver at its level.
 bool overLimit(const StageCircuit &s, const StageFit &fit, const SeriesCorners &at)
 {
-    return s.feedsCmos && reachesOutputLimit(fit.largestCurrent, at.ranges.outputLimit());
+    return s.feedsOutput && reachesOutputLimit(fit.largestCurrent, at.ranges.outputLimit());
 }
 
 // Whether the fit keeps the transistor saturated with the margin asked for at every corner,
@@ -175,7 +168,7 @@ Fit nearestBelow(const StageCircuit &s, const SeriesCorners &at, double computed
 
 // The value to buy: a walk down the series from the nearest value below the computed resistor
 // [kohm] (a larger one gives less than the margin even at nominal values) to the first that
-// holds. Ii max only grows on the way down, so the walk ends where it reaches 4 mA.
+// holds. Ii max only grows on the way down, so the walk ends where it reaches the output's limit.
 Purchase toBuy(const StageCircuit &s, const SeriesCorners &at, double computed)
 {
     auto standard = largestNotAbove(at.series, computed);
@@ -196,7 +189,7 @@ Purchase toBuy(const StageCircuit &s, const SeriesCorners &at, double computed)
         if (!fit)
             return NoPurchase::NotComputable;
         if (overLimit(s, *fit, at))
-            return fit->offInWorstCase() ? NoPurchase::PullDownTakesAll : NoPurchase::CmosLimit;
+            return fit->offInWorstCase() ? NoPurchase::PullDownTakesAll : NoPurchase::OutputLimit;
         if (holds(s, *fit, at))
             return *fit;
     }
@@ -215,14 +208,16 @@ Checked rb2For(const FormVariables &v, double Ic2)
 // the worst case.
 StageCircuit secondStage(const FormVariables &v, const StageFit &rb1, const CornerRanges &ranges)
 {
-    return drivenByCmos(v,
-                        v.R2,
-                        v.hFE2min,
-                        rb1.current,
-                        rb1.largestCurrent,
-                        v.maggIb2,
-                        ranges.parts[CornerRanges::Q2],
-                        ranges);
+    return asBought({.Vs = v.Vi,
+                     .source = Stage::Source::Vi,
+                     .Rbe = v.R2,
+                     .hFEmin = v.hFE2min,
+                     .Ic = rb1.current,
+                     .IcLargest = rb1.largestCurrent,
+                     .magg = v.maggIb2,
+                     .feedsOutput = true},
+                    ranges.parts[CornerRanges::Q2],
+                    ranges);
 }
 
 } // namespace
@@ -233,8 +228,7 @@ bool reachesOutputLimit(double current, double limit)
         return true;
     if (current < limit * 0.997) // far from showing the limit: no need to format it
         return false;
-    return parseLeadingNumber(formatThreeSignificant(current, u".")).value_or(0)
-           >= parseLeadingNumber(formatThreeSignificant(limit, u".")).value_or(limit);
+    return asShownThreeSignificant(current) >= asShownThreeSignificant(limit);
 }
 
 bool reachesCmosLimit(double current)
@@ -244,17 +238,19 @@ bool reachesCmosLimit(double current)
 
 StandardFits fitOneTransistor(const FormVariables &v, const CornerRanges &corners)
 {
-    const StageCircuit stage = drivenByCmos(v,
-                                            v.R1,
-                                            v.hFE1min,
-                                            v.IL,
-                                            v.IL,
-                                            v.maggIb1,
-                                            corners.parts[CornerRanges::Q1OneTransistor],
-                                            corners);
+    // Q1, driven by the logic output.
+    const StageCircuit stage = asBought({.Vs = v.Vi,
+                                         .source = Stage::Source::Vi,
+                                         .Rbe = v.R1,
+                                         .hFEmin = v.hFE1min,
+                                         .Ic = v.IL,
+                                         .IcLargest = v.IL,
+                                         .magg = v.maggIb1,
+                                         .feedsOutput = true},
+                                        corners.parts[CornerRanges::Q1OneTransistor],
+                                        corners);
     StandardFits fits{};
     fits.design = v;
-    fits.maggIb1 = v.maggIb1;
     fits.corners = corners;
     for (std::size_t i = 0; i < allSeries.size(); ++i) {
         const SeriesCorners at{allSeries[i], corners};
@@ -272,8 +268,6 @@ StandardFits fitTwoTransistors(const FormVariables &v, const CornerRanges &corne
     const StageCircuit first = pulledByQ2(v, corners);
     StandardFits fits{};
     fits.design = v;
-    fits.maggIb1 = v.maggIb1;
-    fits.maggIb2 = v.maggIb2;
     fits.corners = corners;
     for (std::size_t i = 0; i < allSeries.size(); ++i) {
         const SeriesCorners at{allSeries[i], corners};

@@ -67,8 +67,9 @@ enum class NoPurchase {
     NotPositive,      // the computed resistance is zero, negative or not a number
     BelowOneOhm,      // the computed resistance is below 1 ohm
     SourceTooLow,     // at the highest Vbe (and Vce(sat)) the source drives no current at all
-    PullDownTakesAll, // Ii max reaches 4 mA while the base-emitter resistor takes all the current
-    CmosLimit,        // Ii max reaches 4 mA before the margin holds
+    PullDownTakesAll, // Ii max reaches the output's limit while the base-emitter resistor
+                      // takes all the current
+    OutputLimit,      // Ii max reaches the output's limit before the margin holds
     NoneDownToOneOhm, // no value down to 1 ohm gives the margin
     NotComputable,    // a current at a corner divides by zero or is beyond a double
     NoFirstStage,     // Rb2 only: no Rb1 to buy in the series
@@ -83,8 +84,8 @@ struct SeriesFit
     Fit rb1;                // the largest standard value not above the computed Rb1
     std::optional<Fit> rb2; // two transistors: the same for Rb2 recomputed for that Rb1
     // The largest standard value whose worst case gives the margin asked for (maggIb1,
-    // maggIb2) with Ii max below 4 mA; for Rb2, with the Rb1 bought. A computed resistor above
-    // 10 Mohm is sought from 10 Mohm down.
+    // maggIb2) with Ii max below the output's limit; for Rb2, with the Rb1 bought. A computed
+    // resistor above 10 Mohm is sought from 10 Mohm down.
     Purchase buyRb1;
     std::optional<Purchase> buyRb2;
 };
@@ -92,10 +93,8 @@ struct SeriesFit
 struct StandardFits
 {
     std::array<SeriesFit, 3> series; // E12, E24, E96
-    double maggIb1 = 0;              // the margins asked for [%]
-    double maggIb2 = 0;
-    CornerRanges corners; // where the worst case was sought
-    FormVariables design; // the press's values
+    CornerRanges corners;            // where the worst case was sought
+    FormVariables design;            // the press's values, the margins asked for among them
 };
 
 // From the inputs and Rb1 of a completed one-transistor press.

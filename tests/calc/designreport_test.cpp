@@ -6,6 +6,7 @@
 
 #include "nominal/messages.h"
 #include "notes/designreport.h"
+#include "notes/resultnotes.h"
 #include "worstcase/standardfit.h"
 
 #include "samplevariables.h"

@@ -4,9 +4,9 @@
 #include <set>
 #include <string>
 
-#include "notes/datasheetcheck.h"
 #include "parts/logicoutputs.h"
 #include "parts/transistors.h"
+#include "worstcase/datasheetcheck.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "nominal/messages.h"
-#include "notes/datasheetcheck.h"
+#include "notes/datasheetchecknotes.h"
 #include "notes/resultnotes.h"
 #include "worstcase/standardfit.h"
 
@@ -508,7 +508,7 @@ INSTANTIATE_TEST_SUITE_P(
         PurchaseCase{"OneTransistorFrom4000B",
                      false,
                      sample(sampleRb1One),
-                     all(noBuy(NoPurchase::CmosLimit)),
+                     all(noBuy(NoPurchase::OutputLimit)),
                      {},
                      drivenBy(u"4000B-5V")},
         // An ATmega328P pin: 4.2 V up to 20 mA. E24 5.6: 3.4 / 5.88 - 0.8 / 9.5 = 0.4941,
@@ -591,7 +591,7 @@ INSTANTIATE_TEST_SUITE_P(
         PurchaseCase{"GainTooLowForTheCmosOutput",
                      false,
                      with(sample(4.3 / 3.67), &FormVariables::IL, 300.0),
-                     all(noBuy(NoPurchase::CmosLimit)),
+                     all(noBuy(NoPurchase::OutputLimit)),
                      {}},
         // Vcc 1.05: Rb1 = 0.05 / 0.55 nominally, but 1.05 - 0.8 - 0.3 < 0 at the corner.
         PurchaseCase{"TwoSupplyTooLowAtTheCorner",
@@ -866,7 +866,7 @@ INSTANTIATE_TEST_SUITE_P(
         NotesCase{"DatasheetChecks2N3904",
                   false,
                   sample(sampleRb1One),
-                  datasheetChecks,
+                  datasheetCheckNotes,
                   u"Verifica sul datasheet",
                   {{u"tutte le serie", u"Ic Q1 [mA]", u"40,00", u"200", u"IC max 2N3904", u"entro"},
                    {u"tutte le serie",
@@ -895,7 +895,7 @@ INSTANTIATE_TEST_SUITE_P(
         NotesCase{"DatasheetChecksBC547AsQ2At70C",
                   true,
                   sample(sampleRb1Two),
-                  datasheetChecks,
+                  datasheetCheckNotes,
                   u"Verifica sul datasheet",
                   {},
                   {u"E12 \u00b110\u00a0%: la VCE garantita di Q2 (5\u00a0V) supera la Vce(sat) "

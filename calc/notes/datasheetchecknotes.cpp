@@ -1,0 +1,184 @@
+#include "notes/datasheetchecknotes.h"
+
+#include "nominal/messages.h"
+#include "nominal/numbertext.h"
+#include "notes/notecells.h"
+#include "worstcase/datasheetcheck.h"
+
+namespace {
+
+namespace Note = Messages::Note;
+using Messages::fill;
+
+NoteCell text(std::u16string shown)
+{
+    return {std::move(shown), {}};
+}
+
+// Writes each check as a row: its figures, worked out, to three significant digits; a datasheet's
+// own at their shortest.
+class CheckTable
+{
+public:
+    CheckTable(const StandardFits &fits, std::u16string_view point) : fits_(fits), point_(point)
+    {
+        for (const SeriesFit &s : fits.series)
+            toBuy_[static_cast<std::size_t>(s.series)] =
+                seriesToBuyCell(s.series, fits.corners, point);
+    }
+
+    void add(const DatasheetCheck &c)
+    {
+        const NoteCell series = c.series ? toBuy_[static_cast<std::size_t>(*c.series)]
+                                         : NoteCell{std::u16string(Note::tutteLeSerie), {}};
+        switch (c.figure) {
+        case CheckedFigure::CollectorCurrent:
+            row(series,
+                fill(Note::verificaIc, {c.name}),
+                figure(*c.value),
+                shortest(*c.limit),
+                fill(Note::condIcMax, {c.part->key}),
+                std::u16string(c.verdict == Verdict::Holds ? Note::esitoEntro : Note::esitoOltre));
+            break;
+        case CheckedFigure::Gain:
+            if (c.gainRow)
+                row(series,
+                    fill(Note::verificaGuadagno, {c.name}),
+                    shortest(*c.value),
+                    shortest(*c.limit),
+                    fill(Note::condGuadagno,
+                         {c.part->key, shortest(c.gainRow->Ic), shortest(c.gainRow->Vce)}),
+                    c.verdict == Verdict::Holds
+                        ? std::u16string(Note::esitoEntro)
+                        : fill(Note::esitoGuadagnoUsato, {shortest(*c.limit)}));
+            else
+                row(series,
+                    fill(Note::verificaGuadagno, {c.name}),
+                    shortest(*c.value),
+                    std::u16string(Note::nonCalcolabile),
+                    fill(Note::condNessunGuadagno, {c.part->key, shortest(c.part->gain.back().Ic)}),
+                    std::u16string(Note::esitoNessunGuadagno));
+            break;
+        case CheckedFigure::ForcedGain:
+            row(series,
+                fill(Note::verificaForzato, {c.name}),
+                c.value ? figure(*c.value) : std::u16string(Note::spento),
+                c.limit ? shortest(*c.limit) : std::u16string(Note::nonCalcolabile),
+                c.saturationRow ? fill(Note::condSaturazione,
+                                       {shortest(c.saturationRow->max),
+                                        shortest(c.saturationRow->Ic),
+                                        shortest(c.saturationRow->Ib)})
+                                : fill(Note::condNessunaSaturazione,
+                                       {c.part->key, shortest(c.part->VceSat.back().Ic)}),
+                vceVerdict(c));
+            if (c.name == u"Q2" && c.vce != VceGuaranteed::None
+                && c.VceGuaranteedMax > fits_.corners.VceSatHighest)
+                lines_.push_back(fill(Note::avvisoVceQ2,
+                                      {series.shown,
+                                       shortest(c.VceGuaranteedMax),
+                                       shortest(fits_.corners.VceSatHighest)}));
+            break;
+        case CheckedFigure::TransistorPower:
+            row(series,
+                fill(Note::verificaPotenza, {c.name}),
+                c.value ? figure(*c.value) : std::u16string(Note::nonCalcolabile),
+                figure(*c.limit),
+                fill(Note::condPotenza,
+                     {c.part->key, c.part->power.mounting, shortest(fits_.corners.ambientCelsius)}),
+                std::u16string(c.verdict == Verdict::NotGuaranteed ? Note::esitoNonVerificabile
+                               : c.verdict == Verdict::Holds       ? Note::esitoEntro
+                                                                   : Note::esitoOltre));
+            break;
+        case CheckedFigure::ResistorPower:
+            row(series,
+                fill(Note::verificaPotenza, {c.name}),
+                figure(*c.value),
+                figure(*c.limit),
+                fill(Note::condResistore, {shortest(fits_.corners.ambientCelsius)}),
+                std::u16string(ratingText(c.rating)));
+            break;
+        }
+        if (c.verdict == Verdict::Exceeds && c.figure != CheckedFigure::Gain
+            && c.figure != CheckedFigure::ForcedGain)
+            lines_.push_back(fill(Note::avvisoOltre, {series.shown, rows_.back()[1].shown}));
+    }
+
+    ResultNotes finish(ResultNotes notes)
+    {
+        notes.rows = std::move(rows_);
+        notes.lines = std::move(lines_);
+        return notes;
+    }
+
+private:
+    std::u16string figure(double value) const { return formatThreeSignificant(value, point_); }
+    std::u16string shortest(double value) const { return formatShortest(value, point_); }
+
+    std::u16string vceVerdict(const DatasheetCheck &c) const
+    {
+        switch (c.vce) {
+        case VceGuaranteed::Saturation:
+            return fill(Note::esitoSaturazione, {shortest(c.VceGuaranteedMax)});
+        case VceGuaranteed::GainTest:
+            return fill(Note::esitoSoloVce, {shortest(c.VceGuaranteedMax)});
+        case VceGuaranteed::None:
+            break;
+        }
+        return std::u16string(Note::esitoNessunaGaranzia);
+    }
+
+    static std::u16string_view ratingText(ResistorRating rating)
+    {
+        switch (rating) {
+        case ResistorRating::EighthWatt:
+            return Note::esitoOttavo;
+        case ResistorRating::QuarterWatt:
+            return Note::esitoQuarto;
+        case ResistorRating::BeyondQuarterWatt:
+            break;
+        }
+        return Note::esitoOltreQuarto;
+    }
+
+    void row(const NoteCell &series,
+             std::u16string check,
+             std::u16string value,
+             std::u16string limit,
+             std::u16string condition,
+             std::u16string verdict)
+    {
+        rows_.push_back({series,
+                         text(std::move(check)),
+                         text(std::move(value)),
+                         text(std::move(limit)),
+                         text(std::move(condition)),
+                         text(std::move(verdict))});
+    }
+
+    const StandardFits &fits_;
+    std::u16string_view point_;
+    std::array<NoteCell, 3> toBuy_;
+    std::vector<std::vector<NoteCell>> rows_;
+    std::vector<std::u16string> lines_;
+};
+
+} // namespace
+
+ResultNotes datasheetCheckNotes(const StandardFits &fits, std::u16string_view point)
+{
+    ResultNotes notes;
+    notes.title = Note::titoloVerifica;
+    notes.columns = {{Note::serie, {}, {}},
+                     {Note::verifica, {}, Note::verifica, false, true},
+                     {Note::valore, {}, Note::valore},
+                     {Note::limite, {}, Note::limite},
+                     {Note::condizione, {}, Note::condizione, false, true},
+                     {Note::esito, {}, Note::esito, false, true}};
+    CheckTable table(fits, point);
+    for (const DatasheetCheck &check : datasheetChecks(fits))
+        table.add(check);
+    notes = table.finish(std::move(notes));
+    if (!notes.rows.empty())
+        notes.legend = {std::u16string(Note::legendaVerifica)};
+    return notes;
+}

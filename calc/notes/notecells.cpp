@@ -1,0 +1,94 @@
+#include "notes/notecells.h"
+
+#include <cmath>
+
+#include "nominal/messages.h"
+#include "nominal/numbertext.h"
+
+namespace {
+
+namespace Note = Messages::Note;
+namespace Report = Messages::Report;
+using Messages::fill;
+
+// Below this in magnitude a margin [%] rounds to 0,0: 0.05 itself rounds to 0,1.
+constexpr double shownAsZero = 0.05;
+
+} // namespace
+
+NoteCell numberCell(std::u16string text)
+{
+    return {std::move(text), {}};
+}
+
+NoteCell milliampsCell(double current, std::u16string_view point)
+{
+    return numberCell(formatThreeSignificant(current, point));
+}
+
+NoteCell kiloohmsCell(StandardResistor resistor, std::u16string_view point)
+{
+    return numberCell(kiloohmsText(resistor, point));
+}
+
+std::u16string marginText(double margin, std::u16string_view point)
+{
+    if (std::fabs(margin) < shownAsZero)
+        return margin < 0 ? u"-" + formatFixed(0, 1, point) : u"0";
+    return formatFixed(margin, std::fabs(margin) < 1 ? 1 : 0, point);
+}
+
+NoteCell percentCell(const std::optional<double> &margin, std::u16string_view point)
+{
+    if (!margin)
+        return {std::u16string(Note::nonCalcolabile), std::u16string(Note::nonCalcolabile)};
+    return numberCell(marginText(*margin, point));
+}
+
+NoteCell
+worstPercentCell(const StageFit &fit, std::u16string_view transistor, std::u16string_view point)
+{
+    if (fit.offInWorstCase())
+        return {std::u16string(Note::spento),
+                std::u16string(transistor) + u' ' + std::u16string(Note::spento)};
+    return percentCell(fit.worstMargin, point);
+}
+
+std::u16string cornerValue(double value, std::u16string_view point)
+{
+    return formatShortest(value, point);
+}
+
+std::u16string limitValue(const CornerRanges &corners, std::u16string_view point)
+{
+    return cornerValue(corners.outputLimit(), point);
+}
+
+std::u16string limitReached(const CornerRanges &corners, std::u16string_view point)
+{
+    if (!corners.output)
+        return std::u16string(Note::limite4mA);
+    return fill(Note::limiteUscita,
+                {cornerValue(corners.output->ViLowest, point),
+                 cornerValue(corners.output->currentLimit, point)});
+}
+
+NoteCell seriesToBuyCell(Series series, const CornerRanges &corners, std::u16string_view point)
+{
+    const std::u16string t =
+        cornerValue(corners.tolerancePercent[static_cast<std::size_t>(series)], point);
+    return {fill(Note::daAcquistare, {seriesName(series), t}),
+            fill(Note::daAcquistareDetto, {seriesName(series), t})};
+}
+
+NoteCell belowCell(Series series)
+{
+    return {fill(Note::subitoSotto, {seriesName(series)}),
+            fill(Note::subitoSottoDetto, {seriesName(series)})};
+}
+
+NoteCell equalCell(Series series)
+{
+    return {fill(Report::ugualeAlCalcolato, {seriesName(series)}),
+            fill(Report::ugualeAlCalcolatoDetto, {seriesName(series)})};
+}
