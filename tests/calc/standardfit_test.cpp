@@ -708,10 +708,6 @@ const std::u16string summaryTitle(titoloRiepilogo);
 const std::u16string e12 = u"E12 \u00b110\u00a0%";
 const std::u16string e24 = u"E24 \u00b15\u00a0%";
 const std::u16string e96 = u"E96 \u00b11\u00a0%";
-const std::u16string vceSat3904 = u"VCE(sat) 0,3\u00a0V, 50/5\u00a0mA";
-const std::u16string onlyVce1V = u"solo VCE\u00a0\u2264\u00a01\u00a0V";
-const std::u16string ptot3904 = u"Ptot 2N3904, TO-92, 25\u00a0\u00b0C";
-const std::u16string at25 = u"1/8\u00a0W a 25\u00a0\u00b0C";
 
 INSTANTIATE_TEST_SUITE_P(
     Designs,
@@ -859,36 +855,6 @@ INSTANTIATE_TEST_SUITE_P(
              u"(garantisce 4,6\u00a0V solo fino a 0,36\u00a0mA) prima del margine richiesto. "
              u"Serve un Q1 con guadagno più alto o il circuito a due transistor."},
             drivenBy(u"4000B-5V")},
-        // A 2N3904 as Q1 checked against its datasheet: at the least base current of E24 3.9 k,
-        // 40 / 0.8890 = 45 exceeds the 10 of its VCE(sat) test but not the 60 of its gain: only
-        // VCE <= 1 V; 40 x 1 + 1.188 x 0.95 = 41.13 mW. Rb1: 1.188^2 x 3.705 = 5.23 mW; R1:
-        // 0.95^2 / 9.5 = 0.095 mW.
-        NotesCase{"DatasheetChecks2N3904",
-                  false,
-                  sample(sampleRb1One),
-                  datasheetCheckNotes,
-                  u"Verifica sul datasheet",
-                  {{u"tutte le serie", u"Ic Q1 [mA]", u"40,00", u"200", u"IC max 2N3904", u"entro"},
-                   {u"tutte le serie",
-                    u"hFE Q1",
-                    u"100",
-                    u"60",
-                    u"hFE min 2N3904, 50\u00a0mA, 1\u00a0V",
-                    u"oltre: si usa 60"},
-                   {e12, u"Ic/Ib Q1", u"47,70", u"10", vceSat3904, onlyVce1V},
-                   {e12, u"P Q1 [mW]", u"41,19", u"625,00", ptot3904, u"entro"},
-                   {e12, u"P Rb1 [mW]", u"5,52", u"125,00", at25, u"1/8\u00a0W"},
-                   {e12, u"P R1 [mW]", u"0,100", u"125,00", at25, u"1/8\u00a0W"},
-                   {e24, u"Ic/Ib Q1", u"44,99", u"10", vceSat3904, onlyVce1V},
-                   {e24, u"P Q1 [mW]", u"41,13", u"625,00", ptot3904, u"entro"},
-                   {e24, u"P Rb1 [mW]", u"5,23", u"125,00", at25, u"1/8\u00a0W"},
-                   {e24, u"P R1 [mW]", u"0,0950", u"125,00", at25, u"1/8\u00a0W"},
-                   {e96, u"Ic/Ib Q1", u"49,31", u"10", vceSat3904, onlyVce1V},
-                   {e96, u"P Q1 [mW]", u"40,96", u"625,00", ptot3904, u"entro"},
-                   {e96, u"P Rb1 [mW]", u"4,42", u"125,00", at25, u"1/8\u00a0W"},
-                   {e96, u"P R1 [mW]", u"0,0912", u"125,00", at25, u"1/8\u00a0W"}},
-                  {},
-                  bought(CornerRanges::Q1OneTransistor, u"2N3904")},
         // Q2 a BC547B: its VCE(sat) test is at a forced gain of 20; at 35.8 only the 5 V of its
         // gain's test is guaranteed, above the 0.3 V that Q1's least base current assumes. At
         // 70 °C a TO-92 rated 500 mW keeps 320 mW.
@@ -948,6 +914,56 @@ INSTANTIATE_TEST_SUITE_P(
                   {u"E12: nessun Rb2 da acquistare: il valore ricalcolato per l'Rb1 da "
                    u"acquistare non è positivo."}}),
     CaseName());
+
+// The datasheet check in words: a 2N3904 as Q1 of the sample (its figures in
+// datasheetcheck_test.cpp), each row's check, condition and verdict, the numbers with the
+// locale's decimal point.
+TEST(DatasheetCheckNotes, SayWhatEachRowChecks)
+{
+    const ResultNotes notes = datasheetCheckNotes(
+        fitOneTransistor(sample(sampleRb1One), bought(CornerRanges::Q1OneTransistor, u"2N3904")),
+        u",");
+    using Row = std::vector<std::u16string>;
+    std::vector<Row> rows;
+    for (const std::vector<NoteCell> &row : notes.rows)
+        rows.push_back(
+            {row[0].shown, row[1].shown, row[2].shown, row[3].shown, row[4].shown, row[5].shown});
+    ASSERT_EQ(rows.size(), 14U);
+    const std::u16string e24 = u"E24 \u00b15\u00a0%";
+    EXPECT_EQ(
+        rows[0],
+        (Row{u"tutte le serie", u"Ic Q1 [mA]", u"40,00", u"200", u"IC max 2N3904", u"entro"}));
+    EXPECT_EQ(rows[1],
+              (Row{u"tutte le serie",
+                   u"hFE Q1",
+                   u"100",
+                   u"60",
+                   u"hFE min 2N3904, 50\u00a0mA, 1\u00a0V",
+                   u"oltre: si usa 60"}));
+    EXPECT_EQ(rows[6],
+              (Row{e24,
+                   u"Ic/Ib Q1",
+                   u"44,99",
+                   u"10",
+                   u"VCE(sat) 0,3\u00a0V, 50/5\u00a0mA",
+                   u"solo VCE\u00a0\u2264\u00a01\u00a0V"}));
+    EXPECT_EQ(rows[7],
+              (Row{e24,
+                   u"P Q1 [mW]",
+                   u"41,13",
+                   u"625,00",
+                   u"Ptot 2N3904, TO-92, 25\u00a0\u00b0C",
+                   u"entro"}));
+    EXPECT_EQ(rows[9],
+              (Row{e24,
+                   u"P R1 [mW]",
+                   u"0,0950",
+                   u"125,00",
+                   u"1/8\u00a0W a 25\u00a0\u00b0C",
+                   u"1/8\u00a0W"}));
+    EXPECT_EQ(notes.legend.size(), 1U);
+    EXPECT_TRUE(notes.lines.empty());
+}
 
 // The sentences for assistive tools carry each number with its name and unit.
 TEST(NotesSentences, NameEveryNumber)

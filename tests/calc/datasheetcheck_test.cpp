@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "namedcase.h"
+#include "samplevariables.h"
+#include "worstcase/datasheetcheck.h"
+
+namespace {
+
+const double sampleRb1One = (5.0 - 0.7) / (0.7 / 10.0 + 1.2 * 40.0 / 100.0);  // 7.8181...
+const double sampleRb1Two = (12.0 - 1.0) / (0.7 / 10.0 + 1.2 * 40.0 / 100.0); // 20
+
+constexpr std::optional<Series> allSeries = std::nullopt;
+
+// A check as the test expects it: found by its series, figure and name; its value and limit
+// within half a unit of their last digit given here.
+struct ExpectedCheck
+{
+    std::optional<Series> series;
+    CheckedFigure figure;
+    std::u16string_view name;
+    std::optional<double> value;
+    std::optional<double> limit;
+    Verdict verdict;
+    VceGuaranteed vce = VceGuaranteed::None;            // ForcedGain
+    ResistorRating rating = ResistorRating::EighthWatt; // ResistorPower
+    double tolerance = 0.005;
+};
+
+struct CheckCase
+{
+    const char *name;
+    bool twoTransistors;
+    FormVariables values;
+    CornerRanges corners;
+    std::size_t count; // checks in all
+    std::vector<ExpectedCheck> expected;
+};
+
+CornerRanges bought(std::u16string_view q1, std::u16string_view q2 = {}, double ambient = 25)
+{
+    CornerRanges c;
+    c.ambientCelsius = ambient;
+    c.parts[q2.empty() ? CornerRanges::Q1OneTransistor : CornerRanges::Q1TwoTransistors] =
+        transistorByKey(q1);
+    if (!q2.empty())
+        c.parts[CornerRanges::Q2] = transistorByKey(q2);
+    return c;
+}
+
+FormVariables withR1(FormVariables v, double R1)
+{
+    v.R1 = R1;
+    v.Rb1 = 11.0 / (0.7 / R1 + 0.48);
+    return v;
+}
+
+class DatasheetCheckTest : public ::testing::TestWithParam<CheckCase>
+{};
+
+void expectNear(const std::optional<double> &actual,
+                const std::optional<double> &expected,
+                double tolerance)
+{
+    ASSERT_EQ(actual.has_value(), expected.has_value());
+    if (expected) {
+        EXPECT_NEAR(*actual, *expected, tolerance);
+    }
+}
+
+TEST_P(DatasheetCheckTest, FiguresAndVerdicts)
+{
+    const CheckCase &c = GetParam();
+    const std::vector<DatasheetCheck> checks =
+        datasheetChecks(c.twoTransistors ? fitTwoTransistors(c.values, c.corners)
+                                         : fitOneTransistor(c.values, c.corners));
+    EXPECT_EQ(checks.size(), c.count);
+    for (const ExpectedCheck &e : c.expected) {
+        const auto found = std::ranges::find_if(checks, [&](const DatasheetCheck &check) {
+            return check.series == e.series && check.figure == e.figure && check.name == e.name;
+        });
+        ASSERT_NE(found, checks.end())
+            << std::string(e.name.begin(), e.name.end()) << ' ' << static_cast<int>(e.figure);
+        SCOPED_TRACE(std::string(e.name.begin(), e.name.end()) + " figure "
+                     + std::to_string(static_cast<int>(e.figure)));
+        expectNear(found->value, e.value, e.tolerance);
+        expectNear(found->limit, e.limit, e.tolerance);
+        EXPECT_EQ(found->verdict, e.verdict);
+        if (e.figure == CheckedFigure::ForcedGain) {
+            EXPECT_EQ(found->vce, e.vce);
+        }
+        if (e.figure == CheckedFigure::ResistorPower) {
+            EXPECT_EQ(found->rating, e.rating);
+        }
+    }
+}
+
+using enum CheckedFigure;
+using enum Verdict;
+
+INSTANTIATE_TEST_SUITE_P(
+    Designs,
+    DatasheetCheckTest,
+    ::testing::Values(
+        // A 2N3904 as Q1: IL 40 against 200 mA; the gain typed, 100, above the 60 it guarantees
+        // at 50 mA. At the least base current of E24 3.9 k, 40 / 0.8890 = 45 exceeds the 10 of
+        // its VCE(sat) test but not the 60 of its gain: only VCE <= 1 V; 40 x 1 + 1.188 x 0.95
+        // = 41.13 mW of 625. Rb1: 1.188^2 x 3.705 = 5.23 mW; R1: 0.95^2 / 9.5 = 0.095 mW.
+        // Per series: Q1's forced gain and power, Rb1, R1; IL and the gain once.
+        CheckCase{"Sample2N3904",
+                  false,
+                  sample(sampleRb1One),
+                  bought(u"2N3904"),
+                  2 + 3 * 4,
+                  {{allSeries, CollectorCurrent, u"Q1", 40, 200, Holds},
+                   {allSeries, Gain, u"Q1", 100, 60, Exceeds},
+                   {Series::E12, ForcedGain, u"Q1", 47.70, 10, Exceeds, VceGuaranteed::GainTest},
+                   {Series::E12, TransistorPower, u"Q1", 41.19, 625, Holds},
+                   {Series::E12, ResistorPower, u"Rb1", 5.52, 125, Holds},
+                   {Series::E24, ForcedGain, u"Q1", 44.99, 10, Exceeds, VceGuaranteed::GainTest},
+                   {Series::E24, TransistorPower, u"Q1", 41.13, 625, Holds},
+                   {Series::E24, ResistorPower, u"Rb1", 5.23, 125, Holds},
+                   {Series::E24, ResistorPower, u"R1", 0.0950, 125, Holds, {}, {}, 0.00005},
+                   {Series::E96, ForcedGain, u"Q1", 49.31, 10, Exceeds, VceGuaranteed::GainTest},
+                   {Series::E96, TransistorPower, u"Q1", 40.96, 625, Holds},
+                   {Series::E96, ResistorPower, u"R1", 0.0912, 125, Holds, {}, {}, 0.00005}}},
+        // The gain typed at 10, IL 10 mA: E24 buys 3.0 k, whose least base current at 0.85 V
+        // (the 2N3904's VBE(sat) at 10 mA) is 4.15 / 3.15 - 0.85 / 9.5 = 1.228 mA: 10 / 1.228 =
+        // 8.14, within the 10 of the VCE(sat) test at 10 mA, which guarantees 0.2 V; 10 x 0.2 +
+        // 4.4 / 2.85 x 0.85 = 3.312 mW.
+        CheckCase{"Saturated2N3904",
+                  false,
+                  [] {
+                      FormVariables v = sample(4.3 / (0.07 + 1.2));
+                      v.IL = 10;
+                      v.hFE1min = 10;
+                      return v;
+                  }(),
+                  bought(u"2N3904"),
+                  2 + 3 * 4,
+                  {{allSeries, Gain, u"Q1", 10, 100, Holds},
+                   {Series::E24,
+                    ForcedGain,
+                    u"Q1",
+                    8.143,
+                    10,
+                    Holds,
+                    VceGuaranteed::Saturation,
+                    {},
+                    0.0005},
+                   {Series::E24, TransistorPower, u"Q1", 3.312, 625, Holds, {}, {}, 0.0005}}},
+        // Q2 a BC547B: E12 buys Rb1 15 k, whose largest current 11.4 / 13.5 = 0.8444 mA is Q2's;
+        // its VCE(sat) test is at a forced gain of 20; at 35.8 only the 5 V of its gain's test is
+        // guaranteed. At 70 °C a TO-92 rated 500 mW keeps 320, Q1's BC327 625 - 5 x 45 = 400.
+        CheckCase{"BC547AsQ2At70C",
+                  true,
+                  sample(sampleRb1Two),
+                  bought(u"BC327-40", u"BC547B", 70),
+                  2 + 3 * 10,
+                  {{allSeries, Gain, u"Q1", 100, 250, Holds},
+                   {Series::E12, ForcedGain, u"Q1", 79.52, 10, Exceeds, VceGuaranteed::GainTest},
+                   {Series::E12, TransistorPower, u"Q1", 41.01, 400, Holds},
+                   {Series::E12, CollectorCurrent, u"Q2", 0.8444, 100, Holds, {}, {}, 0.00005},
+                   {Series::E12, Gain, u"Q2", 100, 200, Holds},
+                   {Series::E12, ForcedGain, u"Q2", 35.83, 20, Exceeds, VceGuaranteed::GainTest},
+                   {Series::E12, TransistorPower, u"Q2", 4.403, 320, Holds, {}, {}, 0.0005}}},
+        // No part bought: the resistors alone, two in E12, which buys no Rb2, four in E24 and
+        // E96. R1 4 ohm takes 0.8^2 / (0.004 x 0.9) = 177.8 mW, a 1/4 W part; Rb1 carries Q2's
+        // 175 mA, beyond 1/4 W.
+        CheckCase{"ResistorsBeyondAnEighthWatt",
+                  true,
+                  withR1(sample(0), 0.004),
+                  {},
+                  2 + 2 * 4,
+                  {{Series::E12,
+                    ResistorPower,
+                    u"R1",
+                    177.78,
+                    125,
+                    Holds,
+                    {},
+                    ResistorRating::QuarterWatt},
+                   {Series::E12,
+                    ResistorPower,
+                    u"Rb1",
+                    3702.56,
+                    125,
+                    Exceeds,
+                    {},
+                    ResistorRating::BeyondQuarterWatt}}}),
+    CaseName());
+
+} // namespace
