@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QToolTip>
 
-#include "nominal/messages.h"
 #include "notes/designreport.h"
 #include "textview.h"
 
@@ -27,9 +26,7 @@ QString cell(const QString &tag, const QString &text, std::size_t column, bool w
              wrappingText(text));
 }
 
-namespace Note = Messages::Note;
-
-QString heading(std::u16string_view text)
+QString headingHtml(std::u16string_view text)
 {
     return QStringLiteral("<p style=\"margin-top:10px; margin-bottom:2px\"><b>%1</b></p>")
         .arg(fromView(text).toHtmlEscaped());
@@ -130,27 +127,67 @@ QString notesHtml(const ResultNotes &notes,
     return html;
 }
 
+namespace {
+
+// The report as rich text, the circuit's picture from the document resource at pictureUrl.
+class HtmlWriter : public ReportWriter
+{
+public:
+    explicit HtmlWriter(const QString &pictureUrl) : pictureUrl_(pictureUrl) {}
+
+    void title(std::u16string_view title, std::u16string_view byline) override
+    {
+        html_ += QStringLiteral("<p style=\"margin-bottom:4px\"><b><big>%1</big></b></p>")
+                     .arg(fromView(title).toHtmlEscaped());
+        html_ += QStringLiteral("<p>%1</p>").arg(fromView(byline).toHtmlEscaped());
+    }
+    void settings(const std::vector<std::u16string> &lines) override
+    {
+        for (const std::u16string &line : lines)
+            html_ += QStringLiteral("<p><b>%1</b></p>").arg(wrappingText(fromView(line)));
+    }
+    void summary(const ResultNotes &summary) override
+    {
+        html_ += notesHtml(summary) + QStringLiteral("<hr>");
+    }
+    void circuit(std::u16string_view heading, std::u16string_view caption) override
+    {
+        html_ += QStringLiteral("<p>%1: %2</p><p><img src=\"%3\"></p>")
+                     .arg(fromView(heading).toHtmlEscaped(),
+                          fromView(caption).toHtmlEscaped(),
+                          pictureUrl_.toHtmlEscaped());
+    }
+    void items(std::u16string_view heading, const std::vector<ReportItem> &items) override
+    {
+        html_ += headingHtml(heading) + itemsTable(items);
+    }
+    void notes(const ResultNotes &notes,
+               const std::vector<std::u16string_view> &legend,
+               const std::vector<std::u16string_view> &lines) override
+    {
+        html_ += QStringLiteral("<hr>") + notesHtml(notes, legend, lines);
+    }
+    void assumptions(std::u16string_view heading,
+                     const std::vector<std::u16string> &assumptions,
+                     const std::vector<std::u16string> &settings) override
+    {
+        html_ += headingHtml(heading) + assumptionsHtml(assumptions) + assumptionsHtml(settings);
+    }
+
+    QString take() { return std::move(html_); }
+
+private:
+    QString pictureUrl_;
+    QString html_;
+};
+
+} // namespace
+
 QString reportHtml(const DesignReport &report, const QString &pictureUrl)
 {
-    QString html = QStringLiteral("<p style=\"margin-bottom:4px\"><b><big>%1</big></b></p>")
-                       .arg(fromView(Note::titoloRelazione).toHtmlEscaped());
-    html += QStringLiteral("<p>%1</p>").arg(fromView(report.byline()).toHtmlEscaped());
-    for (const std::u16string &line : report.settings)
-        html += QStringLiteral("<p><b>%1</b></p>").arg(wrappingText(fromView(line)));
-    html += notesHtml(report.summary) + QStringLiteral("<hr>");
-    html += QStringLiteral("<p>%1: %2</p><p><img src=\"%3\"></p>")
-                .arg(fromView(Note::circuito).toHtmlEscaped(),
-                     fromView(report.circuit).toHtmlEscaped(),
-                     pictureUrl.toHtmlEscaped());
-    html += heading(Note::datiInseriti) + itemsTable(report.inputs);
-    html += heading(Note::risultati) + itemsTable(report.results);
-    for (std::size_t i = 0; i < report.notes.size(); ++i)
-        html += QStringLiteral("<hr>")
-                + notesHtml(report.notes[i], report.newLegend(i), report.newLines(i));
-    if (!report.summary.assumptions.empty())
-        html += heading(Note::ipotesi) + assumptionsHtml(report.summary.assumptions)
-                + assumptionsHtml(report.settings);
-    return html;
+    HtmlWriter writer(pictureUrl);
+    report.writeTo(writer);
+    return writer.take();
 }
 
 QString sixtyCharactersWide(const QString &html)

@@ -88,48 +88,93 @@ std::u16string DesignReport::byline() const
     return Messages::fill(Note::programmaEData, {program, pressedAt});
 }
 
-std::vector<std::u16string_view> DesignReport::newLegend(std::size_t i) const
+namespace {
+
+// What a part of notes[i] (its legend, its lines) adds to those of the summary and of the notes
+// before it.
+std::vector<std::u16string_view>
+newOnes(const DesignReport &report, std::size_t i, std::vector<std::u16string> ResultNotes::*part)
 {
-    std::vector<std::u16string_view> said = allOf(summary.legend);
+    std::vector<std::u16string_view> said = allOf(report.summary.*part);
     for (std::size_t earlier = 0; earlier < i; ++earlier)
-        said.insert(said.end(), notes[earlier].legend.begin(), notes[earlier].legend.end());
-    std::vector<std::u16string_view> legend;
-    for (const std::u16string &line : notes[i].legend)
+        said.insert(
+            said.end(), (report.notes[earlier].*part).begin(), (report.notes[earlier].*part).end());
+    std::vector<std::u16string_view> added;
+    for (const std::u16string &line : report.notes[i].*part)
         if (std::find(said.begin(), said.end(), line) == said.end())
-            legend.push_back(line);
-    return legend;
+            added.push_back(line);
+    return added;
 }
 
-std::vector<std::u16string_view> DesignReport::newLines(std::size_t i) const
+// The report as plain text.
+class PlainTextWriter : public ReportWriter
 {
-    std::vector<std::u16string_view> said = allOf(summary.lines);
-    for (std::size_t earlier = 0; earlier < i; ++earlier)
-        said.insert(said.end(), notes[earlier].lines.begin(), notes[earlier].lines.end());
-    std::vector<std::u16string_view> lines;
-    for (const std::u16string &line : notes[i].lines)
-        if (std::find(said.begin(), said.end(), line) == said.end())
-            lines.push_back(line);
-    return lines;
+public:
+    void title(std::u16string_view title, std::u16string_view byline) override
+    {
+        text_.append(title).append(u"\n").append(byline).append(u"\n");
+    }
+    void settings(const std::vector<std::u16string> &lines) override
+    {
+        for (const std::u16string &line : lines)
+            text_.append(line).append(u"\n");
+    }
+    void summary(const ResultNotes &summary) override
+    {
+        appendNotes(text_, summary, allOf(summary.legend), allOf(summary.lines));
+    }
+    void circuit(std::u16string_view heading, std::u16string_view caption) override
+    {
+        text_.append(u"\n");
+        appendRow(text_, {heading, caption});
+    }
+    void items(std::u16string_view heading, const std::vector<ReportItem> &items) override
+    {
+        appendItems(text_, heading, items);
+    }
+    void notes(const ResultNotes &notes,
+               const std::vector<std::u16string_view> &legend,
+               const std::vector<std::u16string_view> &lines) override
+    {
+        appendNotes(text_, notes, legend, lines);
+    }
+    void assumptions(std::u16string_view heading,
+                     const std::vector<std::u16string> &assumptions,
+                     const std::vector<std::u16string> &settings) override
+    {
+        text_.append(u"\n").append(heading).append(u"\n");
+        for (const std::vector<std::u16string> *part : {&assumptions, &settings})
+            for (const std::u16string &line : *part)
+                text_.append(line).append(u"\n");
+    }
+
+    std::u16string take() { return std::move(text_); }
+
+private:
+    std::u16string text_;
+};
+
+} // namespace
+
+void DesignReport::writeTo(ReportWriter &writer) const
+{
+    writer.title(Note::titoloRelazione, byline());
+    writer.settings(settings);
+    writer.summary(summary);
+    writer.circuit(Note::circuito, circuit);
+    writer.items(Note::datiInseriti, inputs);
+    writer.items(Note::risultati, results);
+    for (std::size_t i = 0; i < notes.size(); ++i)
+        writer.notes(notes[i],
+                     newOnes(*this, i, &ResultNotes::legend),
+                     newOnes(*this, i, &ResultNotes::lines));
+    if (!summary.assumptions.empty())
+        writer.assumptions(Note::ipotesi, summary.assumptions, settings);
 }
 
 std::u16string DesignReport::plainText() const
 {
-    std::u16string text(Note::titoloRelazione);
-    text.append(u"\n").append(byline()).append(u"\n");
-    for (const std::u16string &line : settings)
-        text.append(line).append(u"\n");
-    appendNotes(text, summary, allOf(summary.legend), allOf(summary.lines));
-    text.append(u"\n");
-    appendRow(text, {Note::circuito, circuit});
-    appendItems(text, Note::datiInseriti, inputs);
-    appendItems(text, Note::risultati, results);
-    for (std::size_t i = 0; i < notes.size(); ++i)
-        appendNotes(text, notes[i], newLegend(i), newLines(i));
-    if (!summary.assumptions.empty()) {
-        text.append(u"\n").append(Note::ipotesi).append(u"\n");
-        for (const std::vector<std::u16string> *part : {&summary.assumptions, &settings})
-            for (const std::u16string &line : *part)
-                text.append(line).append(u"\n");
-    }
-    return text;
+    PlainTextWriter writer;
+    writeTo(writer);
+    return writer.take();
 }

@@ -40,14 +40,38 @@ struct DesignReport
 
     // The line under the title: program, version, date and time.
     std::u16string byline() const;
-    // The legend of notes[i] less what the summary or an earlier result's legend already said:
-    // each term defined once.
-    std::vector<std::u16string_view> newLegend(std::size_t i) const;
-    // The lines of notes[i] less those the summary or an earlier result already gave: why a
-    // series has nothing to buy is said once.
-    std::vector<std::u16string_view> newLines(std::size_t i) const;
+
+    // Hands each part to the writer in the report's order (ReportWriter).
+    void writeTo(class ReportWriter &writer) const;
 
     // Plain text to paste into a notebook, a mail or a spreadsheet: a line a row, the columns of
     // every table separated by tabs, a blank line between the parts.
     std::u16string plainText() const;
+};
+
+// Writes a report in one form (plain text, rich text): DesignReport::writeTo calls it part by part,
+// in the one order every form of the report follows.
+class ReportWriter
+{
+public:
+    virtual ~ReportWriter() = default;
+    // The title and the line under it.
+    virtual void title(std::u16string_view title, std::u16string_view byline) = 0;
+    // What became of the stored settings, where anything did.
+    virtual void settings(const std::vector<std::u16string> &lines) = 0;
+    // The values to buy, with their whole legend and lines.
+    virtual void summary(const ResultNotes &summary) = 0;
+    // The circuit's caption, where its picture goes.
+    virtual void circuit(std::u16string_view heading, std::u16string_view caption) = 0;
+    // The inputs, then the results: a heading and its items.
+    virtual void items(std::u16string_view heading, const std::vector<ReportItem> &items) = 0;
+    // A result's notes, with only the legend and the lines that nothing before them gave: each
+    // term defined once, and why a series has nothing to buy said once.
+    virtual void notes(const ResultNotes &notes,
+                       const std::vector<std::u16string_view> &legend,
+                       const std::vector<std::u16string_view> &lines) = 0;
+    // What the worst case assumed, then the settings' lines again.
+    virtual void assumptions(std::u16string_view heading,
+                             const std::vector<std::u16string> &assumptions,
+                             const std::vector<std::u16string> &settings) = 0;
 };
