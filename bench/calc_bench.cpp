@@ -3,6 +3,7 @@
 #include <string>
 
 #include "nominal/sampledesign.h"
+#include "notes/datasheetchecknotes.h"
 #include "notes/designreport.h"
 #include "notes/resultnotes.h"
 #include "press.h"
@@ -76,6 +77,7 @@ void BM_ReportTwoTransistors(benchmark::State &state)
         DesignNotes notes = notesOf(*outcome.results);
         report.summary = std::move(notes.summary);
         report.notes = std::move(notes.results);
+        report.notes.push_back(datasheetCheckNotes(outcome.results->fits, u","));
         std::u16string text = report.plainText();
         benchmark::DoNotOptimize(text);
     }

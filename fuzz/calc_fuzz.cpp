@@ -25,6 +25,7 @@
 #include "nominal/messages.h"
 #include "nominal/module1.h"
 #include "nominal/numbertext.h"
+#include "notes/datasheetchecknotes.h"
 #include "notes/designreport.h"
 #include "press.h"
 
@@ -276,7 +277,7 @@ void fuzzPress(const std::uint8_t *data, std::size_t size)
         DesignReport report;
         report.summary = std::move(notes.summary);
         report.notes = std::move(notes.results);
-        report.notes.push_back(std::move(notes.checks));
+        report.notes.push_back(datasheetCheckNotes(r->fits, u","));
         require(!report.plainText().empty(), "the report has a text");
     }
 }

@@ -24,6 +24,7 @@
 #include "nominal/messages.h"
 #include "nominal/numbertext.h"
 #include "nominal/sampledesign.h"
+#include "notes/datasheetchecknotes.h"
 #include "notes/resultnotes.h"
 #include "noteshtml.h"
 #include "reportview.h"
@@ -292,11 +293,15 @@ void Form1::updateReport()
     if (!reportView_)
         return;
     if (report_) {
+        // The datasheet check is the report's alone: worked out as it is shown.
+        const QString decimalPoint = QLocale().decimalPoint();
+        DesignReport report = *report_;
+        report.notes.push_back(datasheetCheckNotes(lastPress_->fits, viewOf(decimalPoint)));
         const QString pdfName = fromView(
             Messages::fill(Messages::Report::nomeFilePdf,
                            {viewOf(lastPress_->at.toString(QStringLiteral("yyyy-MM-dd HHmm")))}));
-        reportView_->setReport(reportHtml(*report_, ReportView::pictureUrl),
-                               fromView(report_->plainText()),
+        reportView_->setReport(reportHtml(report, ReportView::pictureUrl),
+                               fromView(report.plainText()),
                                reportPicture_->grab(),
                                pdfName);
     } else {
@@ -371,8 +376,10 @@ DesignReport Form1::describeDesign() const
     report.pressedAt = viewOf(longDateAndTime(lastPress_->at));
     report.circuit = viewOf((option1_->isChecked() ? option1_ : option2_)->text());
     for (const Control &row : ControlTable::controls()) {
+        if (row.kind != Kind::EntryField)
+            continue;
         const auto *field = findChild<QLineEdit *>(row.name);
-        if (row.kind == Kind::EntryField && field->isVisibleTo(this))
+        if (field->isVisibleTo(this))
             report.inputs.push_back(enteredItem(
                 captionOf(row.caption), viewOf(field->text()), captionOf(row.unit), point));
     }
@@ -401,7 +408,7 @@ void Form1::writeNotes(const StandardFits &fits)
     label23_->setNotes(notes.results.back());
     report_->summary = std::move(notes.summary);
     report_->notes = std::move(notes.results);
-    report_->notes.push_back(std::move(notes.checks));
+    lastPress_->fits = fits;
     report_->settings.clear();
     if (readProblem_ != SettingsProblem::None)
         report_->settings.push_back(readNotice(readProblem_, viewOf(settingsPlace())));
@@ -468,7 +475,8 @@ void Form1::calcola()
                                 results.Ii,
                                 texts,
                                 option1_->isChecked(),
-                                QDateTime::currentDateTime()};
+                                QDateTime::currentDateTime(),
+                                {}};
     report_ = describeDesign();
     reportPicture_ = option1_->isChecked() ? picture1_ : picture2_;
     writeNotes(results.fits);

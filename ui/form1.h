@@ -82,6 +82,7 @@ private:
         std::array<QString, entryCount> texts;
         bool option1;
         QDateTime at;
+        StandardFits fits; // at the ranges in force, which the notes were written from
     };
     std::optional<CompletedPress> lastPress_;
     std::optional<DesignReport> report_;

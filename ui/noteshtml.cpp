@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QToolTip>
 
+#include <algorithm>
+
 #include "notes/designreport.h"
 #include "textview.h"
 
@@ -13,17 +15,22 @@ constexpr qsizetype longestRun = 16;
 
 // A cell of the table: the first column and words on the left, the numbers right-aligned with
 // room between the columns; a number kept whole on its line unless it is longer than a line.
-QString cell(const QString &tag, const QString &text, std::size_t column, bool words = false)
+QString cell(QLatin1StringView tag, const QString &text, std::size_t column, bool words = false)
 {
-    const QString style = column == 0 ? QString() : QStringLiteral("padding-left:8px;");
-    const QString wrap =
-        text.size() > longestRun ? QString() : QStringLiteral("white-space:nowrap");
-    return QStringLiteral("<%1 align=\"%2\" style=\"%3%4\">%5</%1>")
-        .arg(tag,
-             column == 0 || words ? QStringLiteral("left") : QStringLiteral("right"),
-             style,
-             wrap,
-             wrappingText(text));
+    QString html;
+    html.reserve(80 + text.size());
+    html.append(u'<').append(tag).append(column == 0 || words
+                                             ? QLatin1StringView(" align=\"left\" style=\"")
+                                             : QLatin1StringView(" align=\"right\" style=\""));
+    if (column != 0)
+        html.append(QLatin1StringView("padding-left:8px;"));
+    if (text.size() <= longestRun)
+        html.append(QLatin1StringView("white-space:nowrap"));
+    return html.append(QLatin1StringView("\">"))
+        .append(wrappingText(text))
+        .append(QLatin1StringView("</"))
+        .append(tag)
+        .append(u'>');
 }
 
 QString headingHtml(std::u16string_view text)
@@ -60,6 +67,17 @@ QString assumptionsHtml(const std::vector<std::u16string> &assumptions)
 
 QString wrappingText(const QString &text)
 {
+    // Most texts have neither a run that long nor a character to escape: they stand as they are.
+    qsizetype longest = 0;
+    bool plain = true;
+    for (qsizetype i = 0, run = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        run = c.isSpace() ? 0 : run + 1;
+        longest = std::max(longest, run);
+        plain = plain && c != u'<' && c != u'>' && c != u'&' && c != u'"';
+    }
+    if (longest <= longestRun)
+        return plain ? text : text.toHtmlEscaped();
     QString wrapping;
     qsizetype run = 0;
     for (const QChar c : text) {
@@ -97,12 +115,12 @@ QString notesHtml(const ResultNotes &notes,
             QString heading = fromView(notes.columns[i].heading);
             for (std::size_t next = i + 1; next < notes.columns.size() && !isShown(next); ++next)
                 heading += QStringLiteral(" (%1)").arg(fromView(notes.columns[next].heading));
-            html += cell(QStringLiteral("th"), heading, i, notes.columns[i].words);
+            html += cell(QLatin1StringView("th"), heading, i, notes.columns[i].words);
         }
         html += QStringLiteral("</tr><tr>");
         for (std::size_t i = 0; i < notes.columns.size(); ++i)
             if (isShown(i))
-                html += cell(QStringLiteral("td"), fromView(notes.columns[i].unit), i);
+                html += cell(QLatin1StringView("td"), fromView(notes.columns[i].unit), i);
         html += QStringLiteral("</tr>");
         for (const std::vector<NoteCell> &row : notes.rows) {
             html += QStringLiteral("<tr>");
@@ -112,7 +130,7 @@ QString notesHtml(const ResultNotes &notes,
                 QString text = fromView(row[i].shown);
                 for (std::size_t next = i + 1; next < row.size() && !isShown(next); ++next)
                     text += QStringLiteral(" (%1)").arg(fromView(row[next].shown));
-                html += cell(QStringLiteral("td"), text, i, notes.columns[i].words);
+                html += cell(QLatin1StringView("td"), text, i, notes.columns[i].words);
             }
             html += QStringLiteral("</tr>");
         }

@@ -11,7 +11,6 @@
 #include "nominal/messages.h"
 #include "nominal/numbertext.h"
 #include "notes/assumptions.h"
-#include "notes/datasheetchecknotes.h"
 #include "notes/notecells.h"
 
 namespace {
@@ -461,8 +460,7 @@ summaryNotesWith(const StandardFits &fits, std::u16string_view point, const Shar
 DesignNotes designNotes(double Ii, const StandardFits &fits, std::u16string_view point)
 {
     const Shared shared = sharedOf(fits, point);
-    DesignNotes notes{summaryNotesWith(fits, point, shared), {}, datasheetCheckNotes(fits, point)};
-    notes.checks.assumptions = shared.assumptions;
+    DesignNotes notes{summaryNotesWith(fits, point, shared), {}};
     notes.results.push_back(rb1NotesWith(fits, point, shared));
     if (isTwoTransistors(fits))
         notes.results.push_back(rb2NotesWith(fits, point, shared));

@@ -25,11 +25,11 @@ ResultNotes iiNotes(double Ii, const StandardFits &fits, std::u16string_view dec
 ResultNotes summaryNotes(const StandardFits &fits, std::u16string_view decimalPoint);
 
 // Every note of a completed press, as the window shows them: the summary, then those of Rb1, Rb2
-// (two transistors) and Ii; what the worst case assumes is worked out once for all.
+// (two transistors) and Ii; what the worst case assumes is worked out once for all. The report
+// adds the datasheet check (datasheetCheckNotes) when it is shown.
 struct DesignNotes
 {
     ResultNotes summary;
     std::vector<ResultNotes> results;
-    ResultNotes checks; // the values to buy against the datasheets, for the report
 };
 DesignNotes designNotes(double Ii, const StandardFits &fits, std::u16string_view decimalPoint);
