@@ -15,20 +15,20 @@ constexpr qsizetype longestRun = 16;
 
 // A cell of the table: the first column and words on the left, the numbers right-aligned with
 // room between the columns; a number kept whole on its line unless it is longer than a line.
-QString cell(QLatin1StringView tag, const QString &text, std::size_t column, bool words = false)
+QString cell(QStringView tag, const QString &text, std::size_t column, bool words = false)
 {
     QString html;
     html.reserve(80 + text.size());
     html.append(u'<').append(tag).append(column == 0 || words
-                                             ? QLatin1StringView(" align=\"left\" style=\"")
-                                             : QLatin1StringView(" align=\"right\" style=\""));
+                                             ? QStringView(u" align=\"left\" style=\"")
+                                             : QStringView(u" align=\"right\" style=\""));
     if (column != 0)
-        html.append(QLatin1StringView("padding-left:8px;"));
+        html.append(QStringView(u"padding-left:8px;"));
     if (text.size() <= longestRun)
-        html.append(QLatin1StringView("white-space:nowrap"));
-    return html.append(QLatin1StringView("\">"))
+        html.append(QStringView(u"white-space:nowrap"));
+    return html.append(QStringView(u"\">"))
         .append(wrappingText(text))
-        .append(QLatin1StringView("</"))
+        .append(QStringView(u"</"))
         .append(tag)
         .append(u'>');
 }
@@ -115,12 +115,12 @@ QString notesHtml(const ResultNotes &notes,
             QString heading = fromView(notes.columns[i].heading);
             for (std::size_t next = i + 1; next < notes.columns.size() && !isShown(next); ++next)
                 heading += QStringLiteral(" (%1)").arg(fromView(notes.columns[next].heading));
-            html += cell(QLatin1StringView("th"), heading, i, notes.columns[i].words);
+            html += cell(QStringView(u"th"), heading, i, notes.columns[i].words);
         }
         html += QStringLiteral("</tr><tr>");
         for (std::size_t i = 0; i < notes.columns.size(); ++i)
             if (isShown(i))
-                html += cell(QLatin1StringView("td"), fromView(notes.columns[i].unit), i);
+                html += cell(QStringView(u"td"), fromView(notes.columns[i].unit), i);
         html += QStringLiteral("</tr>");
         for (const std::vector<NoteCell> &row : notes.rows) {
             html += QStringLiteral("<tr>");
@@ -130,7 +130,7 @@ QString notesHtml(const ResultNotes &notes,
                 QString text = fromView(row[i].shown);
                 for (std::size_t next = i + 1; next < row.size() && !isShown(next); ++next)
                     text += QStringLiteral(" (%1)").arg(fromView(row[next].shown));
-                html += cell(QLatin1StringView("td"), text, i, notes.columns[i].words);
+                html += cell(QStringView(u"td"), text, i, notes.columns[i].words);
             }
             html += QStringLiteral("</tr>");
         }

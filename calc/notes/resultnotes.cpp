@@ -130,19 +130,71 @@ bool isTwoTransistors(const StandardFits &fits)
     return fits.series.front().rb2.has_value();
 }
 
-// What every table of a press shares, worked out once: the assumptions, and each series's first
-// cells.
+// A fit's figures as the tables show them, each formatted once a press however many tables show
+// it: the same standard value stands in the tables of Rb1, Rb2, Ii and the summary.
+class FitCells
+{
+public:
+    explicit FitCells(std::u16string_view point) : point_(point) {}
+
+    NoteCell resistor(const StageFit &f)
+    {
+        return cached(f, &Cells::resistor, [&] { return kiloohmsCell(f.resistor, point_); });
+    }
+    NoteCell current(const StageFit &f)
+    {
+        return cached(f, &Cells::current, [&] { return milliampsCell(f.current, point_); });
+    }
+    NoteCell largestCurrent(const StageFit &f)
+    {
+        return cached(f, &Cells::largest, [&] { return milliampsCell(f.largestCurrent, point_); });
+    }
+    NoteCell margin(const StageFit &f)
+    {
+        return cached(f, &Cells::margin, [&] { return percentCell(f.margin, point_); });
+    }
+    // A fit's worst margin is always its own transistor's.
+    NoteCell worstMargin(const StageFit &f, std::u16string_view transistor)
+    {
+        return cached(f, &Cells::worst, [&] { return worstPercentCell(f, transistor, point_); });
+    }
+
+private:
+    struct Cells
+    {
+        const StageFit *fit;
+        std::optional<NoteCell> resistor, current, largest, margin, worst;
+    };
+
+    template <typename Make>
+    NoteCell cached(const StageFit &f, std::optional<NoteCell> Cells::*cell, Make make)
+    {
+        auto found = std::ranges::find(cells_, &f, &Cells::fit);
+        if (found == cells_.end())
+            found = cells_.insert(cells_.end(), Cells{&f, {}, {}, {}, {}, {}});
+        if (!((*found).*cell))
+            (*found).*cell = make();
+        return *((*found).*cell);
+    }
+
+    std::u16string_view point_;
+    std::vector<Cells> cells_; // a few: four fits a series at most
+};
+
+// What every table of a press shares, worked out once: the assumptions, each series's first
+// cells and the fits' cells.
 struct Shared
 {
     std::vector<std::u16string> assumptions;
     std::array<NoteCell, 3> toBuy; // "E12 ±10 %", by series
     std::array<NoteCell, 3> below; // "E12 subito sotto"
     std::array<NoteCell, 3> equal; // "E12 uguale al calcolato"
+    FitCells cells;
 };
 
 Shared sharedOf(const StandardFits &fits, std::u16string_view point)
 {
-    Shared shared{assumptionLines(fits, point), {}, {}, {}};
+    Shared shared{assumptionLines(fits, point), {}, {}, {}, FitCells(point)};
     for (const SeriesFit &s : fits.series) {
         const auto i = static_cast<std::size_t>(s.series);
         shared.toBuy[i] = seriesToBuyCell(s.series, fits.corners, point);
@@ -150,6 +202,20 @@ Shared sharedOf(const StandardFits &fits, std::u16string_view point)
         shared.equal[i] = equalCell(s.series);
     }
     return shared;
+}
+
+// A series's Rb2, and the one to buy, where there are: the fits themselves, not copies, whose
+// cells FitCells keeps by their place.
+const Fit &rb2Of(const SeriesFit &s)
+{
+    static const Fit none = NoFit::NoFirstStage;
+    return s.rb2 ? *s.rb2 : none;
+}
+
+const Purchase &rb2ToBuyOf(const SeriesFit &s)
+{
+    static const Purchase none = NoPurchase::NoFirstStage;
+    return s.buyRb2 ? *s.buyRb2 : none;
 }
 
 // Builds the table of one resistor: for each series the value to buy and, where it differs, the
@@ -167,7 +233,7 @@ public:
     TableBuilder(const StageNames &stage,
                  Margins margins,
                  const StandardFits &fits,
-                 const Shared &shared,
+                 Shared &shared,
                  std::u16string_view point,
                  Cells cells)
         : stage_(stage), margins_(margins), fits_(fits), shared_(shared), point_(point),
@@ -252,7 +318,7 @@ private:
     StageNames stage_;
     Margins margins_;
     const StandardFits &fits_;
-    const Shared &shared_;
+    Shared &shared_;
     std::u16string_view point_;
     Cells cells_;
     std::vector<std::vector<NoteCell>> rows_;
@@ -280,9 +346,7 @@ void addFeedingRows(TableBuilder &table, const StandardFits &fits)
 {
     for (const SeriesFit &s : fits.series) {
         if (isTwoTransistors(fits))
-            table.add(s,
-                      s.rb2.value_or(NoFit::NoFirstStage),
-                      s.buyRb2.value_or(NoPurchase::NoFirstStage));
+            table.add(s, rb2Of(s), rb2ToBuyOf(s));
         else
             table.add(s, s.rb1, s.buyRb1);
     }
@@ -292,7 +356,7 @@ void addFeedingRows(TableBuilder &table, const StandardFits &fits)
 
 namespace {
 
-ResultNotes rb1NotesWith(const StandardFits &fits, std::u16string_view point, const Shared &shared)
+ResultNotes rb1NotesWith(const StandardFits &fits, std::u16string_view point, Shared &shared)
 {
     const bool two = isTwoTransistors(fits);
     ResultNotes notes;
@@ -310,13 +374,13 @@ ResultNotes rb1NotesWith(const StandardFits &fits, std::u16string_view point, co
                        shared,
                        point,
                        [&](const StageFit &f, const StageFit *) {
-                           std::vector<NoteCell> cells{kiloohmsCell(f.resistor, point)};
+                           std::vector<NoteCell> cells{shared.cells.resistor(f)};
                            if (two)
-                               cells.push_back(milliampsCell(f.current, point));
-                           cells.push_back(percentCell(f.margin, point));
-                           cells.push_back(worstPercentCell(f, u"Q1", point));
+                               cells.push_back(shared.cells.current(f));
+                           cells.push_back(shared.cells.margin(f));
+                           cells.push_back(shared.cells.worstMargin(f, u"Q1"));
                            if (two)
-                               cells.push_back(milliampsCell(f.largestCurrent, point));
+                               cells.push_back(shared.cells.largestCurrent(f));
                            return cells;
                        });
     for (const SeriesFit &s : fits.series)
@@ -334,7 +398,7 @@ ResultNotes rb1NotesWith(const StandardFits &fits, std::u16string_view point, co
                          std::u16string(Note::legendaMargineQ1)});
 }
 
-ResultNotes rb2NotesWith(const StandardFits &fits, std::u16string_view point, const Shared &shared)
+ResultNotes rb2NotesWith(const StandardFits &fits, std::u16string_view point, Shared &shared)
 {
     ResultNotes notes;
     notes.title = Note::titoloRb2;
@@ -350,16 +414,15 @@ ResultNotes rb2NotesWith(const StandardFits &fits, std::u16string_view point, co
                        shared,
                        point,
                        [&](const StageFit &f, const StageFit *withRb1) {
-                           return std::vector<NoteCell>{
-                               withRb1 ? kiloohmsCell(withRb1->resistor, point) : NoteCell{},
-                               milliampsCell(f.computed, point),
-                               kiloohmsCell(f.resistor, point),
-                               percentCell(f.margin, point),
-                               worstPercentCell(f, u"Q2", point)};
+                           return std::vector<NoteCell>{withRb1 ? shared.cells.resistor(*withRb1)
+                                                                : NoteCell{},
+                                                        milliampsCell(f.computed, point),
+                                                        shared.cells.resistor(f),
+                                                        shared.cells.margin(f),
+                                                        shared.cells.worstMargin(f, u"Q2")};
                        });
     for (const SeriesFit &s : fits.series)
-        table.add(
-            s, s.rb2.value_or(NoFit::NoFirstStage), s.buyRb2.value_or(NoPurchase::NoFirstStage));
+        table.add(s, rb2Of(s), rb2ToBuyOf(s));
     return table.finish(
         std::move(notes),
         {fill(Note::legendaAcquistoQ2,
@@ -370,7 +433,7 @@ ResultNotes rb2NotesWith(const StandardFits &fits, std::u16string_view point, co
 }
 
 ResultNotes
-iiNotesWith(double Ii, const StandardFits &fits, std::u16string_view point, const Shared &shared)
+iiNotesWith(double Ii, const StandardFits &fits, std::u16string_view point, Shared &shared)
 {
     const bool two = isTwoTransistors(fits);
     const std::u16string_view feeding = two ? u"Rb2" : u"Rb1"; // the resistor Ii flows through
@@ -392,9 +455,9 @@ iiNotesWith(double Ii, const StandardFits &fits, std::u16string_view point, cons
                        shared,
                        point,
                        [&](const StageFit &f, const StageFit *) {
-                           return std::vector<NoteCell>{kiloohmsCell(f.resistor, point),
-                                                        milliampsCell(f.current, point),
-                                                        milliampsCell(f.largestCurrent, point)};
+                           return std::vector<NoteCell>{shared.cells.resistor(f),
+                                                        shared.cells.current(f),
+                                                        shared.cells.largestCurrent(f)};
                        });
     addFeedingRows(table, fits);
     const std::u16string magg = marginText(two ? fits.design.maggIb2 : fits.design.maggIb1, point);
@@ -406,8 +469,7 @@ iiNotesWith(double Ii, const StandardFits &fits, std::u16string_view point, cons
          fill(Note::legendaIi, {feeding})});
 }
 
-ResultNotes
-summaryNotesWith(const StandardFits &fits, std::u16string_view point, const Shared &shared)
+ResultNotes summaryNotesWith(const StandardFits &fits, std::u16string_view point, Shared &shared)
 {
     const bool two = isTwoTransistors(fits);
     ResultNotes notes;
@@ -427,13 +489,13 @@ summaryNotesWith(const StandardFits &fits, std::u16string_view point, const Shar
         const StageFit *feeding = two ? rb2 : rb1;
         anyToBuy = anyToBuy || rb1 != nullptr;
         std::vector<NoteCell> row{shared.toBuy[static_cast<std::size_t>(s.series)]};
-        row.push_back(rb1 ? kiloohmsCell(rb1->resistor, point) : none);
+        row.push_back(rb1 ? shared.cells.resistor(*rb1) : none);
         if (two)
-            row.push_back(rb2 ? kiloohmsCell(rb2->resistor, point) : none);
-        row.push_back(rb1 ? worstPercentCell(*rb1, u"Q1", point) : NoteCell{});
+            row.push_back(rb2 ? shared.cells.resistor(*rb2) : none);
+        row.push_back(rb1 ? shared.cells.worstMargin(*rb1, u"Q1") : NoteCell{});
         if (two)
-            row.push_back(rb2 ? worstPercentCell(*rb2, u"Q2", point) : NoteCell{});
-        row.push_back(feeding ? milliampsCell(feeding->largestCurrent, point) : NoteCell{});
+            row.push_back(rb2 ? shared.cells.worstMargin(*rb2, u"Q2") : NoteCell{});
+        row.push_back(feeding ? shared.cells.largestCurrent(*feeding) : NoteCell{});
         notes.rows.push_back(std::move(row));
         // Why a series has nothing to buy, as its table says it.
         const StageNames &stage = (!rb1 || !two) ? (two ? rb1OfTwo : rb1OfOne) : rb2OfTwo;
@@ -459,7 +521,7 @@ summaryNotesWith(const StandardFits &fits, std::u16string_view point, const Shar
 
 DesignNotes designNotes(double Ii, const StandardFits &fits, std::u16string_view point)
 {
-    const Shared shared = sharedOf(fits, point);
+    Shared shared = sharedOf(fits, point);
     DesignNotes notes{summaryNotesWith(fits, point, shared), {}};
     notes.results.push_back(rb1NotesWith(fits, point, shared));
     if (isTwoTransistors(fits))
@@ -470,20 +532,24 @@ DesignNotes designNotes(double Ii, const StandardFits &fits, std::u16string_view
 
 ResultNotes rb1Notes(const StandardFits &fits, std::u16string_view point)
 {
-    return rb1NotesWith(fits, point, sharedOf(fits, point));
+    Shared shared = sharedOf(fits, point);
+    return rb1NotesWith(fits, point, shared);
 }
 
 ResultNotes rb2Notes(const StandardFits &fits, std::u16string_view point)
 {
-    return rb2NotesWith(fits, point, sharedOf(fits, point));
+    Shared shared = sharedOf(fits, point);
+    return rb2NotesWith(fits, point, shared);
 }
 
 ResultNotes iiNotes(double Ii, const StandardFits &fits, std::u16string_view point)
 {
-    return iiNotesWith(Ii, fits, point, sharedOf(fits, point));
+    Shared shared = sharedOf(fits, point);
+    return iiNotesWith(Ii, fits, point, shared);
 }
 
 ResultNotes summaryNotes(const StandardFits &fits, std::u16string_view point)
 {
-    return summaryNotesWith(fits, point, sharedOf(fits, point));
+    Shared shared = sharedOf(fits, point);
+    return summaryNotesWith(fits, point, shared);
 }
