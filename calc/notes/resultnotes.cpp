@@ -218,13 +218,17 @@ const Purchase &rb2ToBuyOf(const SeriesFit &s)
     return s.buyRb2 ? *s.buyRb2 : none;
 }
 
+using Row = std::vector<NoteCell>;
+constexpr std::size_t widestTable =
+    6; // columns: Rb1's and Rb2's tables in the two-transistor circuit
+
 // Builds the table of one resistor: for each series the value to buy and, where it differs, the
 // standard value just below the computed one; then the lines below.
 class TableBuilder
 {
 public:
-    // A row's cells after the first, from the fit and the Rb1 it goes with (Rb2's tables).
-    using Cells = std::function<std::vector<NoteCell>(const StageFit &, const StageFit *withRb1)>;
+    // Adds a row's cells after the first, from the fit and the Rb1 it goes with (Rb2's tables).
+    using Cells = std::function<void(Row &, const StageFit &, const StageFit *withRb1)>;
 
     // Margins: whether the table gives the margins of the stage's transistor, and so warns of
     // them.
@@ -289,11 +293,10 @@ public:
 private:
     void addRow(Series series, NoteCell first, const StageFit &fit, const StageFit *withRb1)
     {
-        rows_.push_back({std::move(first)});
-        std::vector<NoteCell> cells = cells_(fit, withRb1);
-        rows_.back().insert(rows_.back().end(),
-                            std::make_move_iterator(cells.begin()),
-                            std::make_move_iterator(cells.end()));
+        Row &row = rows_.emplace_back();
+        row.reserve(widestTable);
+        row.push_back(std::move(first));
+        cells_(row, fit, withRb1);
 
         const auto warn = [&](std::u16string_view pattern, std::u16string_view limit = {}) {
             warnings_.push_back(fill(pattern,
@@ -321,7 +324,7 @@ private:
     Shared &shared_;
     std::u16string_view point_;
     Cells cells_;
-    std::vector<std::vector<NoteCell>> rows_;
+    std::vector<Row> rows_;
     std::vector<std::u16string> warnings_;
     std::vector<std::u16string> reasons_;
     bool usedBelow_ = false; // a row of the value just below the computed one
@@ -373,15 +376,14 @@ ResultNotes rb1NotesWith(const StandardFits &fits, std::u16string_view point, Sh
                        fits,
                        shared,
                        point,
-                       [&](const StageFit &f, const StageFit *) {
-                           std::vector<NoteCell> cells{shared.cells.resistor(f)};
+                       [&](Row &row, const StageFit &f, const StageFit *) {
+                           row.push_back(shared.cells.resistor(f));
                            if (two)
-                               cells.push_back(shared.cells.current(f));
-                           cells.push_back(shared.cells.margin(f));
-                           cells.push_back(shared.cells.worstMargin(f, u"Q1"));
+                               row.push_back(shared.cells.current(f));
+                           row.push_back(shared.cells.margin(f));
+                           row.push_back(shared.cells.worstMargin(f, u"Q1"));
                            if (two)
-                               cells.push_back(shared.cells.largestCurrent(f));
-                           return cells;
+                               row.push_back(shared.cells.largestCurrent(f));
                        });
     for (const SeriesFit &s : fits.series)
         table.add(s, s.rb1, s.buyRb1);
@@ -413,13 +415,12 @@ ResultNotes rb2NotesWith(const StandardFits &fits, std::u16string_view point, Sh
                        fits,
                        shared,
                        point,
-                       [&](const StageFit &f, const StageFit *withRb1) {
-                           return std::vector<NoteCell>{withRb1 ? shared.cells.resistor(*withRb1)
-                                                                : NoteCell{},
-                                                        milliampsCell(f.computed, point),
-                                                        shared.cells.resistor(f),
-                                                        shared.cells.margin(f),
-                                                        shared.cells.worstMargin(f, u"Q2")};
+                       [&](Row &row, const StageFit &f, const StageFit *withRb1) {
+                           row.push_back(withRb1 ? shared.cells.resistor(*withRb1) : NoteCell{});
+                           row.push_back(milliampsCell(f.computed, point));
+                           row.push_back(shared.cells.resistor(f));
+                           row.push_back(shared.cells.margin(f));
+                           row.push_back(shared.cells.worstMargin(f, u"Q2"));
                        });
     for (const SeriesFit &s : fits.series)
         table.add(s, rb2Of(s), rb2ToBuyOf(s));
@@ -454,10 +455,10 @@ iiNotesWith(double Ii, const StandardFits &fits, std::u16string_view point, Shar
                        fits,
                        shared,
                        point,
-                       [&](const StageFit &f, const StageFit *) {
-                           return std::vector<NoteCell>{shared.cells.resistor(f),
-                                                        shared.cells.current(f),
-                                                        shared.cells.largestCurrent(f)};
+                       [&](Row &row, const StageFit &f, const StageFit *) {
+                           row.push_back(shared.cells.resistor(f));
+                           row.push_back(shared.cells.current(f));
+                           row.push_back(shared.cells.largestCurrent(f));
                        });
     addFeedingRows(table, fits);
     const std::u16string magg = marginText(two ? fits.design.maggIb2 : fits.design.maggIb1, point);
