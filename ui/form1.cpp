@@ -285,7 +285,7 @@ void Form1::showNotes()
         reportView_ = new ReportView([this] { editCorners(); }, this);
         updateReport();
     }
-    reportView_->open(label23_, resultsOnScreen());
+    reportView_->showInFront(label23_, resultsOnScreen());
 }
 
 void Form1::updateReport()

@@ -151,7 +151,7 @@ void ReportView::savePdf()
                                     {viewOf(QDir::toNativeSeparators(path)), viewOf(*failure)})));
 }
 
-void ReportView::open(const QWidget *anchor, const QRect &keepClear)
+void ReportView::showInFront(const QWidget *anchor, const QRect &keepClear)
 {
     if (!placed_) {
         placed_ = true;

@@ -36,7 +36,7 @@ public:
     // Shows the window, in front: at its first opening where it was left the last time, or, the
     // first time ever, beside anchor's window, clear of keepClear (global coordinates), or over the
     // window's left part, if the screen has room there.
-    void open(const QWidget *anchor, const QRect &keepClear);
+    void showInFront(const QWidget *anchor, const QRect &keepClear);
 
     ReportText *text() const { return text_; }
 
