@@ -34,43 +34,47 @@ public:
         switch (c.figure) {
         case CheckedFigure::CollectorCurrent:
             row(series,
-                fill(Note::verificaIc, {c.name}),
-                figure(*c.value),
-                shortest(*c.limit),
-                fill(Note::condIcMax, {c.part->key}),
-                std::u16string(c.verdict == Verdict::Holds ? Note::esitoEntro : Note::esitoOltre));
+                {.check = fill(Note::verificaIc, {c.name}),
+                 .value = figure(*c.value),
+                 .limit = shortest(*c.limit),
+                 .condition = fill(Note::condIcMax, {c.part->key}),
+                 .verdict = std::u16string(c.verdict == Verdict::Holds ? Note::esitoEntro
+                                                                       : Note::esitoOltre)});
             break;
         case CheckedFigure::Gain:
             if (c.gainRow)
                 row(series,
-                    fill(Note::verificaGuadagno, {c.name}),
-                    shortest(*c.value),
-                    shortest(*c.limit),
-                    fill(Note::condGuadagno,
-                         {c.part->key, shortest(c.gainRow->Ic), shortest(c.gainRow->Vce)}),
-                    c.verdict == Verdict::Holds
-                        ? std::u16string(Note::esitoEntro)
-                        : fill(Note::esitoGuadagnoUsato, {shortest(*c.limit)}));
+                    {.check = fill(Note::verificaGuadagno, {c.name}),
+                     .value = shortest(*c.value),
+                     .limit = shortest(*c.limit),
+                     .condition =
+                         fill(Note::condGuadagno,
+                              {c.part->key, shortest(c.gainRow->Ic), shortest(c.gainRow->Vce)}),
+                     .verdict = c.verdict == Verdict::Holds
+                                    ? std::u16string(Note::esitoEntro)
+                                    : fill(Note::esitoGuadagnoUsato, {shortest(*c.limit)})});
             else
                 row(series,
-                    fill(Note::verificaGuadagno, {c.name}),
-                    shortest(*c.value),
-                    std::u16string(Note::nonCalcolabile),
-                    fill(Note::condNessunGuadagno, {c.part->key, shortest(c.part->gain.back().Ic)}),
-                    std::u16string(Note::esitoNessunGuadagno));
+                    {.check = fill(Note::verificaGuadagno, {c.name}),
+                     .value = shortest(*c.value),
+                     .limit = std::u16string(Note::nonCalcolabile),
+                     .condition = fill(Note::condNessunGuadagno,
+                                       {c.part->key, shortest(c.part->gain.back().Ic)}),
+                     .verdict = std::u16string(Note::esitoNessunGuadagno)});
             break;
         case CheckedFigure::ForcedGain:
             row(series,
-                fill(Note::verificaForzato, {c.name}),
-                c.value ? figure(*c.value) : std::u16string(Note::spento),
-                c.limit ? shortest(*c.limit) : std::u16string(Note::nonCalcolabile),
-                c.saturationRow ? fill(Note::condSaturazione,
-                                       {shortest(c.saturationRow->max),
-                                        shortest(c.saturationRow->Ic),
-                                        shortest(c.saturationRow->Ib)})
-                                : fill(Note::condNessunaSaturazione,
-                                       {c.part->key, shortest(c.part->VceSat.back().Ic)}),
-                vceVerdict(c));
+                {.check = fill(Note::verificaForzato, {c.name}),
+                 .value = c.value ? figure(*c.value) : std::u16string(Note::spento),
+                 .limit = c.limit ? shortest(*c.limit) : std::u16string(Note::nonCalcolabile),
+                 .condition = c.saturationRow
+                                  ? fill(Note::condSaturazione,
+                                         {shortest(c.saturationRow->max),
+                                          shortest(c.saturationRow->Ic),
+                                          shortest(c.saturationRow->Ib)})
+                                  : fill(Note::condNessunaSaturazione,
+                                         {c.part->key, shortest(c.part->VceSat.back().Ic)}),
+                 .verdict = vceVerdict(c)});
             if (c.name == u"Q2" && c.vce != VceGuaranteed::None
                 && c.VceGuaranteedMax > fits_.corners.VceSatHighest)
                 lines_.push_back(fill(Note::avvisoVceQ2,
@@ -80,22 +84,24 @@ public:
             break;
         case CheckedFigure::TransistorPower:
             row(series,
-                fill(Note::verificaPotenza, {c.name}),
-                c.value ? figure(*c.value) : std::u16string(Note::nonCalcolabile),
-                figure(*c.limit),
-                fill(Note::condPotenza,
+                {.check = fill(Note::verificaPotenza, {c.name}),
+                 .value = c.value ? figure(*c.value) : std::u16string(Note::nonCalcolabile),
+                 .limit = figure(*c.limit),
+                 .condition = fill(
+                     Note::condPotenza,
                      {c.part->key, c.part->power.mounting, shortest(fits_.corners.ambientCelsius)}),
-                std::u16string(c.verdict == Verdict::NotGuaranteed ? Note::esitoNonVerificabile
-                               : c.verdict == Verdict::Holds       ? Note::esitoEntro
-                                                                   : Note::esitoOltre));
+                 .verdict =
+                     std::u16string(c.verdict == Verdict::NotGuaranteed ? Note::esitoNonVerificabile
+                                    : c.verdict == Verdict::Holds       ? Note::esitoEntro
+                                                                        : Note::esitoOltre)});
             break;
         case CheckedFigure::ResistorPower:
             row(series,
-                fill(Note::verificaPotenza, {c.name}),
-                figure(*c.value),
-                figure(*c.limit),
-                fill(Note::condResistore, {shortest(fits_.corners.ambientCelsius)}),
-                std::u16string(ratingText(c.rating)));
+                {.check = fill(Note::verificaPotenza, {c.name}),
+                 .value = figure(*c.value),
+                 .limit = figure(*c.limit),
+                 .condition = fill(Note::condResistore, {shortest(fits_.corners.ambientCelsius)}),
+                 .verdict = std::u16string(ratingText(c.rating))});
             break;
         }
         if (c.verdict == Verdict::Exceeds && c.figure != CheckedFigure::Gain
@@ -140,19 +146,24 @@ private:
         return Note::esitoOltreQuarto;
     }
 
-    void row(const NoteCell &series,
-             std::u16string check,
-             std::u16string value,
-             std::u16string limit,
-             std::u16string condition,
-             std::u16string verdict)
+    // A row's cells after its series, as they read.
+    struct Cells
+    {
+        std::u16string check;     // "Ic Q1 [mA]"
+        std::u16string value;     // the figure worked out
+        std::u16string limit;     // the datasheet's
+        std::u16string condition; // what the limit holds under
+        std::u16string verdict;
+    };
+
+    void row(const NoteCell &series, Cells cells)
     {
         rows_.push_back({series,
-                         text(std::move(check)),
-                         text(std::move(value)),
-                         text(std::move(limit)),
-                         text(std::move(condition)),
-                         text(std::move(verdict))});
+                         text(std::move(cells.check)),
+                         text(std::move(cells.value)),
+                         text(std::move(cells.limit)),
+                         text(std::move(cells.condition)),
+                         text(std::move(cells.verdict))});
     }
 
     const StandardFits &fits_;

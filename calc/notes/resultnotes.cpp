@@ -62,47 +62,6 @@ std::u16string noFitLine(NoFit reason, std::u16string_view series, std::u16strin
     return fill(Note::senzaRb1, {series});
 }
 
-// Why nothing is worth buying, and what would help.
-std::u16string noPurchaseLine(NoPurchase reason,
-                              std::u16string_view series,
-                              const StageNames &s,
-                              const CornerRanges &corners,
-                              std::u16string_view point)
-{
-    const std::u16string_view computed = s.recomputed() ? Note::ricalcolato : Note::calcolato;
-    switch (reason) {
-    case NoPurchase::NotPositive:
-        return fill(Note::nonPositivoDaAcquistare, {series, s.resistor, computed});
-    case NoPurchase::BelowOneOhm:
-        return fill(Note::sottoIntervalloDaAcquistare, {series, s.resistor, computed});
-    case NoPurchase::SourceTooLow:
-        return fill(s.fromVcc() ? Note::vccBassa : Note::viBassa,
-                    {series,
-                     s.resistor,
-                     cornerValue(corners.VbeHighest, point),
-                     cornerValue(corners.VceSatHighest, point)});
-    case NoPurchase::PullDownTakesAll:
-        return fill(Note::partitoreTuttaCorrente,
-                    {series, s.resistor, s.Rbe, limitReached(corners, point)});
-    case NoPurchase::OutputLimit:
-        return fill(s.oneTransistor() ? Note::limiteUscitaQ1 : Note::limiteUscitaQ2,
-                    {series, s.resistor, s.Rbe, limitReached(corners, point)});
-    case NoPurchase::NoneDownToOneOhm:
-        return fill(Note::nessunoFinoAUnOhm, {series, s.resistor});
-    case NoPurchase::NotComputable:
-        return fill(Note::casoPeggioreImpossibile, {series, s.resistor});
-    case NoPurchase::NoGainGuaranteed: {
-        const TransistorPart &part = *corners.parts[s.slot];
-        return fill(
-            Note::nessunGuadagnoGarantito,
-            {series, s.resistor, s.transistor, part.key, cornerValue(part.gain.back().Ic, point)});
-    }
-    case NoPurchase::NoFirstStage:
-        break;
-    }
-    return fill(Note::senzaRb1DaAcquistare, {series});
-}
-
 // Whether the nearest's line already says why there is nothing to buy: the same computed value,
 // without a standard value for the same reason.
 bool saidByNearest(NoPurchase reason, const Fit &nearest, const StageNames &s)
@@ -185,6 +144,8 @@ private:
 // cells and the fits' cells.
 struct Shared
 {
+    const StandardFits &fits;
+    std::u16string_view point;
     std::vector<std::u16string> assumptions;
     std::array<NoteCell, 3> toBuy; // "E12 ±10 %", by series
     std::array<NoteCell, 3> below; // "E12 subito sotto"
@@ -194,7 +155,7 @@ struct Shared
 
 Shared sharedOf(const StandardFits &fits, std::u16string_view point)
 {
-    Shared shared{assumptionLines(fits, point), {}, {}, {}, FitCells(point)};
+    Shared shared{fits, point, assumptionLines(fits, point), {}, {}, {}, FitCells(point)};
     for (const SeriesFit &s : fits.series) {
         const auto i = static_cast<std::size_t>(s.series);
         shared.toBuy[i] = seriesToBuyCell(s.series, fits.corners, point);
@@ -202,6 +163,47 @@ Shared sharedOf(const StandardFits &fits, std::u16string_view point)
         shared.equal[i] = equalCell(s.series);
     }
     return shared;
+}
+
+// Why nothing is worth buying, and what would help.
+std::u16string
+noPurchaseLine(NoPurchase reason, Series inSeries, const StageNames &s, const Shared &shared)
+{
+    const std::u16string_view series = seriesName(inSeries);
+    const CornerRanges &corners = shared.fits.corners;
+    const std::u16string_view point = shared.point;
+    const std::u16string_view computed = s.recomputed() ? Note::ricalcolato : Note::calcolato;
+    switch (reason) {
+    case NoPurchase::NotPositive:
+        return fill(Note::nonPositivoDaAcquistare, {series, s.resistor, computed});
+    case NoPurchase::BelowOneOhm:
+        return fill(Note::sottoIntervalloDaAcquistare, {series, s.resistor, computed});
+    case NoPurchase::SourceTooLow:
+        return fill(s.fromVcc() ? Note::vccBassa : Note::viBassa,
+                    {series,
+                     s.resistor,
+                     cornerValue(corners.VbeHighest, point),
+                     cornerValue(corners.VceSatHighest, point)});
+    case NoPurchase::PullDownTakesAll:
+        return fill(Note::partitoreTuttaCorrente,
+                    {series, s.resistor, s.Rbe, limitReached(corners, point)});
+    case NoPurchase::OutputLimit:
+        return fill(s.oneTransistor() ? Note::limiteUscitaQ1 : Note::limiteUscitaQ2,
+                    {series, s.resistor, s.Rbe, limitReached(corners, point)});
+    case NoPurchase::NoneDownToOneOhm:
+        return fill(Note::nessunoFinoAUnOhm, {series, s.resistor});
+    case NoPurchase::NotComputable:
+        return fill(Note::casoPeggioreImpossibile, {series, s.resistor});
+    case NoPurchase::NoGainGuaranteed: {
+        const TransistorPart &part = *corners.parts[s.slot];
+        return fill(
+            Note::nessunGuadagnoGarantito,
+            {series, s.resistor, s.transistor, part.key, cornerValue(part.gain.back().Ic, point)});
+    }
+    case NoPurchase::NoFirstStage:
+        break;
+    }
+    return fill(Note::senzaRb1DaAcquistare, {series});
 }
 
 // A series's Rb2, and the one to buy, where there are: the fits themselves, not copies, whose
@@ -234,14 +236,9 @@ public:
     // them.
     enum class Margins { Given, NotGiven };
 
-    TableBuilder(const StageNames &stage,
-                 Margins margins,
-                 const StandardFits &fits,
-                 Shared &shared,
-                 std::u16string_view point,
-                 Cells cells)
-        : stage_(stage), margins_(margins), fits_(fits), shared_(shared), point_(point),
-          cells_(std::move(cells))
+    TableBuilder(const StageNames &stage, Margins margins, Shared &shared, Cells cells)
+        : stage_(stage), margins_(margins), fits_(shared.fits), shared_(shared),
+          point_(shared.point), cells_(std::move(cells))
     {}
 
     void add(const SeriesFit &s, const Fit &nearest, const Purchase &buy)
@@ -263,8 +260,8 @@ public:
             reasons_.push_back(
                 noFitLine(std::get<NoFit>(nearest), seriesName(s.series), stage_.resistor));
         if (!bought && !saidByNearest(std::get<NoPurchase>(buy), nearest, stage_))
-            reasons_.push_back(noPurchaseLine(
-                std::get<NoPurchase>(buy), seriesName(s.series), stage_, fits_.corners, point_));
+            reasons_.push_back(
+                noPurchaseLine(std::get<NoPurchase>(buy), s.series, stage_, shared_));
     }
 
     // The legend given, less the line on the values just below where no row has one, with the
@@ -359,8 +356,10 @@ void addFeedingRows(TableBuilder &table, const StandardFits &fits)
 
 namespace {
 
-ResultNotes rb1NotesWith(const StandardFits &fits, std::u16string_view point, Shared &shared)
+ResultNotes rb1NotesWith(Shared &shared)
 {
+    const StandardFits &fits = shared.fits;
+    const std::u16string_view point = shared.point;
     const bool two = isTwoTransistors(fits);
     ResultNotes notes;
     notes.title = Note::titoloRb1;
@@ -373,9 +372,7 @@ ResultNotes rb1NotesWith(const StandardFits &fits, std::u16string_view point, Sh
         notes.columns.push_back({Note::correnteRb1Max, mA, Note::correnteRb1MaxDetta});
     TableBuilder table(two ? rb1OfTwo : rb1OfOne,
                        TableBuilder::Margins::Given,
-                       fits,
                        shared,
-                       point,
                        [&](Row &row, const StageFit &f, const StageFit *) {
                            row.push_back(shared.cells.resistor(f));
                            if (two)
@@ -400,8 +397,10 @@ ResultNotes rb1NotesWith(const StandardFits &fits, std::u16string_view point, Sh
                          std::u16string(Note::legendaMargineQ1)});
 }
 
-ResultNotes rb2NotesWith(const StandardFits &fits, std::u16string_view point, Shared &shared)
+ResultNotes rb2NotesWith(Shared &shared)
 {
+    const StandardFits &fits = shared.fits;
+    const std::u16string_view point = shared.point;
     ResultNotes notes;
     notes.title = Note::titoloRb2;
     notes.columns = {seriesColumn,
@@ -412,9 +411,7 @@ ResultNotes rb2NotesWith(const StandardFits &fits, std::u16string_view point, Sh
         notes.columns.push_back(column);
     TableBuilder table(rb2OfTwo,
                        TableBuilder::Margins::Given,
-                       fits,
                        shared,
-                       point,
                        [&](Row &row, const StageFit &f, const StageFit *withRb1) {
                            row.push_back(withRb1 ? shared.cells.resistor(*withRb1) : NoteCell{});
                            row.push_back(milliampsCell(f.computed, point));
@@ -433,9 +430,10 @@ ResultNotes rb2NotesWith(const StandardFits &fits, std::u16string_view point, Sh
          std::u16string(Note::legendaMargineQ2)});
 }
 
-ResultNotes
-iiNotesWith(double Ii, const StandardFits &fits, std::u16string_view point, Shared &shared)
+ResultNotes iiNotesWith(double Ii, Shared &shared)
 {
+    const StandardFits &fits = shared.fits;
+    const std::u16string_view point = shared.point;
     const bool two = isTwoTransistors(fits);
     const std::u16string_view feeding = two ? u"Rb2" : u"Rb1"; // the resistor Ii flows through
     ResultNotes notes;
@@ -452,9 +450,7 @@ iiNotesWith(double Ii, const StandardFits &fits, std::u16string_view point, Shar
                      {Note::iiMax, mA, Note::iiMaxDetta}};
     TableBuilder table(two ? rb2OfTwo : rb1OfOne,
                        TableBuilder::Margins::NotGiven,
-                       fits,
                        shared,
-                       point,
                        [&](Row &row, const StageFit &f, const StageFit *) {
                            row.push_back(shared.cells.resistor(f));
                            row.push_back(shared.cells.current(f));
@@ -470,8 +466,9 @@ iiNotesWith(double Ii, const StandardFits &fits, std::u16string_view point, Shar
          fill(Note::legendaIi, {feeding})});
 }
 
-ResultNotes summaryNotesWith(const StandardFits &fits, std::u16string_view point, Shared &shared)
+ResultNotes summaryNotesWith(Shared &shared)
 {
+    const StandardFits &fits = shared.fits;
     const bool two = isTwoTransistors(fits);
     ResultNotes notes;
     notes.title = Note::titoloRiepilogo;
@@ -506,7 +503,7 @@ ResultNotes summaryNotesWith(const StandardFits &fits, std::u16string_view point
             notes.lines.push_back(
                 saidByNearest(*reason, nearest, stage)
                     ? noFitLine(std::get<NoFit>(nearest), seriesName(s.series), stage.resistor)
-                    : noPurchaseLine(*reason, seriesName(s.series), stage, fits.corners, point));
+                    : noPurchaseLine(*reason, s.series, stage, shared));
         }
     }
     // The margins' sentence where a row has them; R1 (and R2) as the worst case buys them.
@@ -523,34 +520,34 @@ ResultNotes summaryNotesWith(const StandardFits &fits, std::u16string_view point
 DesignNotes designNotes(double Ii, const StandardFits &fits, std::u16string_view point)
 {
     Shared shared = sharedOf(fits, point);
-    DesignNotes notes{summaryNotesWith(fits, point, shared), {}};
-    notes.results.push_back(rb1NotesWith(fits, point, shared));
+    DesignNotes notes{summaryNotesWith(shared), {}};
+    notes.results.push_back(rb1NotesWith(shared));
     if (isTwoTransistors(fits))
-        notes.results.push_back(rb2NotesWith(fits, point, shared));
-    notes.results.push_back(iiNotesWith(Ii, fits, point, shared));
+        notes.results.push_back(rb2NotesWith(shared));
+    notes.results.push_back(iiNotesWith(Ii, shared));
     return notes;
 }
 
 ResultNotes rb1Notes(const StandardFits &fits, std::u16string_view point)
 {
     Shared shared = sharedOf(fits, point);
-    return rb1NotesWith(fits, point, shared);
+    return rb1NotesWith(shared);
 }
 
 ResultNotes rb2Notes(const StandardFits &fits, std::u16string_view point)
 {
     Shared shared = sharedOf(fits, point);
-    return rb2NotesWith(fits, point, shared);
+    return rb2NotesWith(shared);
 }
 
 ResultNotes iiNotes(double Ii, const StandardFits &fits, std::u16string_view point)
 {
     Shared shared = sharedOf(fits, point);
-    return iiNotesWith(Ii, fits, point, shared);
+    return iiNotesWith(Ii, shared);
 }
 
 ResultNotes summaryNotes(const StandardFits &fits, std::u16string_view point)
 {
     Shared shared = sharedOf(fits, point);
-    return summaryNotesWith(fits, point, shared);
+    return summaryNotesWith(shared);
 }
