@@ -27,6 +27,7 @@
 #include "nominal/numbertext.h"
 #include "notes/datasheetchecknotes.h"
 #include "notes/designreport.h"
+#include "notes/resultnotes.h"
 #include "press.h"
 
 namespace {
