@@ -265,14 +265,23 @@ const std::u16string_view ipotesiTransistorA =
     u"%1: %2 (%3): alla corrente di collettore massima, %4\u00a0mA, il caso peggiore prende %5 e "
     u"%6, dove peggiori del guadagno inserito e della Vbe qui sopra.";
 const std::u16string_view ipotesiGuadagno = u"hFE min %1 (riga a %2\u00a0mA)";
+const std::u16string_view ipotesiGuadagnoSottoRighe =
+    u"hFE min %1, il più basso della sua tabella (riga a %2\u00a0mA): sotto la prima riga, "
+    u"%3\u00a0mA, il datasheet non garantisce alcun guadagno";
 const std::u16string_view ipotesiNessunGuadagno =
     u"nessun hFE garantito (il datasheet si ferma a %1\u00a0mA)";
-const std::u16string_view ipotesiVbeSat = u"VBE(sat) max %1\u00a0V (riga a %2\u00a0mA)";
+const std::u16string_view ipotesiVbeSat = u"VBE(sat) max %1\u00a0V (riga a %2/%3\u00a0mA)";
+const std::u16string_view ipotesiVbeOltre =
+    u"VBE(sat) max %1\u00a0V: l'ultima riga (%2/%3\u00a0mA) + 0,1\u00a0V, perché la corrente di "
+    u"base supera quella delle righe del datasheet";
 const std::u16string_view ipotesiVbeOn =
-    u"VBE(on) max %1\u00a0V (riga a %2\u00a0mA), in luogo della VBE(sat) che il datasheet non dà";
-const std::u16string_view vbeSat = u"VBE(sat)";
+    u"VBE(on) max %1\u00a0V: la riga a %2\u00a0mA + 0,1\u00a0V, in luogo della VBE(sat) che il "
+    u"datasheet non dà (la VBE(on) è misurata fuori saturazione)";
+const std::u16string_view vbeSat =
+    u"VBE(sat) alla riga che regge la corrente di collettore e di base, + 0,1\u00a0V oltre le "
+    u"righe";
 const std::u16string_view vbeOnInLuogo =
-    u"VBE(on), in luogo della VBE(sat) che il datasheet non dà";
+    u"VBE(on) + 0,1\u00a0V, in luogo della VBE(sat) che il datasheet non dà";
 
 const std::u16string_view titoloVerifica = u"Verifica sul datasheet";
 const std::u16string_view verifica = u"Verifica";

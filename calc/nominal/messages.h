@@ -123,7 +123,10 @@ extern const std::u16string_view ipotesiTransistor;     // %4: which Vbe it take
 extern const std::u16string_view ipotesiTransistorA;    // %4 its current [mA], %5 gain, %6 Vbe
 extern const std::u16string_view ipotesiGuadagno;       // hFE min, the row's current [mA]
 extern const std::u16string_view ipotesiNessunGuadagno; // the last row's current [mA]
-extern const std::u16string_view ipotesiVbeSat, ipotesiVbeOn; // Vbe [V], the row's current [mA]
+// The gain below the first row: its figure, its row's current, the first row's current [mA].
+extern const std::u16string_view ipotesiGuadagnoSottoRighe;
+// Vbe [V], the row's collector and base currents [mA] (VBE(on): the collector current only).
+extern const std::u16string_view ipotesiVbeSat, ipotesiVbeOltre, ipotesiVbeOn;
 extern const std::u16string_view vbeSat, vbeOnInLuogo;
 // The check against the datasheets: title, columns, each check's name (transistor or resistor),
 // condition and verdict; %1, %2... the figures each comment of the file names.

@@ -28,6 +28,48 @@ std::u16string outputLine(const CornerRanges &c, std::u16string_view point)
                  c.outputEntry->source});
 }
 
+// The gain the worst case takes of a part: its row, the lowest of its table below the first row,
+// or none.
+std::u16string
+gainText(const TransistorPart &part, const std::optional<GainAt> &gain, std::u16string_view point)
+{
+    const auto v = [&](double value) { return cornerValue(value, point); };
+    if (!gain)
+        return fill(Note::ipotesiNessunGuadagno, {v(part.gain.back().Ic)});
+    if (gain->belowRows)
+        return fill(Note::ipotesiGuadagnoSottoRighe,
+                    {v(gain->row.hFEmin), v(gain->row.Ic), v(part.gain.front().Ic)});
+    return fill(Note::ipotesiGuadagno, {v(gain->row.hFEmin), v(gain->row.Ic)});
+}
+
+// The highest Vbe the worst case took of Q1's part: from the row of the value to buy that needs
+// the highest, or, with none to buy, at the least base current.
+std::optional<VbeLimit> highestVbeTaken(const StandardFits &fits, const TransistorPart &q1)
+{
+    std::optional<VbeLimit> taken;
+    for (const SeriesFit &s : fits.series)
+        if (const auto *fit = std::get_if<StageFit>(&s.buyRb1); fit && fit->VbeRow)
+            if (!taken || fit->VbeRow->Vbe > taken->Vbe)
+                taken = fit->VbeRow;
+    return taken ? taken : highestVbe(q1, fits.design.IL, 0);
+}
+
+std::u16string vbeText(const std::optional<VbeLimit> &vbe, std::u16string_view point)
+{
+    const auto v = [&](double value) { return cornerValue(value, point); };
+    if (!vbe)
+        return {};
+    switch (vbe->basis) {
+    case VbeLimit::Basis::Saturation:
+        return fill(Note::ipotesiVbeSat, {v(vbe->Vbe), v(vbe->Ic), v(vbe->Ib)});
+    case VbeLimit::Basis::BeyondSaturation:
+        return fill(Note::ipotesiVbeOltre, {v(vbe->Vbe), v(vbe->Ic), v(vbe->Ib)});
+    case VbeLimit::Basis::OnStandIn:
+        break;
+    }
+    return fill(Note::ipotesiVbeOn, {v(vbe->Vbe), v(vbe->Ic)});
+}
+
 } // namespace
 
 std::vector<std::u16string> assumptionLines(const StandardFits &fits, std::u16string_view point)
@@ -81,17 +123,13 @@ std::vector<std::u16string> assumptionLines(const StandardFits &fits, std::u16st
     if (q1) {
         const double IL = fits.design.IL;
         const auto gain = guaranteedGain(*q1, IL);
-        const auto vbe = highestVbe(*q1, IL);
         lines.push_back(fill(Note::ipotesiTransistorA,
                              {u"Q1",
                               q1->key,
                               q1->source,
                               v(IL),
-                              gain ? fill(Note::ipotesiGuadagno, {v(gain->hFEmin), v(gain->Ic)})
-                                   : fill(Note::ipotesiNessunGuadagno, {v(q1->gain.back().Ic)}),
-                              vbe ? fill(vbe->standIn ? Note::ipotesiVbeOn : Note::ipotesiVbeSat,
-                                         {v(vbe->Vbe), v(vbe->Ic)})
-                                  : std::u16string()}));
+                              gainText(*q1, gain, point),
+                              vbeText(highestVbeTaken(fits, *q1), point)}));
     }
     if (const TransistorPart *q2 = two ? c.parts[CornerRanges::Q2] : nullptr)
         lines.push_back(fill(

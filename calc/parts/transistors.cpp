@@ -12,10 +12,14 @@ namespace {
 constexpr PowerRating to92{625, 5.0, u"TO-92"};
 constexpr PowerRating to92At500{500, 4.0, u"TO-92"};
 constexpr PowerRating sot23{250, 2.0, u"SOT-23"};
+// Semtech rates the BC817 in SOT-23 at 200 mW, below the others' 250.
+constexpr PowerRating sot23At200{200, 1.6, u"SOT-23"};
 constexpr PowerRating to126{1250, 10.0, u"TO-126 in aria libera"};
 
 constexpr std::array<SaturationRow, 1> vceSat500{{{500, 50, 0.7}}};
 constexpr std::array<SaturationRow, 1> vbeSat500{{{500, 50, 1.2}}};
+// Diotec's "BC817 ... BC818" guarantees only 1.3 V.
+constexpr std::array<SaturationRow, 1> bc817VbeSat{{{500, 50, 1.3}}};
 constexpr std::array<SaturationRow, 0> none{};
 constexpr std::array<VbeOnRow, 0> noVbeOn{};
 
@@ -43,6 +47,8 @@ constexpr std::array<SaturationRow, 2> n3904And3906VbeSat{{{10, 1, 0.85}, {50, 5
 // At 150 mA the 1 V row (50), below the 10 V one (100).
 constexpr std::array<GainRow, 5> pn2222a{
     {{0.1, 10, 35}, {1, 10, 50}, {10, 10, 75}, {150, 1, 50}, {500, 10, 40}}};
+// onsemi P2N2222A: 35 at 10 mA, 10 V and -55 °C.
+constexpr std::array<ColdGainRow, 1> pn2222aCold{{{-55, 10, 10, 35}}};
 constexpr std::array<SaturationRow, 2> pn2222aVceSat{{{150, 15, 0.3}, {500, 50, 1.0}}};
 constexpr std::array<SaturationRow, 2> pn2222aVbeSat{{{150, 15, 1.2}, {500, 50, 2.0}}};
 
@@ -61,6 +67,8 @@ constexpr std::array<VbeOnRow, 1> bc327On{{{300, 1.2}}};
 constexpr std::array<GainRow, 1> bc557b{{{2, 5, 180}}};
 constexpr std::array<SaturationRow, 2> bc557VceSat{{{10, 0.5, 0.30}, {100, 5, 0.65}}};
 constexpr std::array<VbeOnRow, 2> bc557On{{{2, 0.75}, {10, 0.82}}};
+// MCC and Weitron guarantee it.
+constexpr std::array<SaturationRow, 1> bc557VbeSat{{{100, 5, 1.0}}};
 
 constexpr std::array<GainRow, 5> n3906{
     {{0.1, 1, 60}, {1, 1, 80}, {10, 1, 100}, {50, 1, 60}, {100, 1, 30}}};
@@ -114,20 +122,20 @@ constexpr std::array<TransistorPart, 17> parts{{
      Polarity::Npn,
      bc817_25,
      vceSat500,
-     vbeSat500,
+     bc817VbeSat,
      on500,
      500,
-     sot23,
-     u"Nexperia BC817; Semtech BC817; Rectron BC817 (VBE(sat))"},
+     sot23At200,
+     u"Nexperia BC817; Semtech BC817 (Ptot 200 mW); Diotec BC817 … BC818 (VBE(sat))"},
     {u"BC817-40",
      Polarity::Npn,
      bc817_40,
      vceSat500,
-     vbeSat500,
+     bc817VbeSat,
      on500,
      500,
-     sot23,
-     u"Nexperia BC817; Semtech BC817; Rectron BC817 (VBE(sat))"},
+     sot23At200,
+     u"Nexperia BC817; Semtech BC817 (Ptot 200 mW); Diotec BC817 … BC818 (VBE(sat))"},
     {u"2N3904",
      Polarity::Npn,
      n3904,
@@ -136,7 +144,9 @@ constexpr std::array<TransistorPart, 17> parts{{
      noVbeOn,
      200,
      to92,
-     u"onsemi 2N3903/D; MCC 2N3904"},
+     u"onsemi 2N3903/D; MCC 2N3904",
+     {},
+     {1.5, u"modello SPICE Fairchild 2N3904"}},
     {u"PN2222A",
      Polarity::Npn,
      pn2222a,
@@ -145,7 +155,8 @@ constexpr std::array<TransistorPart, 17> parts{{
      noVbeOn,
      600,
      to92,
-     u"onsemi P2N2222A/D; NXP PMBT2222A"},
+     u"onsemi P2N2222A/D; NXP PMBT2222A",
+     pn2222aCold},
     {u"BD139-16",
      Polarity::Npn,
      bd139_16,
@@ -161,27 +172,28 @@ constexpr std::array<TransistorPart, 17> parts{{
      vceSat500,
      vbeSat500,
      bc327On,
-     800,
+     500,
      to92,
-     u"onsemi BC327/D; MCC BC327 (VBE(sat))"},
+     u"onsemi BC327/D; MCC BC327 (VBE(sat)); NXP BC807; BC807W; BC327 (IC max 500 mA)"},
     {u"BC327-40",
      Polarity::Pnp,
      bc327_40,
      vceSat500,
      vbeSat500,
      bc327On,
-     800,
+     500,
      to92,
-     u"onsemi BC327/D; MCC BC327 (VBE(sat))"},
+     u"onsemi BC327/D; MCC BC327 (VBE(sat)); NXP BC807; BC807W; BC327 (IC max 500 mA)"},
     {u"BC557B",
      Polarity::Pnp,
      bc557b,
      bc557VceSat,
-     none,
+     bc557VbeSat,
      bc557On,
      100,
      to92At500,
-     u"Fairchild BC556-560; ST BC557B (VBE(on) a 10 mA); MCC BC557 (hFE)"},
+     u"Fairchild BC556-560; ST BC557B (VBE(on) a 10 mA); MCC BC557 e Weitron BC557 (hFE, "
+     u"VBE(sat))"},
     {u"BC807-25",
      Polarity::Pnp,
      bc817_25,
@@ -251,25 +263,35 @@ const TransistorPart *transistorByKey(std::u16string_view key)
     return entryByKey<TransistorPart>(parts, key);
 }
 
-std::optional<GainRow> guaranteedGain(const TransistorPart &part, double Ic)
+std::optional<GainAt> guaranteedGain(const TransistorPart &part, double Ic)
 {
     const auto rows = part.gain;
     if (rows.empty() || Ic > rows.back().Ic)
         return std::nullopt;
+    if (Ic < rows.front().Ic)
+        return GainAt{*std::ranges::min_element(rows, {}, &GainRow::hFEmin), true};
     const auto above =
         std::find_if(rows.begin(), rows.end(), [&](const GainRow &r) { return r.Ic >= Ic; });
-    if (above == rows.begin() || above->Ic == Ic)
-        return *above;
+    if (above->Ic == Ic)
+        return GainAt{*above};
     const GainRow &below = *(above - 1);
-    return below.hFEmin < above->hFEmin ? below : *above;
+    return GainAt{below.hFEmin < above->hFEmin ? below : *above};
 }
 
-std::optional<VbeLimit> highestVbe(const TransistorPart &part, double Ic)
+std::optional<VbeLimit> highestVbe(const TransistorPart &part, double Ic, double Ib)
 {
-    if (const SaturationRow *row = rowAtOrAbove(part.VbeSat, Ic))
-        return VbeLimit{row->max, row->Ic, false};
+    using Basis = VbeLimit::Basis;
+    const auto sat = part.VbeSat;
+    if (!sat.empty()) {
+        const auto row = std::ranges::find_if(
+            sat, [&](const SaturationRow &r) { return r.Ic >= Ic && r.Ib >= Ib; });
+        if (row != sat.end())
+            return VbeLimit{row->max, row->Ic, row->Ib, Basis::Saturation};
+        return VbeLimit{
+            sat.back().max + standInMargin, sat.back().Ic, sat.back().Ib, Basis::BeyondSaturation};
+    }
     if (const VbeOnRow *row = rowAtOrAbove(part.VbeOn, Ic))
-        return VbeLimit{row->max, row->Ic, true};
+        return VbeLimit{row->max + standInMargin, row->Ic, 0, Basis::OnStandIn};
     return std::nullopt;
 }
 

@@ -40,10 +40,13 @@ public:
                             .part = &q.part,
                             .value = q.typedGain,
                             .verdict = Verdict::NotGuaranteed};
-        if (const auto row = guaranteedGain(q.part, q.Ic)) {
-            gain.limit = row->hFEmin;
-            gain.gainRow = row;
-            gain.verdict = q.typedGain <= row->hFEmin ? Verdict::Holds : Verdict::Exceeds;
+        if (const auto at = guaranteedGain(q.part, q.Ic)) {
+            gain.limit = at->row.hFEmin;
+            gain.gainRow = at->row;
+            gain.gainBelowRows = at->belowRows;
+            gain.verdict = at->belowRows                   ? Verdict::NotGuaranteed
+                           : q.typedGain <= at->row.hFEmin ? Verdict::Holds
+                                                           : Verdict::Exceeds;
         }
         add(gain);
     }
@@ -70,9 +73,9 @@ public:
         if (sat && forced <= sat->Ic / sat->Ib) {
             check.vce = VceGuaranteed::Saturation;
             check.VceGuaranteedMax = sat->max;
-        } else if (gain && forced <= gain->hFEmin) {
+        } else if (gain && !gain->belowRows && forced <= gain->row.hFEmin) {
             check.vce = VceGuaranteed::GainTest;
-            check.VceGuaranteedMax = gain->Vce;
+            check.VceGuaranteedMax = gain->row.Vce;
         }
         add(check);
 

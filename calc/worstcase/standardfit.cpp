@@ -53,26 +53,36 @@ struct StageCircuit
     double IcLargest;     // the largest in the worst case [mA]
     double magg;          // the margin asked for [%]
     bool feedsOutput;     // the logic output drives it: Ii max must stay below its limit
-    // The worst case's: the lower of hFEmin and the datasheet's least gain at IcLargest, and the
-    // junction's highest Vbe, the range's or the datasheet's above it.
+    // The worst case's: the lower of hFEmin and the datasheet's least gain at IcLargest.
     double hFEworst = hFEmin;
-    double VbeHighest = 0;
     bool gainGuaranteed = true; // false: the datasheet guarantees no gain at IcLargest
+    // The transistor bought, whose VBE(sat) may raise the range's highest Vbe; none: as typed.
+    const TransistorPart *part = nullptr;
+    double VbeRangeHighest = 0; // [V]
+
+    // The junction's highest Vbe with a base current up to Ib [mA]: the range's, or the
+    // datasheet's above it, with the row that gives it.
+    std::pair<double, std::optional<VbeLimit>> highestVbe(double Ib) const
+    {
+        if (!part)
+            return {VbeRangeHighest, std::nullopt};
+        const auto limit = ::highestVbe(*part, IcLargest, Ib);
+        return {limit ? std::max(VbeRangeHighest, limit->Vbe) : VbeRangeHighest, limit};
+    }
 };
 
 // The stage with the transistor bought: its datasheet can only make the worst case worse.
 StageCircuit asBought(StageCircuit s, const TransistorPart *part, const CornerRanges &ranges)
 {
     s.hFEworst = s.hFEmin;
-    s.VbeHighest = ranges.VbeHighest;
+    s.part = part;
+    s.VbeRangeHighest = ranges.VbeHighest;
     if (!part)
         return s;
     if (const auto gain = guaranteedGain(*part, s.IcLargest))
-        s.hFEworst = std::min(s.hFEmin, gain->hFEmin);
+        s.hFEworst = std::min(s.hFEmin, gain->row.hFEmin);
     else
         s.gainGuaranteed = false;
-    if (const auto vbe = highestVbe(*part, s.IcLargest))
-        s.VbeHighest = std::max(s.VbeHighest, vbe->Vbe);
     return s;
 }
 
@@ -98,11 +108,11 @@ struct SeriesCorners
     const CornerRanges &ranges;
 };
 
-// The least base current's corner, at the stage's own highest Vbe.
-Corner leastCorner(const StageCircuit &s, const SeriesCorners &at)
+// The least base current's corner, at the stage's own highest Vbe [V].
+Corner leastCorner(double VbeHighest, const SeriesCorners &at)
 {
     Corner least = at.ranges.leastBaseCurrent(at.series);
-    least.Vbe = s.VbeHighest;
+    least.Vbe = VbeHighest;
     return least;
 }
 
@@ -115,12 +125,18 @@ evaluate(const StageCircuit &s, StandardResistor resistor, double computed, cons
     const auto currentAt = [&](Corner c) {
         return Stage::currentThrough(Stage::acrossBaseResistor(s.Vs, s.source, c), Rs, c);
     };
-    const Corner least = leastCorner(s, at);
     const Checked I = currentAt({});
     const Checked Ib = Stage::baseCurrentLeft(I, s.Rbe);
-    const Checked Imax = currentAt(at.ranges.largestCurrent(at.series));
+    const Corner largest = at.ranges.largestCurrent(at.series);
+    const Checked Imax = currentAt(largest);
+    // A VBE(sat) row holds up to its base current: the stage's largest picks the row.
+    const Checked IbLargest = Stage::baseCurrentLeft(Imax, s.Rbe, largest);
+    if (anyFault({Ib, Imax, IbLargest}))
+        return std::nullopt;
+    const auto [VbeHighest, VbeRow] = s.highestVbe(std::max(0.0, IbLargest.value()));
+    const Corner least = leastCorner(VbeHighest, at);
     const Checked IbLeast = Stage::baseCurrentLeft(currentAt(least), s.Rbe, least);
-    if (anyFault({Ib, Imax, IbLeast}))
+    if (IbLeast.fault() != Fault::None)
         return std::nullopt;
     StageFit fit{resistor,
                  computed,
@@ -131,7 +147,8 @@ evaluate(const StageCircuit &s, StandardResistor resistor, double computed, cons
                  ifComputable(Stage::marginObtained(Ib, s.hFEmin, s.Ic)),
                  std::nullopt,
                  s.hFEworst,
-                 s.VbeHighest};
+                 VbeHighest,
+                 VbeRow};
     if (!fit.offInWorstCase())
         fit.worstMargin = ifComputable(Stage::marginObtained(IbLeast, s.hFEworst, s.IcLargest));
     return fit;
@@ -181,7 +198,10 @@ Purchase toBuy(const StageCircuit &s, const SeriesCorners &at, double computed)
     }
     if (!s.gainGuaranteed)
         return NoPurchase::NoGainGuaranteed;
-    if (!(Stage::acrossBaseResistor(s.Vs, s.source, leastCorner(s, at)).value() > 0))
+    // At the least highest Vbe, that of the least base current: if the source drives nothing
+    // there, it drives nothing at any value.
+    if (!(Stage::acrossBaseResistor(s.Vs, s.source, leastCorner(s.highestVbe(0).first, at)).value()
+          > 0))
         return NoPurchase::SourceTooLow;
     for (std::optional<StandardResistor> r = std::get<StandardResistor>(standard); r;
          r = nextBelow(at.series, *r)) {

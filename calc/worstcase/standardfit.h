@@ -46,6 +46,8 @@ struct StageFit
     // gain and the range's Vbe, or the lower / higher datasheet's at its largest current).
     double hFEworst = 0;
     double VbeHighest = 0;
+    // The datasheet's row that gave VbeHighest's limit, where a part was bought.
+    std::optional<VbeLimit> VbeRow = std::nullopt;
 
     // Whether the base-emitter resistor takes the whole current at the corner: no base current.
     bool offInWorstCase() const { return !(leastBaseCurrent > 0); }

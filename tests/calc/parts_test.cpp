@@ -70,15 +70,19 @@ TEST(TransistorParts, EachRowConsistent)
     }
 }
 
-// The datasheet's figures at a collector current, as the worst case takes them.
+// The datasheet's figures at a collector current and a base current, as the worst case takes
+// them: a VBE(sat) row holds up to both its currents; beyond them, and for a VBE(on) row, 0.1 V
+// more.
 struct LookUpCase
 {
     const char *name;
     std::u16string_view part;
     double Ic;                    // [mA]
+    double Ib;                    // the largest base current [mA]
     std::optional<double> hFEmin; // none: no gain guaranteed
+    bool belowRows;               // the lowest of the table, below its first row
     double Vbe;                   // the highest [V]
-    bool standIn;                 // VBE(on) for VBE(sat)
+    VbeLimit::Basis basis;
 };
 
 class LookUpTest : public ::testing::TestWithParam<LookUpCase>
@@ -91,24 +95,36 @@ TEST_P(LookUpTest, GainAndVbe)
     const auto gain = guaranteedGain(part, c.Ic);
     ASSERT_EQ(gain.has_value(), c.hFEmin.has_value());
     if (gain) {
-        EXPECT_EQ(gain->hFEmin, *c.hFEmin);
+        EXPECT_EQ(gain->row.hFEmin, *c.hFEmin);
+        EXPECT_EQ(gain->belowRows, c.belowRows);
     }
-    const auto vbe = highestVbe(part, c.Ic);
+    const auto vbe = highestVbe(part, c.Ic, c.Ib);
     ASSERT_TRUE(vbe);
-    EXPECT_EQ(vbe->Vbe, c.Vbe);
-    EXPECT_EQ(vbe->standIn, c.standIn);
+    EXPECT_DOUBLE_EQ(vbe->Vbe, c.Vbe);
+    EXPECT_EQ(vbe->basis, c.basis);
 }
+
+using enum VbeLimit::Basis;
 
 INSTANTIATE_TEST_SUITE_P(
     Parts,
     LookUpTest,
-    ::testing::Values(LookUpCase{"AtARow", u"2N3904", 50, 60, 0.95, false},
-                      LookUpCase{"BetweenRowsTheLower", u"2N3904", 40, 60, 0.95, false},
-                      LookUpCase{"BetweenRowsTheLowerBelow", u"2N3904", 5, 70, 0.85, false},
-                      LookUpCase{"BelowTheFirstRow", u"2N3904", 0.05, 40, 0.85, false},
-                      LookUpCase{"BeyondTheLastRow", u"2N3904", 150, std::nullopt, 0.95, false},
-                      LookUpCase{"VbeOnStandsIn", u"BC337-40", 40, 250, 1.2, true},
-                      LookUpCase{"OnlyOneGainRow", u"BC547B", 2.5, std::nullopt, 1.0, false}),
+    ::testing::Values(
+        LookUpCase{"AtARow", u"2N3904", 50, 1, 60, false, 0.95, Saturation},
+        LookUpCase{"BetweenRowsTheLower", u"2N3904", 40, 1, 60, false, 0.95, Saturation},
+        LookUpCase{"BetweenRowsTheLowerBelow", u"2N3904", 5, 0.5, 70, false, 0.85, Saturation},
+        // 10 mA driven with 2 mA of base: the 10/1 mA row's 0.85 V does not hold.
+        LookUpCase{"VbeSatRowByBaseCurrent", u"2N3904", 10, 2, 100, false, 0.95, Saturation},
+        // Below 0.1 mA the datasheet guarantees nothing: its table's lowest, 30 at 100 mA.
+        LookUpCase{"BelowTheFirstRow", u"2N3904", 0.05, 0.01, 30, true, 0.85, Saturation},
+        LookUpCase{
+            "BeyondTheLastRow", u"2N3904", 150, 10, std::nullopt, false, 1.05, BeyondSaturation},
+        // 40 mA is below the BC337-40's first row, 100 mA: its table's lowest, 60 at 300 mA.
+        LookUpCase{"VbeOnStandsIn", u"BC337-40", 40, 1, 60, true, 1.3, OnStandIn},
+        LookUpCase{"OnlyOneGainRow", u"BC547B", 2.5, 0.1, std::nullopt, false, 1.0, Saturation},
+        // MCC and Weitron guarantee 1.0 V at 100/5 mA; Diotec 1.3 V for the BC817.
+        LookUpCase{"BC557BVbeSat", u"BC557B", 2, 0.1, 180, false, 1.0, Saturation},
+        LookUpCase{"BC817VbeSat", u"BC817-40", 100, 5, 250, false, 1.3, Saturation}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // TO-92: 625 mW up to 25 °C, 400 mW at 70 °C; nothing left far above. A resistor holds its
