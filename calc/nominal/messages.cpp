@@ -266,17 +266,17 @@ const std::u16string_view ipotesiTransistorA =
     u"%6, dove peggiori del guadagno inserito e della Vbe qui sopra.";
 const std::u16string_view ipotesiGuadagno = u"hFE min %1 (riga a %2\u00a0mA)";
 const std::u16string_view ipotesiGuadagnoSottoRighe =
-    u"hFE min %1, il più basso della sua tabella (riga a %2\u00a0mA): sotto la prima riga, "
-    u"%3\u00a0mA, il datasheet non garantisce alcun guadagno";
+    u"hFE min %1, il più basso della sua tabella (riga a %2\u00a0mA; sotto la prima riga, a "
+    u"%3\u00a0mA, il datasheet non garantisce alcun guadagno)";
 const std::u16string_view ipotesiNessunGuadagno =
     u"nessun hFE garantito (il datasheet si ferma a %1\u00a0mA)";
 const std::u16string_view ipotesiVbeSat = u"VBE(sat) max %1\u00a0V (riga a %2/%3\u00a0mA)";
 const std::u16string_view ipotesiVbeOltre =
-    u"VBE(sat) max %1\u00a0V: l'ultima riga (%2/%3\u00a0mA) + 0,1\u00a0V, perché la corrente di "
-    u"base supera quella delle righe del datasheet";
+    u"VBE(sat) max %1\u00a0V (l'ultima riga, %2/%3\u00a0mA, + 0,1\u00a0V: la corrente di base "
+    u"va oltre le righe del datasheet)";
 const std::u16string_view ipotesiVbeOn =
-    u"VBE(on) max %1\u00a0V: la riga a %2\u00a0mA + 0,1\u00a0V, in luogo della VBE(sat) che il "
-    u"datasheet non dà (la VBE(on) è misurata fuori saturazione)";
+    u"VBE(on) max %1\u00a0V (la riga a %2\u00a0mA + 0,1\u00a0V), in luogo della VBE(sat) che il "
+    u"datasheet non dà: la VBE(on) è misurata fuori saturazione";
 const std::u16string_view vbeSat =
     u"VBE(sat) alla riga che regge la corrente di collettore e di base, + 0,1\u00a0V oltre le "
     u"righe";
@@ -304,6 +304,7 @@ const std::u16string_view condResistore = u"1/8\u00a0W a %1\u00a0\u00b0C";
 const std::u16string_view esitoEntro = u"entro";
 const std::u16string_view esitoOltre = u"oltre";
 const std::u16string_view esitoGuadagnoUsato = u"oltre: si usa %1";
+const std::u16string_view esitoSottoRighe = u"non garantito sotto %1\u00a0mA: si usa %2";
 const std::u16string_view esitoNessunGuadagno = u"nessun guadagno garantito";
 const std::u16string_view esitoSaturazione = u"VCE(sat)\u00a0\u2264\u00a0%1\u00a0V";
 const std::u16string_view esitoSoloVce = u"solo VCE\u00a0\u2264\u00a0%1\u00a0V";

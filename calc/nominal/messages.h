@@ -143,6 +143,8 @@ extern const std::u16string_view condPotenza;            // part, mounting, ambi
 extern const std::u16string_view condResistore;          // ambient [°C]
 extern const std::u16string_view esitoEntro, esitoOltre;
 extern const std::u16string_view esitoGuadagnoUsato; // the datasheet's gain
+// Below a part's first gain row: that row's current [mA], the table's lowest minimum.
+extern const std::u16string_view esitoSottoRighe;
 extern const std::u16string_view esitoNessunGuadagno;
 extern const std::u16string_view esitoSaturazione; // VCE(sat) [V]
 extern const std::u16string_view esitoSoloVce;     // hFE's test VCE [V]

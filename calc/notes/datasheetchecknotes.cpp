@@ -50,9 +50,7 @@ public:
                      .condition =
                          fill(Note::condGuadagno,
                               {c.part->key, shortest(c.gainRow->Ic), shortest(c.gainRow->Vce)}),
-                     .verdict = c.verdict == Verdict::Holds
-                                    ? std::u16string(Note::esitoEntro)
-                                    : fill(Note::esitoGuadagnoUsato, {shortest(*c.limit)})});
+                     .verdict = gainVerdict(c)});
             else
                 row(series,
                     {.check = fill(Note::verificaGuadagno, {c.name}),
@@ -119,6 +117,16 @@ public:
 private:
     std::u16string figure(double value) const { return formatThreeSignificant(value, point_); }
     std::u16string shortest(double value) const { return formatShortest(value, point_); }
+
+    std::u16string gainVerdict(const DatasheetCheck &c) const
+    {
+        if (c.gainBelowRows)
+            return fill(Note::esitoSottoRighe,
+                        {shortest(c.part->gain.front().Ic), shortest(*c.limit)});
+        if (c.verdict == Verdict::Holds)
+            return std::u16string(Note::esitoEntro);
+        return fill(Note::esitoGuadagnoUsato, {shortest(*c.limit)});
+    }
 
     std::u16string vceVerdict(const DatasheetCheck &c) const
     {

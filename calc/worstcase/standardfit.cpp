@@ -246,7 +246,10 @@ bool reachesOutputLimit(double current, double limit)
 {
     if (!(current < limit))
         return true;
-    if (current < limit * 0.997) // far from showing the limit: no need to format it
+    // Three significant digits, never fewer than two decimals, show a value within half a unit
+    // of its last digit, at most 0.5 % of it: below 0.99 of the limit a current cannot read as
+    // the limit, and need not be formatted.
+    if (current < limit * 0.99)
         return false;
     return asShownThreeSignificant(current) >= asShownThreeSignificant(limit);
 }

@@ -129,10 +129,11 @@ INSTANTIATE_TEST_SUITE_P(
                    {Series::E96, ForcedGain, u"Q1", 49.31, 10, Exceeds, VceGuaranteed::GainTest},
                    {Series::E96, TransistorPower, u"Q1", 40.96, 625, Holds},
                    {Series::E96, ResistorPower, u"R1", 0.0912, 125, Holds, {}, {}, 0.00005}}},
-        // The gain typed at 10, IL 10 mA: E24 buys 3.0 k, whose least base current at 0.85 V
-        // (the 2N3904's VBE(sat) at 10 mA) is 4.15 / 3.15 - 0.85 / 9.5 = 1.228 mA: 10 / 1.228 =
-        // 8.14, within the 10 of the VCE(sat) test at 10 mA, which guarantees 0.2 V; 10 x 0.2 +
-        // 4.4 / 2.85 x 0.85 = 3.312 mW.
+        // The gain typed at 10, IL 10 mA: E24 buys 2.7 k, whose largest base current, 4.4 /
+        // 2.565 - 0.6 / 10 = 1.655 mA, passes the 10/1 mA VBE(sat) row's: the 50/5 mA row's
+        // 0.95 V holds. Its least base current 4.05 / 2.835 - 0.95 / 9.5 = 1.329 mA: 10 / 1.329
+        // = 7.53, within the 10 of the VCE(sat) test at 10 mA, which guarantees 0.2 V; 10 x 0.2 +
+        // 1.7154 x 0.95 = 3.630 mW.
         CheckCase{"Saturated2N3904",
                   false,
                   [] {
@@ -147,28 +148,31 @@ INSTANTIATE_TEST_SUITE_P(
                    {Series::E24,
                     ForcedGain,
                     u"Q1",
-                    8.143,
+                    7.527,
                     10,
                     Holds,
                     VceGuaranteed::Saturation,
                     {},
                     0.0005},
-                   {Series::E24, TransistorPower, u"Q1", 3.312, 625, Holds, {}, {}, 0.0005}}},
-        // Q2 a BC547B: E12 buys Rb1 15 k, whose largest current 11.4 / 13.5 = 0.8444 mA is Q2's;
-        // its VCE(sat) test is at a forced gain of 20; at 35.8 only the 5 V of its gain's test is
-        // guaranteed. At 70 °C a TO-92 rated 500 mW keeps 320, Q1's BC327 625 - 5 x 45 = 400.
-        CheckCase{"BC547AsQ2At70C",
+                   {Series::E24, TransistorPower, u"Q1", 3.630, 625, Holds, {}, {}, 0.0005}}},
+        // Q1 a BC327-40 at 40 mA, below its first gain row: no gain guaranteed there, so no VCE
+        // and no power to check. Q2 a 2N3904: E12 buys Rb1 6.8 k, whose largest current 11.4 /
+        // 6.12 = 1.863 mA is Q2's; 70 guaranteed at 1 V (the 1 mA row), and Rb2 27 k's least
+        // base current 4.15 / 29.7 - 0.85 / 9 = 0.04529 mA forces 41.13, beyond the 10 of the
+        // VCE(sat) test but within 70: only 1 V; 1.863 x 1 + 0.18107 x 0.85 = 2.017 mW. At
+        // 70 °C a TO-92 rated 625 mW keeps 625 - 5 x 45 = 400.
+        CheckCase{"BC327AndN3904At70C",
                   true,
                   sample(sampleRb1Two),
-                  bought(u"BC327-40", u"BC547B", 70),
+                  bought(u"BC327-40", u"2N3904", 70),
                   2 + 3 * 10,
-                  {{allSeries, Gain, u"Q1", 100, 250, Holds},
-                   {Series::E12, ForcedGain, u"Q1", 79.52, 10, Exceeds, VceGuaranteed::GainTest},
-                   {Series::E12, TransistorPower, u"Q1", 41.01, 400, Holds},
-                   {Series::E12, CollectorCurrent, u"Q2", 0.8444, 100, Holds, {}, {}, 0.00005},
-                   {Series::E12, Gain, u"Q2", 100, 200, Holds},
-                   {Series::E12, ForcedGain, u"Q2", 35.83, 20, Exceeds, VceGuaranteed::GainTest},
-                   {Series::E12, TransistorPower, u"Q2", 4.403, 320, Holds, {}, {}, 0.0005}}},
+                  {{allSeries, Gain, u"Q1", 100, 40, NotGuaranteed},
+                   {Series::E12, ForcedGain, u"Q1", 31.49, 10, Exceeds, VceGuaranteed::None},
+                   {Series::E12, TransistorPower, u"Q1", std::nullopt, 400, NotGuaranteed},
+                   {Series::E12, CollectorCurrent, u"Q2", 1.8627, 200, Holds, {}, {}, 0.00005},
+                   {Series::E12, Gain, u"Q2", 100, 70, Exceeds},
+                   {Series::E12, ForcedGain, u"Q2", 41.13, 10, Exceeds, VceGuaranteed::GainTest},
+                   {Series::E12, TransistorPower, u"Q2", 2.017, 400, Holds, {}, {}, 0.0005}}},
         // No part bought: the resistors alone, two in E12, which buys no Rb2, four in E24 and
         // E96. R1 4 ohm takes 0.8^2 / (0.004 x 0.9) = 177.8 mW, a 1/4 W part; Rb1 carries Q2's
         // 175 mA, beyond 1/4 W.

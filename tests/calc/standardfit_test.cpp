@@ -555,18 +555,21 @@ INSTANTIATE_TEST_SUITE_P(
                       buy(4.42, 125.7, 21.69, 1.0055)},
                      {},
                      bought(CornerRanges::Q1OneTransistor, u"2N3904")},
-        // Q1 a BC327-40: VBE(sat) 1.2 V; E24 16: 10.5 / 16.8 - 1.2 / 9.5 = 0.4987, 24.67 %.
-        // Q2 a BC547B: 200 at 2 mA stays above the 100 typed; VBE(sat) 1.0 V: Rb2 33 gives
-        // 4.0 / 34.65 - 1.0 / 9.5 = 0.01018 against 0.75, 35.69 %.
+        // Q1 a BC327-40: 40 mA is below its first gain row, 100 mA, where its datasheet
+        // guarantees nothing: its table's lowest, 40 at 300 mA; VBE(sat) 1.2 V. E24 7.5:
+        // 10.5 / 7.875 - 1.2 / 9.5 = 1.2070, x 40 / 40 - 1 = 20.70 % (8.2: 9.9 %).
+        // Q2 a BC547B, below its only row (200 at 2 mA), takes that 200, above the 100 typed;
+        // VBE(sat) 1.0 V: with Rb1 7.5 k's 1.6 mA, Rb2 30 gives 4.0 / 31.5 - 1.0 / 9.5 = 0.02172,
+        // x 100 / 1.6 - 1 = 35.76 %.
         PurchaseCase{"TwoTransistorsBC327AndBC547",
                      true,
                      sample(sampleRb1Two),
-                     {buy(15.0, 65.83, 25.76, 0.84444),
-                      buy(16.0, 54.38, 24.67, 0.75),
-                      buy(16.9, 45.22, 23.48, 0.68137)},
-                     {buy(27.0, 1117, 179.1, 0.18107),
-                      buy(33.0, 777.1, 35.69, 0.14035),
-                      buy(35.7, 675.1, 45.67, 0.12449)},
+                     {buy(6.8, 286.9, 27.04, 1.8627),
+                      buy(7.5, 249.2, 20.70, 1.6),
+                      buy(7.68, 240.6, 23.24, 1.4994)},
+                     {buy(27.0, 451.8, 26.53, 0.18107),
+                      buy(30.0, 400.0, 35.76, 0.15439),
+                      buy(33.2, 315.5, 21.91, 0.13387)},
                      bought(CornerRanges::Q1TwoTransistors, u"BC327-40", u"BC547B")},
         // A BC547B guarantees no gain above 2 mA: nothing holds at 40 mA.
         PurchaseCase{"OneTransistorBeyondTheDatasheet",
@@ -631,13 +634,21 @@ INSTANTIATE_TEST_SUITE_P(
                      {}}),
     CaseName());
 
-// A current the notes show as 4,00 mA reaches the limit, as one of 4 mA or more does.
-TEST(CmosLimit, AsShown)
+// A current the notes show as the limit reaches it, as one at the limit or above does: 4,00 mA
+// against a CMOS output's 4 mA; 0,267 against a limit of 0,2674 mA and 1,01 against 1,01, though
+// 0,26655 is 0.32 % below its limit and 1,0051 0.49 %.
+TEST(OutputLimit, AsShown)
 {
-    const std::array<std::pair<double, bool>, 5> currents{
-        {{3.9999999999999996, true}, {4.0, true}, {3.996, true}, {3.994, false}, {0.55, false}}};
-    for (const auto &[current, reaches] : currents)
-        EXPECT_EQ(reachesCmosLimit(current), reaches) << current;
+    const std::array<std::tuple<double, double, bool>, 8> currents{{{3.9999999999999996, 4, true},
+                                                                    {4.0, 4, true},
+                                                                    {3.996, 4, true},
+                                                                    {3.994, 4, false},
+                                                                    {0.55, 4, false},
+                                                                    {0.26655, 0.2674, true},
+                                                                    {0.2664, 0.2674, false},
+                                                                    {1.0051, 1.01, true}}};
+    for (const auto &[current, limit, reaches] : currents)
+        EXPECT_EQ(reachesOutputLimit(current, limit), reaches) << current << " of " << limit;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -855,20 +866,20 @@ INSTANTIATE_TEST_SUITE_P(
              u"(garantisce 4,6\u00a0V solo fino a 0,36\u00a0mA) prima del margine richiesto. "
              u"Serve un Q1 con guadagno più alto o il circuito a due transistor."},
             drivenBy(u"4000B-5V")},
-        // Q2 a BC547B: its VCE(sat) test is at a forced gain of 20; at 35.8 only the 5 V of its
-        // gain's test is guaranteed, above the 0.3 V that Q1's least base current assumes. At
-        // 70 °C a TO-92 rated 500 mW keeps 320 mW.
-        NotesCase{"DatasheetChecksBC547AsQ2At70C",
+        // Q2 a 2N3904: at Rb1 6.8 k's 1.863 mA its gain is guaranteed at 1 V only (70, the
+        // 1 mA row), its forced gain 41 beyond the 10 of its VCE(sat) test: 1 V, above the 0.3 V
+        // that Q1's least base current assumes.
+        NotesCase{"DatasheetChecksQ2Only1VAt70C",
                   true,
                   sample(sampleRb1Two),
                   datasheetCheckNotes,
                   u"Verifica sul datasheet",
                   {},
-                  {u"E12 \u00b110\u00a0%: la VCE garantita di Q2 (5\u00a0V) supera la Vce(sat) "
+                  {u"E12 \u00b110\u00a0%: la VCE garantita di Q2 (1\u00a0V) supera la Vce(sat) "
                    u"massima di Q2 (0,3\u00a0V) che la corrente di base minima di Q1 assume."},
                   [] {
                       CornerRanges c =
-                          bought(CornerRanges::Q1TwoTransistors, u"BC327-40", u"BC547B");
+                          bought(CornerRanges::Q1TwoTransistors, u"BC327-40", u"2N3904");
                       c.ambientCelsius = 70;
                       return c;
                   }()},
@@ -1009,16 +1020,18 @@ TEST(Assumptions, OnlyTheCircuitsOwnParts)
                       u"3,84\u00a0V, garantito fino a 4\u00a0mA, a 5,5\u00a0V; da \u221240 a "
                       u"85\u00a0\u00b0C (onsemi MM74HC04"),
               std::u16string::npos);
-    // A part bought as Q1: the figures its datasheet gives at IL; VBE(on) where it gives no
-    // VBE(sat).
+    // A part bought as Q1: the figures its datasheet gives at IL, the VBE(sat) row that holds up
+    // to the largest base current; below the first gain row the table's lowest, said; VBE(on)
+    // + 0.1 V where it gives no VBE(sat).
     for (const auto &[part, figures] :
          std::initializer_list<std::pair<std::u16string_view, std::u16string_view>>{
              {u"2N3904",
               u"40\u00a0mA, il caso peggiore prende hFE min 60 (riga a 50\u00a0mA) e VBE(sat) max "
-              u"0,95\u00a0V (riga a 50\u00a0mA)"},
+              u"0,95\u00a0V (riga a 50/5\u00a0mA)"},
              {u"BC337-40",
-              u"hFE min 250 (riga a 100\u00a0mA) e VBE(on) max 1,2\u00a0V (riga a 300\u00a0mA), in "
-              u"luogo della VBE(sat)"}}) {
+              u"hFE min 60, il più basso della sua tabella (riga a 300\u00a0mA; sotto la prima "
+              u"riga, a 100\u00a0mA, il datasheet non garantisce alcun guadagno) e VBE(on) max "
+              u"1,3\u00a0V (la riga a 300\u00a0mA + 0,1\u00a0V), in luogo della VBE(sat)"}}) {
         const std::u16string q1 = joined(rb1Notes(
             fitOneTransistor(sample(sampleRb1One), bought(CornerRanges::Q1OneTransistor, part)),
             u","));
