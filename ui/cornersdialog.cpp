@@ -28,15 +28,18 @@ QString decimalPoint()
 constexpr std::array<CornerField, 3> outputFigures{
     CornerField::ViLowest, CornerField::OutputCurrent, CornerField::ViHighest};
 
-// The choices of the output's list: as typed first, the list's entries, personalizzata last.
-int asTyped()
-{
-    return 0;
-}
+// The output list's items carry what each stands for: "as typed" no key, each of the list's
+// entries its key, "personalizzata" this mark, which is no text and so never a key.
+const QVariant ownOutput(1);
 
-int personalizzata()
+// The item for the ranges' output: the entry they name, the designer's own figures, or none.
+QVariant outputItem(const CornerRanges &ranges)
 {
-    return static_cast<int>(logicOutputs().size()) + 1;
+    if (!ranges.output)
+        return QString();
+    if (!ranges.outputEntry)
+        return ownOutput;
+    return fromView(ranges.outputEntry->key);
 }
 
 } // namespace
@@ -63,11 +66,11 @@ CornersDialog::CornersDialog(const CornerRanges &ranges, QWidget *parent)
     output_ = new QComboBox(sources);
     output_->setObjectName("cornerOutput");
     output_->setAccessibleName(fromView(cornerFieldName(CornerField::Output)));
-    output_->addItem(fromView(Text::comeInserita));
+    output_->addItem(fromView(Text::comeInserita), QString());
     const QString point = decimalPoint();
     for (const LogicOutput &o : logicOutputs())
-        output_->addItem(fromView(outputName(o, viewOf(point))));
-    output_->addItem(fromView(Text::personalizzata));
+        output_->addItem(fromView(outputName(o, viewOf(point))), fromView(o.key));
+    output_->addItem(fromView(Text::personalizzata), ownOutput);
     auto *outputLabel = new QLabel(fromView(cornerFieldName(CornerField::Output)), sources);
     outputLabel->setBuddy(output_);
     sourcesForm->addRow(outputLabel, output_);
@@ -159,25 +162,20 @@ void CornersDialog::fillIn(const CornerRanges &ranges)
             fields_[i]->setText(fromView(texts[i]));
         else if (choices_[i])
             choices_[i]->setCurrentIndex(std::max(0, choices_[i]->findData(fromView(texts[i]))));
-    const auto outputs = logicOutputs();
-    if (!ranges.output)
-        output_->setCurrentIndex(asTyped());
-    else if (ranges.outputEntry)
-        output_->setCurrentIndex(static_cast<int>(ranges.outputEntry - outputs.data()) + 1);
-    else
-        output_->setCurrentIndex(personalizzata());
+    output_->setCurrentIndex(output_->findData(outputItem(ranges)));
 }
 
 // A choice from the list fills the output's figures; "as typed" empties them.
 void CornersDialog::chooseOutput(int index)
 {
-    if (index == personalizzata())
+    const QVariant item = output_->itemData(index);
+    if (item == ownOutput)
         return;
     CornerRanges chosen;
-    if (index != asTyped()) {
-        const LogicOutput &entry = logicOutputs()[static_cast<std::size_t>(index - 1)];
-        chosen.output = entry.figures;
-        chosen.outputEntry = &entry;
+    const QString key = item.toString();
+    if (const LogicOutput *entry = logicOutputByKey(viewOf(key))) {
+        chosen.output = entry->figures;
+        chosen.outputEntry = entry;
     }
     const QString point = decimalPoint();
     const CornerTexts texts = cornerTexts(chosen, viewOf(point));
@@ -189,7 +187,7 @@ void CornersDialog::chooseOutput(int index)
 // Figures typed by hand are the designer's own output.
 void CornersDialog::outputEdited()
 {
-    output_->setCurrentIndex(personalizzata());
+    output_->setCurrentIndex(output_->findData(ownOutput));
 }
 
 void CornersDialog::accept()
@@ -200,10 +198,8 @@ void CornersDialog::accept()
             texts[i] = viewOf(fields_[i]->text());
         else if (choices_[i])
             texts[i] = viewOf(choices_[i]->currentData().toString());
-    const int choice = output_->currentIndex();
-    if (choice != asTyped() && choice != personalizzata())
-        texts[static_cast<std::size_t>(CornerField::Output)] =
-            logicOutputs()[static_cast<std::size_t>(choice - 1)].key;
+    if (const QVariant item = output_->currentData(); item != ownOutput)
+        texts[static_cast<std::size_t>(CornerField::Output)] = viewOf(item.toString());
     const QString point = decimalPoint();
     const auto read = readCorners(texts, viewOf(point));
     if (const auto *refusal = std::get_if<CornerRefusal>(&read)) {

@@ -40,8 +40,8 @@ private:
     void outputEdited();
     void addPartChoice(QFormLayout *form, CornerField field);
 
-    std::array<QLineEdit *, cornerFieldCount> fields_{};  // none for the output's choice
-    QComboBox *output_ = nullptr;                         // as typed, the list, personalizzata
+    std::array<QLineEdit *, cornerFieldCount> fields_{}; // none for the output's choice
+    QComboBox *output_ = nullptr; // as typed, the list's entries by key, personalizzata
     std::array<QComboBox *, cornerFieldCount> choices_{}; // the transistors': as typed, the parts
     CornerRanges ranges_;
 };

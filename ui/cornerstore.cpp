@@ -82,16 +82,14 @@ StoredCorners loadCorners(const QSettings &settings)
     return readStoredCorners(texts);
 }
 
-StoredCorners loadCorners()
-{
-    return loadCorners(*userSettings());
-}
-
-StoredCorners loadCorners(SettingsProblem &problem)
+SettingsState loadSettings()
 {
     const std::unique_ptr<QSettings> settings = userSettings();
-    problem = problemWith(*settings, false);
-    return problem == SettingsProblem::None ? loadCorners(*settings) : StoredCorners{};
+    const SettingsProblem problem = problemWith(*settings, false);
+    return SettingsState(std::u16string(viewOf(settingsPlace())),
+                         problem,
+                         problem == SettingsProblem::None ? loadCorners(*settings)
+                                                          : StoredCorners{});
 }
 
 SettingsProblem saveCorners(QSettings &settings, const CornerRanges &ranges)

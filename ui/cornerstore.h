@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "worstcase/cornersettings.h"
+#include "worstcase/settingsstate.h"
 #include "worstcase/settingsstatus.h"
 
 class QSettings;
@@ -13,10 +14,10 @@ class QSettings;
 
 // Reads them field by field: a missing value takes its default, a refused one too and is listed.
 // Nothing is written back.
-StoredCorners loadCorners();
 StoredCorners loadCorners(const QSettings &settings);
-// The same, with what stood in the way of the settings' file, if anything: then the defaults hold.
-StoredCorners loadCorners(SettingsProblem &problem);
+// The same from the user's settings, with what stood in the way of their file, if anything (then
+// the defaults hold), and where they are kept.
+SettingsState loadSettings();
 
 // Writes every field, once the user has confirmed the form, and reads back whether the system
 // kept them: what stood in the way, if anything.

@@ -157,10 +157,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("transistor interruttore"));
     setFont(controlFont());
-    StoredCorners stored = loadCorners(readProblem_);
-    corners_ = stored.ranges;
-    replacedSettings_ = std::move(stored.replaced);
-    storedTexts_ = std::move(stored.texts);
+    settings_ = loadSettings();
     fillBackground(this, orange); // the captions, units and option buttons take it from here
     resize(ControlTable::pixelsOf(ControlTable::clientWidth),
            ControlTable::pixelsOf(ControlTable::clientHeight));
@@ -330,22 +327,19 @@ bool Form1::entriesChanged() const
 // out again at them, and the report shown again.
 void Form1::editCorners()
 {
-    CornersDialog dialog(corners_, this);
-    for (const CornerField field : replacedSettings_)
-        dialog.markReplaced(field,
-                            fromView(replacedMark(storedTexts_[static_cast<std::size_t>(field)])));
+    CornersDialog dialog(settings_.ranges(), this);
+    for (const SettingsState::FieldMark &mark : settings_.replacedMarks())
+        dialog.markReplaced(mark.field, fromView(mark.text));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    corners_ = dialog.ranges();
-    replacedSettings_.clear();
-    readProblem_ = SettingsProblem::None;
-    saveProblem_ = saveCorners(corners_);
-    if (saveProblem_ != SettingsProblem::None)
-        showMessageBox(this, fromView(saveFailure(saveProblem_, viewOf(settingsPlace()))));
+    const CornerRanges &confirmed = dialog.ranges();
+    if (const auto failure = settings_.confirm(confirmed, saveCorners(confirmed)))
+        showMessageBox(this, fromView(*failure));
     if (lastPress_) {
         const CompletedPress &press = *lastPress_;
-        writeNotes(press.twoTransistors ? fitTwoTransistors(press.variables, corners_)
-                                        : fitOneTransistor(press.variables, corners_));
+        const CornerRanges &ranges = settings_.ranges();
+        writeNotes(press.twoTransistors ? fitTwoTransistors(press.variables, ranges)
+                                        : fitOneTransistor(press.variables, ranges));
     }
     updateReport();
     showNotes();
@@ -409,18 +403,7 @@ void Form1::writeNotes(const StandardFits &fits)
     report_->summary = std::move(notes.summary);
     report_->notes = std::move(notes.results);
     lastPress_->fits = fits;
-    report_->settings.clear();
-    if (readProblem_ != SettingsProblem::None)
-        report_->settings.push_back(readNotice(readProblem_, viewOf(settingsPlace())));
-    if (saveProblem_ != SettingsProblem::None)
-        report_->settings.push_back(unsavedNotice(saveProblem_));
-    if (!replacedSettings_.empty()) {
-        std::u16string names;
-        for (const CornerField field : replacedSettings_)
-            names.append(names.empty() ? u"" : u", ").append(cornerFieldName(field));
-        report_->settings.push_back(
-            Messages::fill(Messages::Note::impostazioniSostituite, {names}));
-    }
+    report_->settings = settings_.reportLines();
 }
 
 void Form1::selectOneTransistor()
@@ -455,7 +438,7 @@ void Form1::calcola()
         texts[i] = entries_[i]->text();
         input.texts[i] = viewOf(texts[i]);
     }
-    const PressOutcome outcome = pressCalcola(variables_, module1_, input, corners_);
+    const PressOutcome outcome = pressCalcola(variables_, module1_, input, settings_.ranges());
 
     for (const PressMessage &message : outcome.messages)
         showMessageBox(this, fromView(message.text));

@@ -9,8 +9,7 @@
 #include "nominal/module1.h"
 #include "notes/designreport.h"
 #include "press.h"
-#include "worstcase/cornersettings.h"
-#include "worstcase/settingsstatus.h"
+#include "worstcase/settingsstate.h"
 
 class CircuitPicture;
 class ReportView;
@@ -90,13 +89,8 @@ private:
     // Made at the first F1, then kept: hidden when closed.
     ReportView *reportView_ = nullptr;
 
-    // The worst case's ranges in force, and the stored ones that were refused at start-up, with
-    // the texts stored; what stood in the way of reading them, and of keeping the last confirmed.
-    CornerRanges corners_;
-    std::vector<CornerField> replacedSettings_;
-    std::array<std::optional<std::u16string>, cornerFieldCount> storedTexts_;
-    SettingsProblem readProblem_ = SettingsProblem::None;
-    SettingsProblem saveProblem_ = SettingsProblem::None;
+    // The worst case's ranges in force, and what became of the stored ones.
+    SettingsState settings_;
 
     FormVariables variables_;
     Module1 module1_;

@@ -1,6 +1,7 @@
 #include "worstcase/cornersettings.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "nominal/messages.h"
 #include "nominal/numbertext.h"
@@ -195,6 +196,89 @@ const LogicOutput *entryFor(std::u16string_view key, const DrivingOutput &output
     return entry && entry->figures == output ? entry : nullptr;
 }
 
+// The texts read: one for each field, or none where nothing is stored for it.
+using FieldTexts = std::array<std::optional<std::u16string_view>, cornerFieldCount>;
+
+// A rule a text broke: the refusal, which names the field and why, and the fields that fall with
+// it to their defaults.
+struct Broken
+{
+    CornerRefusal refusal;
+    std::vector<CornerField> fallen;
+};
+
+// The ranges the texts give, with the rules they broke in the form's order: each number in the
+// fields' order (the output's figures where any of them is given), the ranges of voltages each the
+// right way up, each part in the list and of its polarity, the output's range the right way up.
+// A field with no text, or that fell, holds its default; the output's figures stand or fall
+// together, and where one is given a missing one is refused as an empty one.
+struct Reading
+{
+    CornerRanges ranges;
+    std::vector<Broken> broken;
+};
+
+Reading readFields(const FieldTexts &texts, std::u16string_view point)
+{
+    Reading reading;
+    CornerRanges &read = reading.ranges;
+    const auto given = [&](CornerField field) {
+        const std::optional<std::u16string_view> &text = texts[index(field)];
+        return text && !text->empty();
+    };
+    const bool outputGiven = std::any_of(outputFields.begin(), outputFields.end(), given);
+    const std::vector<CornerField> output(outputFields.begin(), outputFields.end());
+    bool outputFell = false;
+    std::array<double, cornerFieldCount> values{};
+    for (std::size_t i = 0; i < cornerFieldCount; ++i) {
+        const auto field = static_cast<CornerField>(i);
+        const bool ofOutput =
+            std::find(outputFields.begin(), outputFields.end(), field) != outputFields.end();
+        if (kindOf(field) == Kind::Key || kindOf(field) == Kind::Part || (ofOutput && !outputGiven)
+            || (!texts[i] && !ofOutput))
+            continue;
+        const std::optional<double> value = accepted(field, texts[i].value_or(u""), point);
+        if (!value) {
+            reading.broken.push_back(
+                {refusal(field, point), ofOutput ? output : std::vector<CornerField>{field}});
+            outputFell = outputFell || ofOutput;
+            continue;
+        }
+        values[i] = *value;
+        if (!ofOutput)
+            member(read, field) = *value;
+    }
+    const CornerRanges defaults;
+    for (const RangeFields &range : ranges) {
+        if (member(read, range.lowest) <= member(read, range.highest))
+            continue;
+        reading.broken.push_back({upsideDown(range), {range.lowest, range.highest}});
+        for (const CornerField end : {range.lowest, range.highest})
+            member(read, end) = member(defaults, end);
+    }
+    for (const PartField &f : partFields) {
+        const std::optional<std::u16string_view> &text = texts[index(f.field)];
+        if (!text)
+            continue;
+        if (const auto part = partFor(f, *text))
+            read.parts[f.slot] = *part;
+        else
+            reading.broken.push_back({refusal(f.field, point), {f.field}});
+    }
+    if (outputGiven && !outputFell) {
+        if (values[index(outputRange.lowest)] > values[index(outputRange.highest)]) {
+            reading.broken.push_back({upsideDown(outputRange), output});
+        } else {
+            read.output = DrivingOutput{values[index(CornerField::ViLowest)],
+                                        values[index(CornerField::OutputCurrent)],
+                                        values[index(CornerField::ViHighest)]};
+            read.outputEntry =
+                entryFor(texts[index(CornerField::Output)].value_or(u""), *read.output);
+        }
+    }
+    return reading;
+}
+
 } // namespace
 
 std::u16string_view cornerFieldName(CornerField field)
@@ -205,44 +289,12 @@ std::u16string_view cornerFieldName(CornerField field)
 std::variant<CornerRanges, CornerRefusal> readCorners(const CornerTexts &texts,
                                                       std::u16string_view point)
 {
-    const auto text = [&](CornerField field) -> const std::u16string & {
-        return texts[index(field)];
-    };
-    const bool outputGiven = std::any_of(
-        outputFields.begin(), outputFields.end(), [&](CornerField f) { return !text(f).empty(); });
-    CornerRanges read;
-    std::array<double, cornerFieldCount> values{};
-    for (std::size_t i = 0; i < cornerFieldCount; ++i) {
-        const auto field = static_cast<CornerField>(i);
-        const bool ofOutput =
-            std::find(outputFields.begin(), outputFields.end(), field) != outputFields.end();
-        if (kindOf(field) == Kind::Key || kindOf(field) == Kind::Part || (ofOutput && !outputGiven))
-            continue;
-        const std::optional<double> value = accepted(field, text(field), point);
-        if (!value)
-            return refusal(field, point);
-        values[i] = *value;
-        if (!ofOutput)
-            member(read, field) = *value;
-    }
-    for (const RangeFields &range : ranges)
-        if (member(read, range.lowest) > member(read, range.highest))
-            return upsideDown(range);
-    for (const PartField &f : partFields) {
-        const auto part = partFor(f, text(f.field));
-        if (!part)
-            return refusal(f.field, point);
-        read.parts[f.slot] = *part;
-    }
-    if (outputGiven) {
-        if (values[index(outputRange.lowest)] > values[index(outputRange.highest)])
-            return upsideDown(outputRange);
-        read.output = DrivingOutput{values[index(CornerField::ViLowest)],
-                                    values[index(CornerField::OutputCurrent)],
-                                    values[index(CornerField::ViHighest)]};
-        read.outputEntry = entryFor(text(CornerField::Output), *read.output);
-    }
-    return read;
+    FieldTexts given;
+    std::copy(texts.begin(), texts.end(), given.begin());
+    Reading reading = readFields(given, point);
+    if (!reading.broken.empty())
+        return std::move(reading.broken.front().refusal);
+    return reading.ranges;
 }
 
 CornerTexts cornerTexts(const CornerRanges &r, std::u16string_view point)
@@ -266,60 +318,16 @@ CornerTexts cornerTexts(const CornerRanges &r, std::u16string_view point)
 StoredCorners
 readStoredCorners(const std::array<std::optional<std::u16string>, cornerFieldCount> &texts)
 {
-    StoredCorners stored;
-    stored.texts = texts;
-    const CornerRanges defaults;
-    const auto list = [&](CornerField field) {
-        if (std::find(stored.replaced.begin(), stored.replaced.end(), field)
-            == stored.replaced.end())
-            stored.replaced.push_back(field);
-    };
-    for (const CornerField field : numberFields) {
-        const auto &text = texts[index(field)];
-        if (!text)
-            continue;
-        if (const std::optional<double> value = accepted(field, *text, u"."))
-            member(stored.ranges, field) = *value;
-        else
-            list(field);
-    }
-    for (const RangeFields &range : ranges) {
-        if (member(stored.ranges, range.lowest) <= member(stored.ranges, range.highest))
-            continue;
-        for (const CornerField end : {range.lowest, range.highest}) {
-            member(stored.ranges, end) = member(defaults, end);
-            list(end);
-        }
-    }
-    for (const PartField &f : partFields) {
-        const auto &text = texts[index(f.field)];
-        if (!text)
-            continue;
-        if (const auto part = partFor(f, *text))
-            stored.ranges.parts[f.slot] = *part;
-        else
-            list(f.field);
-    }
-    // The output's figures stand together: where one is missing or refused, Vi is as typed.
-    std::array<std::optional<double>, 3> figures;
-    bool anyStored = false;
-    for (std::size_t i = 0; i < outputFields.size(); ++i) {
-        const auto &text = texts[index(outputFields[i])];
-        anyStored = anyStored || (text && !text->empty());
-        if (text)
-            figures[i] = accepted(outputFields[i], *text, u".");
-    }
-    if (anyStored) {
-        if (std::all_of(figures.begin(), figures.end(), [](const auto &f) { return f.has_value(); })
-            && *figures[0] <= *figures[2]) {
-            stored.ranges.output = DrivingOutput{*figures[0], *figures[1], *figures[2]};
-            stored.ranges.outputEntry =
-                entryFor(texts[index(CornerField::Output)].value_or(u""), *stored.ranges.output);
-        } else {
-            for (const CornerField field : outputFields)
-                list(field);
-        }
-    }
-    std::sort(stored.replaced.begin(), stored.replaced.end());
-    return stored;
+    FieldTexts stored;
+    std::transform(texts.begin(), texts.end(), stored.begin(), [](const auto &text) {
+        return text ? std::optional<std::u16string_view>(*text) : std::nullopt;
+    });
+    const Reading reading = readFields(stored, u".");
+    StoredCorners read{reading.ranges, {}, texts};
+    for (const Broken &broken : reading.broken)
+        read.replaced.insert(read.replaced.end(), broken.fallen.begin(), broken.fallen.end());
+    std::sort(read.replaced.begin(), read.replaced.end());
+    read.replaced.erase(std::unique(read.replaced.begin(), read.replaced.end()),
+                        read.replaced.end());
+    return read;
 }

@@ -65,9 +65,9 @@ std::variant<CornerRanges, CornerRefusal> readCorners(const CornerTexts &texts,
 // tolerance, the parts' keys and the ambient temperature.
 CornerTexts cornerTexts(const CornerRanges &ranges, std::u16string_view decimalPoint = u".");
 
-// Stored settings, field by field: a missing text takes its default; a refused one (a range
-// refused takes both its ends; the output's figures stand or fall together) takes its default and
-// is listed, so the user can be told.
+// Stored settings, field by field, by the form's rules: a missing text takes its default; a
+// refused one (a range refused takes both its ends; the output's figures stand or fall together)
+// takes its default and is listed, so the user can be told.
 struct StoredCorners
 {
     CornerRanges ranges;

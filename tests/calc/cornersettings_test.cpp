@@ -2,6 +2,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "worstcase/cornersettings.h"
 
@@ -204,6 +206,85 @@ TEST(StoredCorners, DamagedValuesTakeTheirDefaults)
     EXPECT_FALSE(halfOutput.ranges.output);
     EXPECT_EQ(halfOutput.replaced.size(), 6U);
 }
+
+// The form's rules hold for stored settings too, field by field: what each text leaves replaced,
+// and whether the output stands.
+struct StoredCase
+{
+    const char *name;
+    std::vector<std::pair<CornerField, std::u16string>> stored; // the others never stored
+    std::vector<CornerField> replaced;
+    bool output;
+};
+
+class StoredRulesTest : public ::testing::TestWithParam<StoredCase>
+{};
+
+TEST_P(StoredRulesTest, ReplacesWhatTheFormRefuses)
+{
+    const StoredCase &c = GetParam();
+    std::array<std::optional<std::u16string>, cornerFieldCount> stored;
+    for (const auto &[field, text] : c.stored)
+        stored[static_cast<std::size_t>(field)] = text;
+    const StoredCorners loaded = readStoredCorners(stored);
+    EXPECT_EQ(loaded.replaced, c.replaced);
+    EXPECT_EQ(loaded.ranges.output.has_value(), c.output);
+}
+
+const std::vector<CornerField> outputFigures{
+    CornerField::ViLowest, CornerField::OutputCurrent, CornerField::ViHighest};
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings,
+    StoredRulesTest,
+    ::testing::Values(
+        StoredCase{"VceSatRangeUpsideDown",
+                   {{CornerField::VceSatLowest, u"0.4"}},
+                   {CornerField::VceSatLowest, CornerField::VceSatHighest},
+                   false},
+        // The refused end takes its default, which the other end stored lies below.
+        StoredCase{"RefusedEndLeavesTheRangeUpsideDown",
+                   {{CornerField::VbeLowest, u"x"}, {CornerField::VbeHighest, u"0.5"}},
+                   {CornerField::VbeLowest, CornerField::VbeHighest},
+                   false},
+        StoredCase{
+            "AmbientAbove150", {{CornerField::Ambient, u"151"}}, {CornerField::Ambient}, false},
+        StoredCase{"VccFiftyPercent",
+                   {{CornerField::VccTolerance, u"50"}},
+                   {CornerField::VccTolerance},
+                   false},
+        StoredCase{
+            "PartOfTheOtherPolarity", {{CornerField::Q2, u"BC327-40"}}, {CornerField::Q2}, false},
+        StoredCase{"EmptyPartIsAsTyped", {{CornerField::Q1TwoTransistors, u""}}, {}, false},
+        StoredCase{"OwnOutput",
+                   {{CornerField::ViLowest, u"3.3"},
+                    {CornerField::OutputCurrent, u"8"},
+                    {CornerField::ViHighest, u"5"}},
+                   {},
+                   true},
+        StoredCase{"OutputFiguresAllEmpty",
+                   {{CornerField::ViLowest, u""},
+                    {CornerField::OutputCurrent, u""},
+                    {CornerField::ViHighest, u""}},
+                   {},
+                   false},
+        StoredCase{"OutputLowestRefused",
+                   {{CornerField::ViLowest, u"tre"},
+                    {CornerField::OutputCurrent, u"8"},
+                    {CornerField::ViHighest, u"5"}},
+                   outputFigures,
+                   false},
+        StoredCase{"OutputUpsideDown",
+                   {{CornerField::ViLowest, u"5.5"},
+                    {CornerField::OutputCurrent, u"8"},
+                    {CornerField::ViHighest, u"5"}},
+                   outputFigures,
+                   false},
+        StoredCase{"OutputCurrentNotStored",
+                   {{CornerField::ViLowest, u"3.3"}, {CornerField::ViHighest, u"5"}},
+                   outputFigures,
+                   false}),
+    CaseName());
 
 // A choice from the list is kept by its key with its figures, and read back as that entry; the
 // same key with figures edited by hand reads as the designer's own output.

@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFileDialog>
@@ -886,6 +887,82 @@ private slots:
         QSettings stored(QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola");
         QCOMPARE(stored.value("worstCase/VbeHighest").toString(), QString("0,9"));
         clearStoredSettings();
+    }
+
+    // The form's list of logic outputs: an entry chosen fills in its figures and is kept by its
+    // key; a figure then typed makes the output the designer's own; "come inserita" empties them.
+    // A new window, as at the next start, shows the choice confirmed.
+    void cornersOutputList_data()
+    {
+        QTest::addColumn<QString>("typed");    // into Vi alta minima after the choice; empty: none
+        QTest::addColumn<bool>("thenAsTyped"); // "come inserita" chosen last
+        QTest::addColumn<QString>("storedKey");
+        QTest::addColumn<QString>("storedViLowest");
+        QTest::addColumn<QString>("shownAgain");
+        const QString asTyped = fromView(Messages::Corners::comeInserita);
+        QTest::newRow("a list entry") << "" << false << "74HC-5V"
+                                      << "3.84"
+                                      << "74HC a 5\u00a0V \u00b110\u00a0%";
+        QTest::newRow("a figure typed") << "3.5" << false << ""
+                                        << "3.5"
+                                        << "personalizzata";
+        QTest::newRow("as typed") << "" << true << ""
+                                  << "" << asTyped;
+    }
+
+    void cornersOutputList()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, thenAsTyped);
+        QFETCH(QString, storedKey);
+        QFETCH(QString, storedViLowest);
+        QFETCH(QString, shownAgain);
+        const auto restore = qScopeGuard([] { clearStoredSettings(); });
+        pressSampleValuesAndCalcola();
+        QStringList seen; // the choice and Vi alta minima after each step
+        whileCornersFormOpen([&](QWidget *dialog) {
+            auto *output = dialog->findChild<QComboBox *>("cornerOutput");
+            auto *ViLowest = dialog->findChild<QLineEdit *>("cornerField8");
+            const auto see = [&] { seen << output->currentText() + " | " + ViLowest->text(); };
+            see();
+            output->setFocus();
+            for (int i = 0; i < output->count() && !output->currentText().startsWith("74HC a 5");
+                 ++i)
+                QTest::keyClick(output, Qt::Key_Down);
+            see();
+            if (!typed.isEmpty()) {
+                ViLowest->setFocus();
+                QTest::keyClick(ViLowest, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(ViLowest, typed);
+                see();
+            }
+            if (thenAsTyped) {
+                output->setFocus();
+                QTest::keyClick(output, Qt::Key_Home);
+                see();
+            }
+            QTest::keyClick(dialog->findChild<QLineEdit *>("cornerField11"), Qt::Key_Return);
+        });
+        const QString asTyped = fromView(Messages::Corners::comeInserita);
+        const QString hc = "74HC a 5\u00a0V \u00b110\u00a0%";
+        QStringList expected{asTyped + " | ", hc + " | 3.84"};
+        if (!typed.isEmpty())
+            expected << "personalizzata | " + typed;
+        if (thenAsTyped)
+            expected << asTyped + " | ";
+        QCOMPARE(seen, expected);
+        QSettings stored(QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola");
+        QCOMPARE(stored.value("worstCase/output").toString(), storedKey);
+        QCOMPARE(stored.value("worstCase/ViLowest").toString(), storedViLowest);
+
+        form = openForm1();
+        QVERIFY(form);
+        QString shown;
+        whileCornersFormOpen([&](QWidget *dialog) {
+            shown = dialog->findChild<QComboBox *>("cornerOutput")->currentText();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        QCOMPARE(shown, shownAgain);
     }
 
     // Where the settings cannot be written, confirming the form says so and why, and the report
