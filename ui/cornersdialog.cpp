@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPointF>
 #include <QPushButton>
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include "application.h"
 #include "messagebox.h"
 #include "nominal/messages.h"
+#include "nominal/numbertext.h"
 #include "textview.h"
 
 namespace Text = Messages::Corners;
@@ -89,7 +91,7 @@ CornersDialog::CornersDialog(const CornerRanges &ranges, QWidget *parent)
     for (const CornerField field :
          {CornerField::Q1OneTransistor, CornerField::Q1TwoTransistors, CornerField::Q2})
         addPartChoice(transistorsForm, field);
-    addField(transistorsForm, CornerField::Ambient);
+    addTemperatureChoice(transistorsForm);
     layout->addWidget(transistors);
     connect(output_, &QComboBox::activated, this, &CornersDialog::chooseOutput);
 
@@ -163,6 +165,58 @@ void CornersDialog::fillIn(const CornerRanges &ranges)
         else if (choices_[i])
             choices_[i]->setCurrentIndex(std::max(0, choices_[i]->findData(fromView(texts[i]))));
     output_->setCurrentIndex(output_->findData(outputItem(ranges)));
+    temperatureEdited();
+}
+
+// The operating ranges products are built for, each its ends as item data; "personalizzato",
+// with none, for any other range.
+void CornersDialog::addTemperatureChoice(QFormLayout *form)
+{
+    constexpr std::array<std::array<double, 2>, 4> presets{
+        {{25, 25}, {0, 70}, {-40, 85}, {-40, 125}}};
+    temperatures_ = new QComboBox(this);
+    temperatures_->setObjectName("cornerTemperatures");
+    temperatures_->setAccessibleName(fromView(Text::intervalloTemperatura));
+    for (std::size_t i = 0; i < presets.size(); ++i)
+        temperatures_->addItem(fromView(Text::intervalliTemperatura[i]),
+                               QPointF(presets[i][0], presets[i][1]));
+    temperatures_->addItem(fromView(Text::intervalloPersonalizzato));
+    auto *label = new QLabel(fromView(Text::intervalloTemperatura), this);
+    label->setBuddy(temperatures_);
+    form->addRow(label, temperatures_);
+    for (const CornerField field : {CornerField::Tmin, CornerField::Tmax}) {
+        addField(form, field);
+        connect(fields_[static_cast<std::size_t>(field)],
+                &QLineEdit::textEdited,
+                this,
+                &CornersDialog::temperatureEdited);
+    }
+    auto *explanation = new QLabel(fromView(Text::spiegazioneTemperatura), this);
+    explanation->setWordWrap(true);
+    form->addRow(explanation);
+    connect(temperatures_, &QComboBox::activated, this, [this](int index) {
+        const QVariant ends = temperatures_->itemData(index);
+        if (!ends.isValid())
+            return;
+        const QString point = decimalPoint();
+        fields_[static_cast<std::size_t>(CornerField::Tmin)]->setText(
+            fromView(formatShortest(ends.toPointF().x(), viewOf(point))));
+        fields_[static_cast<std::size_t>(CornerField::Tmax)]->setText(
+            fromView(formatShortest(ends.toPointF().y(), viewOf(point))));
+    });
+}
+
+// The range typed is the preset with those ends, if any.
+void CornersDialog::temperatureEdited()
+{
+    const QString point = decimalPoint();
+    const auto end = [&](CornerField field) {
+        return parseWholeNumber(viewOf(fields_[static_cast<std::size_t>(field)]->text()),
+                                viewOf(point));
+    };
+    const auto Tmin = end(CornerField::Tmin), Tmax = end(CornerField::Tmax);
+    const int preset = Tmin && Tmax ? temperatures_->findData(QPointF(*Tmin, *Tmax)) : -1;
+    temperatures_->setCurrentIndex(preset >= 0 ? preset : temperatures_->count() - 1);
 }
 
 // A choice from the list fills the output's figures; "as typed" empties them.

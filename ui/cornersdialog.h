@@ -13,7 +13,7 @@ class QLineEdit;
 // The form of the worst case's ranges, in two groups: the transistors' Vbe and Q2's Vce(sat) from
 // / to with each series's tolerance; the logic output that drives the switch (chosen from the
 // list, or its three figures typed) with Vcc's tolerance; the transistors bought, each chosen
-// from the parts of its polarity or left as typed, with the highest ambient temperature. Numbers
+// from the parts of its polarity or left as typed, with the operating temperature range. Numbers
 // are written with the locale's decimal point or ".". "OK" closes it only on values that the parts
 // can have; otherwise a message names the field, which takes the focus with what was typed. "Valori
 // predefiniti" writes the defaults into the fields.
@@ -39,9 +39,12 @@ private:
     void chooseOutput(int index);
     void outputEdited();
     void addPartChoice(QFormLayout *form, CornerField field);
+    void addTemperatureChoice(QFormLayout *form);
+    void temperatureEdited();
 
     std::array<QLineEdit *, cornerFieldCount> fields_{}; // none for the output's choice
     QComboBox *output_ = nullptr; // as typed, the list's entries by key, personalizzata
     std::array<QComboBox *, cornerFieldCount> choices_{}; // the transistors': as typed, the parts
+    QComboBox *temperatures_ = nullptr; // the usual ranges by their ends, personalizzato
     CornerRanges ranges_;
 };

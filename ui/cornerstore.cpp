@@ -27,6 +27,9 @@ constexpr std::array<const char *, cornerFieldCount> keys{"worstCase/VbeLowest",
                                                           "worstCase/Q1OneTransistor",
                                                           "worstCase/Q1TwoTransistors",
                                                           "worstCase/Q2",
+                                                          "worstCase/Tmin",
+                                                          // The highest ambient temperature of
+                                                          // earlier versions: Tmax.
                                                           "worstCase/ambient"};
 
 // Whether a settings file holds text, as Qt writes it: UTF-8 without a NUL. Qt reads anything

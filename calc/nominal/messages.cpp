@@ -296,6 +296,13 @@ const std::u16string_view verificaForzato = u"Ic/Ib %1";
 const std::u16string_view verificaPotenza = u"P %1 [mW]";
 const std::u16string_view condIcMax = u"IC max %1";
 const std::u16string_view condGuadagno = u"hFE min %1, %2\u00a0mA, %3\u00a0V";
+const std::u16string_view condGuadagnoLegge = u"hFE min %1 a %2\u00a0\u00b0C: %3 a 25\u00a0\u00b0C "
+                                              u"(%4\u00a0mA, %5\u00a0V) \u00d7 (%6/298)^%7, "
+                                              u"legge tipica del modello del costruttore (%8)";
+const std::u16string_view condGuadagnoRigaFredda =
+    u"hFE min %1 a %2\u00a0\u00b0C: %3 a 25\u00a0\u00b0C (%4\u00a0mA, %5\u00a0V) \u00d7 %6/%7, "
+    u"la caduta garantita dal datasheet a %8\u00a0\u00b0C e %9\u00a0mA";
+const std::u16string_view nessunModello = u"nessun modello trovato: l'esponente comune";
 const std::u16string_view condNessunGuadagno = u"%1: hFE min fino a %2\u00a0mA";
 const std::u16string_view condSaturazione = u"VCE(sat) %1\u00a0V, %2/%3\u00a0mA";
 const std::u16string_view condNessunaSaturazione = u"%1: VCE(sat) fino a %2\u00a0mA";
@@ -346,7 +353,7 @@ const std::u16string_view ipotesiPulsante = u"Ipotesi\u2026";
 
 namespace Corners {
 
-const std::array<std::u16string_view, 16> nomi{u"Vbe minima [V]",
+const std::array<std::u16string_view, 17> nomi{u"Vbe minima [V]",
                                                u"Vbe massima [V]",
                                                u"Vce(sat) di Q2 minima [V]",
                                                u"Vce(sat) di Q2 massima [V]",
@@ -361,7 +368,8 @@ const std::array<std::u16string_view, 16> nomi{u"Vbe minima [V]",
                                                u"Q1 del circuito a un transistor (NPN)",
                                                u"Q1 del circuito a due transistor (PNP)",
                                                u"Q2 (NPN)",
-                                               u"Temperatura ambiente massima [\u00b0C]"};
+                                               u"Temperatura minima [\u00b0C]",
+                                               u"Temperatura massima [\u00b0C]"};
 const std::u16string_view titolo = u"Ipotesi del caso peggiore";
 const std::u16string_view spiegazione =
     u"Gli intervalli entro cui il caso peggiore cerca i valori da acquistare. I risultati "
@@ -372,6 +380,17 @@ const std::u16string_view gruppoSorgenti = u"Uscita logica che pilota e alimenta
 const std::u16string_view comeInserita = u"come inserita (Vi per entrambi gli estremi, 4\u00a0mA)";
 const std::u16string_view personalizzata = u"personalizzata";
 const std::u16string_view gruppoTransistor = u"Transistor acquistati e temperatura";
+const std::u16string_view intervalloTemperatura = u"Intervallo di temperatura";
+const std::array<std::u16string_view, 4> intervalliTemperatura{
+    u"25\u00a0\u00b0C soltanto (i datasheet)",
+    u"0\u202670\u00a0\u00b0C",
+    u"\u221240\u202685\u00a0\u00b0C",
+    u"\u221240\u2026125\u00a0\u00b0C"};
+const std::u16string_view intervalloPersonalizzato = u"personalizzato";
+const std::u16string_view spiegazioneTemperatura =
+    u"Guadagni e Vbe inseriti e dei datasheet sono a 25\u00a0\u00b0C: il caso peggiore li "
+    u"porta alla temperatura minima (Vbe +2\u00a0mV/\u00b0C, guadagno dei transistor "
+    u"dell'elenco) e alla massima (Vbe \u22122\u00a0mV/\u00b0C, potenze).";
 const std::u16string_view comeInserito = u"come inserito (guadagno e Vbe qui sopra)";
 const std::u16string_view temperatura = u"%1: scrivi un numero da \u221255 a 150, %2.";
 const std::u16string_view transistor = u"%1: scegli un transistor dell'elenco.";

@@ -134,8 +134,13 @@ extern const std::u16string_view titoloVerifica;
 extern const std::u16string_view verifica, valore, limite, condizione, esito;
 extern const std::u16string_view tutteLeSerie;
 extern const std::u16string_view verificaIc, verificaGuadagno, verificaForzato, verificaPotenza;
-extern const std::u16string_view condIcMax;              // part
-extern const std::u16string_view condGuadagno;           // part, Ic [mA], Vce [V]
+extern const std::u16string_view condIcMax;    // part
+extern const std::u16string_view condGuadagno; // part, Ic [mA], Vce [V]
+// The gain at Tmin: part, Tmin [°C], the 25 °C figure and its row's current [mA] and VCE [V],
+// then the law's Tmin [K] and XTB and its source; or the cold row's figure, the 25 °C figure at
+// its current, its temperature [°C] and current [mA].
+extern const std::u16string_view condGuadagnoLegge, condGuadagnoRigaFredda;
+extern const std::u16string_view nessunModello; // a law's source where no maker's model is known
 extern const std::u16string_view condNessunGuadagno;     // part, last Ic [mA]
 extern const std::u16string_view condSaturazione;        // VCE(sat) [V], Ic, Ib [mA]
 extern const std::u16string_view condNessunaSaturazione; // part, last Ic [mA]
@@ -168,7 +173,13 @@ extern const std::u16string_view ipotesiPulsante; // opens the form of the worst
 
 // The form of the worst case's ranges.
 namespace Corners {
-extern const std::array<std::u16string_view, 16> nomi; // each field, with its unit
+extern const std::array<std::u16string_view, 17> nomi; // each field, with its unit
+// The form's choice of the temperature range: its label, its choices (25 °C only, 0…70 °C,
+// −40…85 °C, −40…125 °C), the range typed, and what the range does.
+extern const std::u16string_view intervalloTemperatura;
+extern const std::array<std::u16string_view, 4> intervalliTemperatura;
+extern const std::u16string_view intervalloPersonalizzato;
+extern const std::u16string_view spiegazioneTemperatura;
 extern const std::u16string_view titolo;
 extern const std::u16string_view spiegazione;
 extern const std::u16string_view predefiniti;

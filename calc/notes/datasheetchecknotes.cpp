@@ -42,14 +42,12 @@ public:
                                                                        : Note::esitoOltre)});
             break;
         case CheckedFigure::Gain:
-            if (c.gainRow)
+            if (c.gainAt)
                 row(series,
                     {.check = fill(Note::verificaGuadagno, {c.name}),
                      .value = shortest(*c.value),
-                     .limit = shortest(*c.limit),
-                     .condition =
-                         fill(Note::condGuadagno,
-                              {c.part->key, shortest(c.gainRow->Ic), shortest(c.gainRow->Vce)}),
+                     .limit = gainText(*c.limit, point_),
+                     .condition = gainCondition(*c.part, *c.gainAt, point_),
                      .verdict = gainVerdict(c)});
             else
                 row(series,
@@ -85,9 +83,10 @@ public:
                 {.check = fill(Note::verificaPotenza, {c.name}),
                  .value = c.value ? figure(*c.value) : std::u16string(Note::nonCalcolabile),
                  .limit = figure(*c.limit),
-                 .condition = fill(
-                     Note::condPotenza,
-                     {c.part->key, c.part->power.mounting, shortest(fits_.corners.ambientCelsius)}),
+                 .condition = fill(Note::condPotenza,
+                                   {c.part->key,
+                                    c.part->power.mounting,
+                                    celsiusText(fits_.corners.Tmax, point_)}),
                  .verdict =
                      std::u16string(c.verdict == Verdict::NotGuaranteed ? Note::esitoNonVerificabile
                                     : c.verdict == Verdict::Holds       ? Note::esitoEntro
@@ -98,7 +97,7 @@ public:
                 {.check = fill(Note::verificaPotenza, {c.name}),
                  .value = figure(*c.value),
                  .limit = figure(*c.limit),
-                 .condition = fill(Note::condResistore, {shortest(fits_.corners.ambientCelsius)}),
+                 .condition = fill(Note::condResistore, {celsiusText(fits_.corners.Tmax, point_)}),
                  .verdict = std::u16string(ratingText(c.rating))});
             break;
         }
@@ -120,12 +119,12 @@ private:
 
     std::u16string gainVerdict(const DatasheetCheck &c) const
     {
-        if (c.gainBelowRows)
+        if (c.gainAt->at25.belowRows)
             return fill(Note::esitoSottoRighe,
-                        {shortest(c.part->gain.front().Ic), shortest(*c.limit)});
+                        {shortest(c.part->gain.front().Ic), gainText(*c.limit, point_)});
         if (c.verdict == Verdict::Holds)
             return std::u16string(Note::esitoEntro);
-        return fill(Note::esitoGuadagnoUsato, {shortest(*c.limit)});
+        return fill(Note::esitoGuadagnoUsato, {gainText(*c.limit, point_)});
     }
 
     std::u16string vceVerdict(const DatasheetCheck &c) const

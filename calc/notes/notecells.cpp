@@ -54,6 +54,55 @@ worstPercentCell(const StageFit &fit, std::u16string_view transistor, std::u16st
     return percentCell(fit.worstMargin, point);
 }
 
+std::u16string gainText(double hFE, std::u16string_view point)
+{
+    if (!(hFE > 0) || !std::isfinite(hFE))
+        return formatShortest(hFE, point);
+    const double scale = std::pow(10.0, 2 - std::floor(std::log10(hFE)));
+    return formatShortest(std::round(hFE * scale) / scale, point);
+}
+
+std::u16string celsiusText(double celsius, std::u16string_view point)
+{
+    std::u16string text = formatShortest(celsius, point);
+    if (text.starts_with(u'-'))
+        text.replace(0, 1, u"\u2212");
+    return text;
+}
+
+std::u16string
+gainCondition(const TransistorPart &part, const GainAtTemperature &gain, std::u16string_view point)
+{
+    const auto v = [&](double value) { return formatShortest(value, point); };
+    const GainRow &row = gain.at25.row;
+    switch (gain.basis) {
+    case GainAtTemperature::Basis::At25:
+        break;
+    case GainAtTemperature::Basis::ModelLaw:
+        return fill(Note::condGuadagnoLegge,
+                    {part.key,
+                     celsiusText(gain.celsius, point),
+                     v(row.hFEmin),
+                     v(row.Ic),
+                     v(row.Vce),
+                     v(std::round(gain.celsius + 273.15)),
+                     v(part.gainLaw.XTB),
+                     part.gainLaw.source.empty() ? Note::nessunModello : part.gainLaw.source});
+    case GainAtTemperature::Basis::ColdRow:
+        return fill(Note::condGuadagnoRigaFredda,
+                    {part.key,
+                     celsiusText(gain.celsius, point),
+                     v(row.hFEmin),
+                     v(row.Ic),
+                     v(row.Vce),
+                     v(gain.coldRow.hFEmin),
+                     gainText(gain.coldRow.hFEmin / gain.factor, point),
+                     celsiusText(gain.coldRow.celsius, point),
+                     v(gain.coldRow.Ic)});
+    }
+    return fill(Note::condGuadagno, {part.key, v(row.Ic), v(row.Vce)});
+}
+
 std::u16string cornerValue(double value, std::u16string_view point)
 {
     return formatShortest(value, point);

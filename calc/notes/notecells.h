@@ -28,6 +28,14 @@ NoteCell percentCell(const std::optional<double> &margin, std::u16string_view po
 NoteCell
 worstPercentCell(const StageFit &fit, std::u16string_view transistor, std::u16string_view point);
 
+// A gain worked out, to three significant digits at its shortest: "41,5", "60".
+std::u16string gainText(double hFE, std::u16string_view point);
+// A temperature [°C] with the minus sign the texts write: "\u221240".
+std::u16string celsiusText(double celsius, std::u16string_view point);
+// The condition a gain at a temperature holds under: its row at 25 °C and, below, how it fell.
+std::u16string
+gainCondition(const TransistorPart &part, const GainAtTemperature &gain, std::u16string_view point);
+
 // "10", "0,5": a tolerance, a voltage or a figure of a datasheet, at its shortest.
 std::u16string cornerValue(double value, std::u16string_view point);
 // The current Ii max must stay below [mA], as the legends write it.

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "parts/keyed.h"
+#include "parts/temperaturelaws.h"
 
 namespace {
 
@@ -276,6 +277,33 @@ std::optional<GainAt> guaranteedGain(const TransistorPart &part, double Ic)
         return GainAt{*above};
     const GainRow &below = *(above - 1);
     return GainAt{below.hFEmin < above->hFEmin ? below : *above};
+}
+
+std::optional<GainAtTemperature>
+guaranteedGainAt(const TransistorPart &part, double Ic, double celsius)
+{
+    const auto at25 = guaranteedGain(part, Ic);
+    if (!at25)
+        return std::nullopt;
+    using Basis = GainAtTemperature::Basis;
+    GainAtTemperature gain{*at25, at25->row.hFEmin, 1.0, celsius, Basis::At25};
+    if (celsius >= Temperature::datasheet)
+        return gain;
+    // The warmest cold row at or below the temperature: the least fall that still covers it.
+    const auto cold = std::find_if(part.coldGain.rbegin(), part.coldGain.rend(), [&](const ColdGainRow &r) {
+        return r.celsius <= celsius;
+    });
+    const auto reference = cold != part.coldGain.rend() ? guaranteedGain(part, cold->Ic) : std::nullopt;
+    if (reference) {
+        gain.factor = cold->hFEmin / reference->row.hFEmin;
+        gain.basis = Basis::ColdRow;
+        gain.coldRow = *cold;
+    } else {
+        gain.factor = Temperature::gainScale(celsius, part.gainLaw.XTB);
+        gain.basis = Basis::ModelLaw;
+    }
+    gain.hFEmin = at25->row.hFEmin * gain.factor;
+    return gain;
 }
 
 std::optional<VbeLimit> highestVbe(const TransistorPart &part, double Ic, double Ib)

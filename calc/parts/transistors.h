@@ -89,6 +89,23 @@ struct GainAt
 };
 std::optional<GainAt> guaranteedGain(const TransistorPart &part, double Ic);
 
+// The gain the worst case takes at Ic [mA] and at the coldest temperature T [°C]: from 25 °C
+// down, the datasheet's 25 °C figure scaled by its own guaranteed fall where it gives a cold row
+// at or below T (the ratio of that row to the 25 °C figure at its current), else by the law of
+// the maker's model (GainTemperatureLaw); at 25 °C and above the 25 °C figure itself.
+struct GainAtTemperature
+{
+    enum class Basis { At25, ColdRow, ModelLaw };
+    GainAt at25;
+    double hFEmin;  // at T
+    double factor;  // hFEmin / the 25 °C figure
+    double celsius; // T [°C]
+    Basis basis;
+    ColdGainRow coldRow{}; // ColdRow: the datasheet's row
+};
+std::optional<GainAtTemperature>
+guaranteedGainAt(const TransistorPart &part, double Ic, double celsius);
+
 // The highest Vbe of a transistor conducting Ic with a base current up to Ib [mA], at 25 °C:
 // VBE(sat) max at the first row whose collector and base currents are both at or above them;
 // beyond every row, the last row's figure + 0.1 V; with no VBE(sat) rows, VBE(on) max at the

@@ -7,6 +7,7 @@
 #include "nominal/circuitconstants.h"
 #include "nominal/switchstages.h"
 #include "parts/logicoutputs.h"
+#include "parts/temperaturelaws.h"
 #include "parts/transistors.h"
 #include "worstcase/standardresistor.h"
 
@@ -37,9 +38,11 @@ struct CornerRanges
     // one, Q2 an NPN.
     enum Slot : std::size_t { Q1OneTransistor, Q1TwoTransistors, Q2 };
     std::array<const TransistorPart *, 3> parts{};
-    // The highest ambient temperature [°C], where the transistors' and the resistors' power
-    // ratings are derated.
-    double ambientCelsius = 25;
+    // The operating temperature range [°C]: the least base current is sought at Tmin, where the
+    // gain is lowest and Vbe highest, the largest currents at Tmax, where Vbe is lowest, and the
+    // power ratings are derated at Tmax. 25 °C only by default: the datasheets' own figures.
+    double Tmin = Temperature::datasheet;
+    double Tmax = Temperature::datasheet;
 
     // The current up to which the output holds its least high level [mA].
     double outputLimit() const
@@ -53,13 +56,13 @@ struct CornerRanges
         return tolerancePercent[static_cast<std::size_t>(series)] / 100;
     }
 
-    // The least base current: the junction at its highest Vbe, Q2 (where it conducts in series)
-    // at its highest Vce(sat), the base resistor at +t, the base-emitter resistor at -t taking its
-    // largest share, the sources at their lowest.
+    // The least base current: the junction at its highest Vbe, risen at Tmin, Q2 (where it
+    // conducts in series) at its highest Vce(sat), the base resistor at +t, the base-emitter
+    // resistor at -t taking its largest share, the sources at their lowest.
     Corner leastBaseCurrent(Series series) const
     {
         const double t = toleranceOf(series);
-        return {VbeHighest,
+        return {VbeHighest + Temperature::VbeRiseInTheCold(Tmin),
                 VceSatHighest,
                 1 + t,
                 1 - t,
@@ -67,11 +70,11 @@ struct CornerRanges
                 1 - VccTolerancePercent / 100};
     }
 
-    // The largest current through a base resistor: the junction at its lowest Vbe, Q2 at its
-    // lowest Vce(sat), the resistor at -t, the sources at their highest.
+    // The largest current through a base resistor: the junction at its lowest Vbe, fallen at
+    // Tmax, Q2 at its lowest Vce(sat), the resistor at -t, the sources at their highest.
     Corner largestCurrent(Series series) const
     {
-        return {VbeLowest,
+        return {VbeLowest - Temperature::VbeFallInTheHeat(Tmax),
                 VceSatLowest,
                 1 - toleranceOf(series),
                 1,

@@ -34,7 +34,8 @@ Kind kindOf(CornerField field)
         return Kind::OutputVoltage;
     case CornerField::OutputCurrent:
         return Kind::OutputCurrent;
-    case CornerField::Ambient:
+    case CornerField::Tmin:
+    case CornerField::Tmax:
         return Kind::Temperature;
     case CornerField::Q1OneTransistor:
     case CornerField::Q1TwoTransistors:
@@ -47,15 +48,16 @@ Kind kindOf(CornerField field)
 }
 
 // The fields that always hold a number, each a member of the ranges.
-constexpr std::array<CornerField, 9> numberFields{CornerField::VbeLowest,
-                                                  CornerField::VbeHighest,
-                                                  CornerField::VceSatLowest,
-                                                  CornerField::VceSatHighest,
-                                                  CornerField::ToleranceE12,
-                                                  CornerField::ToleranceE24,
-                                                  CornerField::ToleranceE96,
-                                                  CornerField::VccTolerance,
-                                                  CornerField::Ambient};
+constexpr std::array<CornerField, 10> numberFields{CornerField::VbeLowest,
+                                                   CornerField::VbeHighest,
+                                                   CornerField::VceSatLowest,
+                                                   CornerField::VceSatHighest,
+                                                   CornerField::ToleranceE12,
+                                                   CornerField::ToleranceE24,
+                                                   CornerField::ToleranceE96,
+                                                   CornerField::VccTolerance,
+                                                   CornerField::Tmin,
+                                                   CornerField::Tmax};
 
 // The transistors' fields, with the slot of each and the polarity it takes.
 struct PartField
@@ -84,15 +86,16 @@ std::optional<const TransistorPart *> partFor(const PartField &f, std::u16string
 constexpr std::array<CornerField, 3> outputFields{
     CornerField::ViLowest, CornerField::OutputCurrent, CornerField::ViHighest};
 
-// The two ends of each range of voltages.
+// The two ends of each range of voltages, and of the temperatures.
 struct RangeFields
 {
     CornerField lowest;
     CornerField highest;
 };
-constexpr std::array<RangeFields, 2> ranges{
+constexpr std::array<RangeFields, 3> ranges{
     {{CornerField::VbeLowest, CornerField::VbeHighest},
-     {CornerField::VceSatLowest, CornerField::VceSatHighest}}};
+     {CornerField::VceSatLowest, CornerField::VceSatHighest},
+     {CornerField::Tmin, CornerField::Tmax}}};
 constexpr RangeFields outputRange{CornerField::ViLowest, CornerField::ViHighest};
 
 // The highest voltage a junction or a saturated transistor can be set to [V], the highest level
@@ -102,7 +105,7 @@ constexpr double highestVoltage = 2.0;
 constexpr double highestOutputVoltage = 30.0;
 constexpr double highestOutputCurrent = 1000.0;
 constexpr double toleranceLimit = 50.0;
-// The ambient temperatures a datasheet's ratings span [°C].
+// The temperatures a datasheet's ratings span [°C].
 constexpr double coldest = -55.0;
 constexpr double hottest = 150.0;
 
@@ -120,8 +123,10 @@ template <typename Ranges> auto &member(Ranges &r, CornerField field)
         return r.VceSatHighest;
     case CornerField::VccTolerance:
         return r.VccTolerancePercent;
-    case CornerField::Ambient:
-        return r.ambientCelsius;
+    case CornerField::Tmin:
+        return r.Tmin;
+    case CornerField::Tmax:
+        return r.Tmax;
     default:
         break;
     }

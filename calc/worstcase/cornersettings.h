@@ -32,10 +32,11 @@ enum class CornerField : std::size_t {
     Q1OneTransistor,  // an NPN
     Q1TwoTransistors, // a PNP
     Q2,               // an NPN
-    Ambient,          // the highest ambient temperature [°C]
+    Tmin,             // the operating temperature range [°C]
+    Tmax,
 };
 
-inline constexpr std::size_t cornerFieldCount = 16;
+inline constexpr std::size_t cornerFieldCount = 17;
 
 using CornerTexts = std::array<std::u16string, cornerFieldCount>;
 
@@ -53,7 +54,7 @@ struct CornerRefusal
 // The ranges the texts give, or the first refusal: a text that is not a number; a voltage below 0
 // or above 2 V (the output's: above 30 V); a tolerance below 0 % or at 50 % and above; an
 // output's current not above 0 or above 1000 mA; a range whose lower end is above its upper end;
-// of the output's three figures, some given and some left empty; an ambient temperature below
+// of the output's three figures, some given and some left empty; a temperature below
 // -55 or above 150 °C; a part that is not in the list or of the other polarity. The output is the
 // list's entry where its key names one and the figures are that entry's; otherwise the designer's
 // own.
@@ -62,7 +63,7 @@ std::variant<CornerRanges, CornerRefusal> readCorners(const CornerTexts &texts,
 
 // The texts of the ranges, in the form's units, with the given decimal point: "0.6", "0.8", "0",
 // "0.3", "10", "5", "1", then the output's key and figures (empty where Vi is as typed) and Vcc's
-// tolerance, the parts' keys and the ambient temperature.
+// tolerance, the parts' keys and the temperature range.
 CornerTexts cornerTexts(const CornerRanges &ranges, std::u16string_view decimalPoint = u".");
 
 // Stored settings, field by field, by the form's rules: a missing text takes its default; a

@@ -21,7 +21,8 @@ struct CheckedTransistor
 class Checks
 {
 public:
-    explicit Checks(double ambient) : ambient_(ambient) {}
+    // Gains are checked at Tmin, power ratings at Tmax [°C].
+    Checks(double Tmin, double Tmax) : Tmin_(Tmin), ambient_(Tmax) {}
 
     // A transistor's largest collector current against IC max, and the gain typed against the
     // datasheet's at that current.
@@ -40,13 +41,12 @@ public:
                             .part = &q.part,
                             .value = q.typedGain,
                             .verdict = Verdict::NotGuaranteed};
-        if (const auto at = guaranteedGain(q.part, q.Ic)) {
-            gain.limit = at->row.hFEmin;
-            gain.gainRow = at->row;
-            gain.gainBelowRows = at->belowRows;
-            gain.verdict = at->belowRows                   ? Verdict::NotGuaranteed
-                           : q.typedGain <= at->row.hFEmin ? Verdict::Holds
-                                                           : Verdict::Exceeds;
+        if (const auto at = guaranteedGainAt(q.part, q.Ic, Tmin_)) {
+            gain.limit = at->hFEmin;
+            gain.gainAt = at;
+            gain.verdict = at->at25.belowRows          ? Verdict::NotGuaranteed
+                           : q.typedGain <= at->hFEmin ? Verdict::Holds
+                                                       : Verdict::Exceeds;
         }
         add(gain);
     }
@@ -58,7 +58,8 @@ public:
         const double Ib = q.fit.leastBaseCurrent;
         const double forced = Ib > 0 ? q.Ic / Ib : HUGE_VAL;
         const auto sat = saturationAt(q.part, q.Ic);
-        const auto gain = guaranteedGain(q.part, q.Ic);
+        // The gain's test guarantees its VCE down to its gain at Tmin.
+        const auto gain = guaranteedGainAt(q.part, q.Ic, Tmin_);
         DatasheetCheck check{.series = series,
                              .figure = CheckedFigure::ForcedGain,
                              .name = q.name,
@@ -73,9 +74,9 @@ public:
         if (sat && forced <= sat->Ic / sat->Ib) {
             check.vce = VceGuaranteed::Saturation;
             check.VceGuaranteedMax = sat->max;
-        } else if (gain && !gain->belowRows && forced <= gain->row.hFEmin) {
+        } else if (gain && !gain->at25.belowRows && forced <= gain->hFEmin) {
             check.vce = VceGuaranteed::GainTest;
-            check.VceGuaranteedMax = gain->row.Vce;
+            check.VceGuaranteedMax = gain->at25.row.Vce;
         }
         add(check);
 
@@ -118,6 +119,7 @@ public:
 private:
     void add(DatasheetCheck check) { checks_.push_back(std::move(check)); }
 
+    double Tmin_;
     double ambient_;
     std::vector<DatasheetCheck> checks_;
 };
@@ -147,7 +149,7 @@ std::vector<DatasheetCheck> datasheetChecks(const StandardFits &fits)
     const bool two = fits.series.front().buyRb2.has_value();
     const CornerRanges &c = fits.corners;
     const FormVariables &v = fits.design;
-    Checks checks(c.ambientCelsius);
+    Checks checks(c.Tmin, c.Tmax);
     const TransistorPart *q1 =
         c.parts[two ? CornerRanges::Q1TwoTransistors : CornerRanges::Q1OneTransistor];
     const TransistorPart *q2 = two ? c.parts[CornerRanges::Q2] : nullptr;

@@ -53,7 +53,7 @@ struct StageCircuit
     double IcLargest;     // the largest in the worst case [mA]
     double magg;          // the margin asked for [%]
     bool feedsOutput;     // the logic output drives it: Ii max must stay below its limit
-    // The worst case's: the lower of hFEmin and the datasheet's least gain at IcLargest.
+    // The worst case's: the lower of hFEmin and the datasheet's least gain at IcLargest and Tmin.
     double hFEworst = hFEmin;
     bool gainGuaranteed = true; // false: the datasheet guarantees no gain at IcLargest
     // The transistor bought, whose VBE(sat) may raise the range's highest Vbe; none: as typed.
@@ -79,8 +79,9 @@ StageCircuit asBought(StageCircuit s, const TransistorPart *part, const CornerRa
     s.VbeRangeHighest = ranges.VbeHighest;
     if (!part)
         return s;
-    if (const auto gain = guaranteedGain(*part, s.IcLargest))
-        s.hFEworst = std::min(s.hFEmin, gain->row.hFEmin);
+    // A gain typed stands for the whole range; a part's is taken at Tmin.
+    if (const auto gain = guaranteedGainAt(*part, s.IcLargest, ranges.Tmin))
+        s.hFEworst = std::min(s.hFEmin, gain->hFEmin);
     else
         s.gainGuaranteed = false;
     return s;
@@ -108,7 +109,7 @@ struct SeriesCorners
     const CornerRanges &ranges;
 };
 
-// The least base current's corner, at the stage's own highest Vbe [V].
+// The least base current's corner, at the stage's own highest Vbe [V] at Tmin.
 Corner leastCorner(double VbeHighest, const SeriesCorners &at)
 {
     Corner least = at.ranges.leastBaseCurrent(at.series);
@@ -133,7 +134,8 @@ evaluate(const StageCircuit &s, StandardResistor resistor, double computed, cons
     const Checked IbLargest = Stage::baseCurrentLeft(Imax, s.Rbe, largest);
     if (anyFault({Ib, Imax, IbLargest}))
         return std::nullopt;
-    const auto [VbeHighest, VbeRow] = s.highestVbe(std::max(0.0, IbLargest.value()));
+    const auto [VbeHighest25, VbeRow] = s.highestVbe(std::max(0.0, IbLargest.value()));
+    const double VbeHighest = VbeHighest25 + Temperature::VbeRiseInTheCold(at.ranges.Tmin);
     const Corner least = leastCorner(VbeHighest, at);
     const Checked IbLeast = Stage::baseCurrentLeft(currentAt(least), s.Rbe, least);
     if (IbLeast.fault() != Fault::None)
@@ -200,7 +202,7 @@ Purchase toBuy(const StageCircuit &s, const SeriesCorners &at, double computed)
         return NoPurchase::NoGainGuaranteed;
     // At the least highest Vbe, that of the least base current: if the source drives nothing
     // there, it drives nothing at any value.
-    if (!(Stage::acrossBaseResistor(s.Vs, s.source, leastCorner(s.highestVbe(0).first, at)).value()
+    if (!(Stage::acrossBaseResistor(s.Vs, s.source, leastCorner(s.highestVbe(0).first + Temperature::VbeRiseInTheCold(at.ranges.Tmin), at)).value()
           > 0))
         return NoPurchase::SourceTooLow;
     for (std::optional<StandardResistor> r = std::get<StandardResistor>(standard); r;

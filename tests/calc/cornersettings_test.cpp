@@ -26,6 +26,7 @@ const CornerTexts defaults{u"0.6",
                            u"",
                            u"",
                            u"",
+                           u"25",
                            u"25"};
 
 CornerTexts with(CornerField field, std::u16string text, CornerTexts texts = defaults)
@@ -165,12 +166,22 @@ INSTANTIATE_TEST_SUITE_P(
                     CornerField::VccTolerance,
                     u"Tolleranza di Vcc [%]: scrivi un numero da 0 a meno di 50, con il punto "
                     u"come separatore decimale."},
-        RefusalCase{"AmbientBelowZero", with(CornerField::Ambient, u"-40"), std::nullopt, {}},
-        RefusalCase{"AmbientAbove150",
-                    with(CornerField::Ambient, u"151"),
-                    CornerField::Ambient,
-                    u"Temperatura ambiente massima [\u00b0C]: scrivi un numero da \u221255 a 150, "
+        RefusalCase{"TminBelowZero", with(CornerField::Tmin, u"-40"), std::nullopt, {}},
+        RefusalCase{"TmaxAbove150",
+                    with(CornerField::Tmax, u"151"),
+                    CornerField::Tmax,
+                    u"Temperatura massima [\u00b0C]: scrivi un numero da \u221255 a 150, "
                     u"con il punto come separatore decimale."},
+        RefusalCase{"TminBelowMinus55",
+                    with(CornerField::Tmin, u"-56"),
+                    CornerField::Tmin,
+                    u"Temperatura minima [\u00b0C]: scrivi un numero da \u221255 a 150, "
+                    u"con il punto come separatore decimale."},
+        RefusalCase{
+            "TemperatureRangeUpsideDown",
+            with(CornerField::Tmin, u"30"),
+            CornerField::Tmin,
+            u"Temperatura minima [\u00b0C] non può superare Temperatura massima [\u00b0C]."},
         RefusalCase{"PartOfTheRightPolarity",
                     with(CornerField::Q1TwoTransistors, u"BC327-40"),
                     std::nullopt,
@@ -247,8 +258,13 @@ INSTANTIATE_TEST_SUITE_P(
                    {{CornerField::VbeLowest, u"x"}, {CornerField::VbeHighest, u"0.5"}},
                    {CornerField::VbeLowest, CornerField::VbeHighest},
                    false},
-        StoredCase{
-            "AmbientAbove150", {{CornerField::Ambient, u"151"}}, {CornerField::Ambient}, false},
+        StoredCase{"TmaxAbove150", {{CornerField::Tmax, u"151"}}, {CornerField::Tmax}, false},
+        // An earlier version's highest ambient, stored under the same key, is Tmax: above the
+        // Tmin stored, both fall.
+        StoredCase{"TemperatureRangeUpsideDown",
+                   {{CornerField::Tmin, u"40"}, {CornerField::Tmax, u"30"}},
+                   {CornerField::Tmin, CornerField::Tmax},
+                   false},
         StoredCase{"VccFiftyPercent",
                    {{CornerField::VccTolerance, u"50"}},
                    {CornerField::VccTolerance},
@@ -295,7 +311,8 @@ TEST(StoredCorners, OutputChoiceRoundTrip)
     chosen.output = chosen.outputEntry->figures;
     chosen.VccTolerancePercent = 5;
     chosen.parts[CornerRanges::Q2] = transistorByKey(u"2N3904");
-    chosen.ambientCelsius = 70;
+    chosen.Tmin = -40;
+    chosen.Tmax = 85;
     const CornerTexts texts = cornerTexts(chosen);
     std::array<std::optional<std::u16string>, cornerFieldCount> stored;
     std::copy(texts.begin(), texts.end(), stored.begin());

@@ -47,7 +47,7 @@ TEST_P(SettingsStateTest, SaysWhatBecameOfTheStoredSettings)
                                                                : StoredCorners{});
     if (c.saved) {
         CornerRanges confirmed;
-        confirmed.ambientCelsius = 60;
+        confirmed.Tmax = 60;
         EXPECT_EQ(state.confirm(confirmed, *c.saved), c.failure);
         EXPECT_EQ(state.ranges(), confirmed);
     }

@@ -880,7 +880,7 @@ INSTANTIATE_TEST_SUITE_P(
                   [] {
                       CornerRanges c =
                           bought(CornerRanges::Q1TwoTransistors, u"BC327-40", u"2N3904");
-                      c.ambientCelsius = 70;
+                      c.Tmax = 70;
                       return c;
                   }()},
         // Shown as 4,00, below 4 mA by a rounding.

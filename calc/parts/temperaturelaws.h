@@ -1,0 +1,39 @@
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+
+// How a transistor's figures move with temperature, each law written once with its source. The
+// datasheets' figures and the Vbe range are at 25 °C.
+namespace Temperature {
+
+inline constexpr double datasheet = 25.0; // [°C]
+inline constexpr double kelvin = 273.15;  // 0 °C [K]
+
+// A junction's base-emitter voltage falls about 2 mV/°C as it warms (VBE(sat) about 1.7 mV/°C,
+// NXP BC848): it rises by as much below 25 °C [V/°C].
+inline constexpr double VbeSlope = -0.002;
+
+// What the highest Vbe rises by at Tmin [°C], below 25 °C; nothing above [V].
+inline double VbeRiseInTheCold(double Tmin)
+{
+    return VbeSlope * (std::min(Tmin, datasheet) - datasheet);
+}
+
+// What the lowest Vbe falls by at Tmax [°C], above 25 °C; nothing below [V].
+inline double VbeFallInTheHeat(double Tmax)
+{
+    return -VbeSlope * (std::max(Tmax, datasheet) - datasheet);
+}
+
+// The gain at T [°C] from its figure at 25 °C, as the makers' transistor models scale it:
+// hFE(T) = hFE(25 °C) x (T / 298.15 K)^XTB (SPICE's Gummel-Poon model, XTB about 1.35-1.5 for
+// small-signal parts). Above 25 °C the gain rises: the 25 °C figure stands.
+inline double gainScale(double T, double XTB)
+{
+    if (T >= datasheet)
+        return 1.0;
+    return std::pow((T + kelvin) / (datasheet + kelvin), XTB);
+}
+
+} // namespace Temperature
