@@ -101,6 +101,8 @@ const std::u16string_view arrotondataNelRisultato = u" (nel risultato, arrotonda
 const std::u16string_view appenaSotto4mA = u", arrotondata per eccesso: è appena sotto i 4\u00a0mA";
 const std::u16string_view titoloRiepilogo =
     u"Da acquistare, per serie, con i margini nel caso peggiore";
+const std::u16string_view aVenticinqueGradi = u"a 25\u00a0\u00b0C soltanto";
+const std::u16string_view daAGradi = u"da %1 a %2\u00a0\u00b0C";
 
 const std::u16string_view serie = u"Serie";
 const std::u16string_view kohm = u"kohm";
@@ -170,20 +172,34 @@ const std::u16string_view ipotesiResistenzeUno =
 const std::u16string_view ipotesiResistenzeDue =
     u"Caso peggiore: ogni resistenza, R1 e R2 comprese, al limite \u00b1t della tolleranza della "
     u"serie: E12 \u00b1%1\u00a0%, E24 \u00b1%2\u00a0%, E96 \u00b1%3\u00a0%.";
-const std::u16string_view ipotesiVbe = u"Vbe di Q1 da %1 a %2\u00a0V (dispersione e temperatura).";
+const std::u16string_view ipotesiVbe =
+    u"Vbe di Q1 da %1 a %2\u00a0V a 25\u00a0\u00b0C (dispersione tra i pezzi).";
 const std::u16string_view ipotesiVbeVceSat =
-    u"Vbe di Q1 e di Q2 da %1 a %2\u00a0V (dispersione e temperatura); Vce(sat) di Q2 da %3 a "
-    u"%4\u00a0V.";
+    u"Vbe di Q1 e di Q2 da %1 a %2\u00a0V a 25\u00a0\u00b0C (dispersione tra i pezzi); Vce(sat) "
+    u"di Q2 da %3 a %4\u00a0V.";
 const std::u16string_view ipotesiMinimaIbUno =
-    u"Corrente di base minima: Vbe %1\u00a0V, Rb1 a +t, R1 a \u2212t, Vi al livello alto minimo.";
+    u"Corrente di base minima, a %2\u00a0\u00b0C: Vbe %1\u00a0V, Rb1 a +t, R1 a \u2212t, Vi al "
+    u"livello alto minimo.";
 const std::u16string_view ipotesiMinimaIbDue =
-    u"Corrente di base minima: Vbe %1\u00a0V, Rb a +t, R1 o R2 a \u2212t; per Q1, Vce(sat) di Q2 "
-    u"%2\u00a0V e Vcc al minimo; per Q2, Vi al livello alto minimo.";
+    u"Corrente di base minima, a %3\u00a0\u00b0C: Vbe %1\u00a0V, Rb a +t, R1 o R2 a \u2212t; per "
+    u"Q1, Vce(sat) di Q2 %2\u00a0V e Vcc al minimo; per Q2, Vi al livello alto minimo.";
 const std::u16string_view ipotesiMassimaIUno =
-    u"Ii\u00a0max: Vbe %1\u00a0V, Rb1 a \u2212t, Vi al livello alto massimo.";
+    u"Ii\u00a0max, a %2\u00a0\u00b0C: Vbe %1\u00a0V, Rb1 a \u2212t, Vi al livello alto massimo.";
 const std::u16string_view ipotesiMassimaIDue =
-    u"Ii\u00a0max: Vbe di Q2 %1\u00a0V, Rb2 a \u2212t, Vi al livello alto massimo. I\u00a0max in "
-    u"Rb1: Vbe di Q1 %1\u00a0V, Vce(sat) di Q2 %2\u00a0V, Rb1 a \u2212t, Vcc al massimo.";
+    u"Ii\u00a0max, a %3\u00a0\u00b0C: Vbe di Q2 %1\u00a0V, Rb2 a \u2212t, Vi al livello alto "
+    u"massimo. I\u00a0max in Rb1: Vbe di Q1 %1\u00a0V, Vce(sat) di Q2 %2\u00a0V, Rb1 a \u2212t, "
+    u"Vcc al massimo.";
+const std::u16string_view ipotesiTemperatura25 =
+    u"Temperatura: il caso peggiore è a 25\u00a0\u00b0C soltanto, la temperatura dei "
+    u"datasheet e delle Vbe qui sotto; scegli l'intervallo di funzionamento nelle ipotesi.";
+const std::u16string_view ipotesiTemperatura =
+    u"Temperatura da %1 a %2\u00a0\u00b0C: a %1\u00a0\u00b0C la Vbe massima sale di "
+    u"2\u00a0mV/\u00b0C sotto i 25\u00a0\u00b0C (+%3\u00a0V) e il guadagno dei transistor "
+    u"dell'elenco scende (un guadagno inserito vale per tutto l'intervallo); a %2\u00a0\u00b0C la "
+    u"Vbe minima scende di 2\u00a0mV/\u00b0C sopra i 25\u00a0\u00b0C (\u2212%4\u00a0V) e Ptot "
+    u"cala.";
+const std::u16string_view ipotesiGuadagnoFreddo = u"hFE min %1 a %2\u00a0\u00b0C (%3)";
+const std::u16string_view ipotesiVbeFredda = u"%1, +%2\u00a0V a %3\u00a0\u00b0C";
 const std::u16string_view ipotesiIngressiUno =
     u"Guadagno come inserito: inserisci il guadagno minimo di Q1.";
 const std::u16string_view ipotesiIngressiDue =
@@ -254,6 +270,10 @@ const std::u16string_view casoPeggioreImpossibile =
 const std::u16string_view nessunGuadagnoGarantito =
     u"%1: nessun %2 da acquistare: il datasheet del %4 (%3) non garantisce alcun guadagno oltre "
     u"%5\u00a0mA, la sua ultima riga.";
+const std::u16string_view uscitaFuoriTemperatura =
+    u"%1: nessun %2 da acquistare: l'uscita %3 garantisce i suoi livelli da %4 a "
+    u"%5\u00a0\u00b0C, non da %6 a %7\u00a0\u00b0C. Scegli un intervallo di temperatura "
+    u"entro il suo o un'uscita garantita su tutto l'intervallo.";
 const std::u16string_view senzaRb1DaAcquistare =
     u"%1: nessun Rb2 da acquistare, perché non c'è un Rb1 da acquistare.";
 

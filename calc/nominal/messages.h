@@ -40,6 +40,8 @@ extern const std::u16string_view titoloIi;                // Ii [mA] to three si
 extern const std::u16string_view arrotondataNelRisultato; // after it: Ii as the caption rounds it
 extern const std::u16string_view appenaSotto4mA;          // after it: shown as 4,00 below 4 mA
 extern const std::u16string_view titoloRiepilogo;         // the summary: the values to buy
+// After the summary's title: the temperature range of its worst case, 25 °C or Tmin and Tmax.
+extern const std::u16string_view aVenticinqueGradi, daAGradi;
 // Column headings, and what they stand for when read out.
 extern const std::u16string_view serie;
 extern const std::u16string_view kohm;
@@ -76,10 +78,17 @@ extern const std::u16string_view ipotesiResistenzeUno; // E12, E24, E96 toleranc
 extern const std::u16string_view ipotesiResistenzeDue; // the same
 extern const std::u16string_view ipotesiVbe;           // Vbe lowest, highest [V]
 extern const std::u16string_view ipotesiVbeVceSat;     // and Q2's Vce(sat) lowest, highest
-extern const std::u16string_view ipotesiMinimaIbUno;   // highest Vbe
-extern const std::u16string_view ipotesiMinimaIbDue;   // highest Vbe, highest Vce(sat)
-extern const std::u16string_view ipotesiMassimaIUno;   // lowest Vbe
-extern const std::u16string_view ipotesiMassimaIDue;   // lowest Vbe, lowest Vce(sat)
+// Each with its corner's temperature [°C] last.
+extern const std::u16string_view ipotesiMinimaIbUno; // highest Vbe
+extern const std::u16string_view ipotesiMinimaIbDue; // highest Vbe, highest Vce(sat)
+extern const std::u16string_view ipotesiMassimaIUno; // lowest Vbe
+extern const std::u16string_view ipotesiMassimaIDue; // lowest Vbe, lowest Vce(sat)
+// The temperature range: 25 °C only; or Tmin, Tmax [°C], the rise and the fall of Vbe [V].
+extern const std::u16string_view ipotesiTemperatura25, ipotesiTemperatura;
+// A part's gain at Tmin: the figure, Tmin [°C], how it was found; its VBE(sat) and the rise [V]
+// at Tmin [°C].
+extern const std::u16string_view ipotesiGuadagnoFreddo, ipotesiVbeFredda;
+
 extern const std::u16string_view ipotesiIngressiUno;
 extern const std::u16string_view ipotesiIngressiDue; // Vcc's tolerance [%]
 extern const std::u16string_view ipotesiUscitaInserita;
@@ -117,6 +126,8 @@ extern const std::u16string_view nessunoFinoAUnOhm;
 extern const std::u16string_view casoPeggioreImpossibile;
 // %3 the transistor, %4 its part, %5 the last current its datasheet gives a gain at [mA].
 extern const std::u16string_view nessunGuadagnoGarantito;
+// Series, resistor, output, its range [°C], the range of the worst case [°C].
+extern const std::u16string_view uscitaFuoriTemperatura;
 extern const std::u16string_view senzaRb1DaAcquistare; // series
 // A part bought: transistor, part, its source, then as each comment says.
 extern const std::u16string_view ipotesiTransistor;     // %4: which Vbe it takes

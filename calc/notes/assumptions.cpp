@@ -2,6 +2,7 @@
 
 #include "nominal/messages.h"
 #include "notes/notecells.h"
+#include "parts/temperaturelaws.h"
 
 namespace {
 
@@ -30,8 +31,9 @@ std::u16string outputLine(const CornerRanges &c, std::u16string_view point)
 
 // The gain the worst case takes of a part: its row, the lowest of its table below the first row,
 // or none.
-std::u16string
-gainText(const TransistorPart &part, const std::optional<GainAt> &gain, std::u16string_view point)
+std::u16string gainAt25Text(const TransistorPart &part,
+                            const std::optional<GainAt> &gain,
+                            std::u16string_view point)
 {
     const auto v = [&](double value) { return cornerValue(value, point); };
     if (!gain)
@@ -40,6 +42,19 @@ gainText(const TransistorPart &part, const std::optional<GainAt> &gain, std::u16
         return fill(Note::ipotesiGuadagnoSottoRighe,
                     {v(gain->row.hFEmin), v(gain->row.Ic), v(part.gain.front().Ic)});
     return fill(Note::ipotesiGuadagno, {v(gain->row.hFEmin), v(gain->row.Ic)});
+}
+
+// The same at a temperature: below 25 °C the figure taken, and how.
+std::u16string partGainText(const TransistorPart &part,
+                            const std::optional<GainAtTemperature> &gain,
+                            std::u16string_view point)
+{
+    if (!gain || gain->basis == GainAtTemperature::Basis::At25)
+        return gainAt25Text(part, gain ? std::optional(gain->at25) : std::nullopt, point);
+    return fill(Note::ipotesiGuadagnoFreddo,
+                {gainText(gain->hFEmin, point),
+                 celsiusText(gain->celsius, point),
+                 gainCondition(part, *gain, point)});
 }
 
 // The highest Vbe the worst case took of Q1's part: from the row of the value to buy that needs
@@ -92,7 +107,17 @@ std::vector<std::u16string> assumptionLines(const StandardFits &fits, std::u16st
         line.insert(line.size() - 1, u" (" + note + u")");
         return line;
     };
+    const auto t = [&](double celsius) { return celsiusText(celsius, point); };
+    // The range's Vbe at the corners' temperatures.
+    const double rise = Temperature::VbeRiseInTheCold(c.Tmin);
+    const double fall = Temperature::VbeFallInTheHeat(c.Tmax);
+    const double VbeCold = c.VbeHighest + rise, VbeHot = c.VbeLowest - fall;
     std::vector<std::u16string> lines;
+    lines.push_back(
+        withNote(c.Tmin == Temperature::datasheet && c.Tmax == Temperature::datasheet
+                     ? std::u16string(Note::ipotesiTemperatura25)
+                     : fill(Note::ipotesiTemperatura, {t(c.Tmin), t(c.Tmax), v(rise), v(fall)}),
+                 {}));
     lines.push_back(withNote(
         fill(two ? Note::ipotesiResistenzeDue : Note::ipotesiResistenzeUno,
              {v(c.tolerancePercent[0]), v(c.tolerancePercent[1]), v(c.tolerancePercent[2])}),
@@ -104,16 +129,17 @@ std::vector<std::u16string> assumptionLines(const StandardFits &fits, std::u16st
             userSet(c.VbeLowest != defaults.VbeLowest || c.VbeHighest != defaults.VbeHighest
                     || c.VceSatLowest != defaults.VceSatLowest
                     || c.VceSatHighest != defaults.VceSatHighest)));
-        lines.push_back(fill(Note::ipotesiMinimaIbDue, {v(c.VbeHighest), v(c.VceSatHighest)}));
-        lines.push_back(fill(Note::ipotesiMassimaIDue, {v(c.VbeLowest), v(c.VceSatLowest)}));
+        lines.push_back(
+            fill(Note::ipotesiMinimaIbDue, {v(VbeCold), v(c.VceSatHighest), t(c.Tmin)}));
+        lines.push_back(fill(Note::ipotesiMassimaIDue, {v(VbeHot), v(c.VceSatLowest), t(c.Tmax)}));
         lines.push_back(withNote(fill(Note::ipotesiIngressiDue, {v(c.VccTolerancePercent)}),
                                  userSet(c.VccTolerancePercent != defaults.VccTolerancePercent)));
     } else {
         lines.push_back(withNote(
             fill(Note::ipotesiVbe, {v(c.VbeLowest), v(c.VbeHighest)}),
             userSet(c.VbeLowest != defaults.VbeLowest || c.VbeHighest != defaults.VbeHighest)));
-        lines.push_back(fill(Note::ipotesiMinimaIbUno, {v(c.VbeHighest)}));
-        lines.push_back(fill(Note::ipotesiMassimaIUno, {v(c.VbeLowest)}));
+        lines.push_back(fill(Note::ipotesiMinimaIbUno, {v(VbeCold), t(c.Tmin)}));
+        lines.push_back(fill(Note::ipotesiMassimaIUno, {v(VbeHot), t(c.Tmax)}));
         lines.emplace_back(Note::ipotesiIngressiUno);
     }
     lines.push_back(outputLine(c, point));
@@ -122,14 +148,13 @@ std::vector<std::u16string> assumptionLines(const StandardFits &fits, std::u16st
         c.parts[two ? CornerRanges::Q1TwoTransistors : CornerRanges::Q1OneTransistor];
     if (q1) {
         const double IL = fits.design.IL;
-        const auto gain = guaranteedGain(*q1, IL);
-        lines.push_back(fill(Note::ipotesiTransistorA,
-                             {u"Q1",
-                              q1->key,
-                              q1->source,
-                              v(IL),
-                              gainText(*q1, gain, point),
-                              vbeText(highestVbeTaken(fits, *q1), point)}));
+        const auto gain = guaranteedGainAt(*q1, IL, c.Tmin);
+        std::u16string vbe = vbeText(highestVbeTaken(fits, *q1), point);
+        if (rise > 0 && !vbe.empty())
+            vbe = fill(Note::ipotesiVbeFredda, {vbe, v(rise), t(c.Tmin)});
+        lines.push_back(
+            fill(Note::ipotesiTransistorA,
+                 {u"Q1", q1->key, q1->source, v(IL), partGainText(*q1, gain, point), vbe}));
     }
     if (const TransistorPart *q2 = two ? c.parts[CornerRanges::Q2] : nullptr)
         lines.push_back(fill(

@@ -200,6 +200,17 @@ noPurchaseLine(NoPurchase reason, Series inSeries, const StageNames &s, const Sh
             Note::nessunGuadagnoGarantito,
             {series, s.resistor, s.transistor, part.key, cornerValue(part.gain.back().Ic, point)});
     }
+    case NoPurchase::OutputTemperature: {
+        const LogicOutput &output = *corners.outputEntry;
+        return fill(Note::uscitaFuoriTemperatura,
+                    {series,
+                     s.resistor,
+                     outputName(output, point),
+                     celsiusText(output.Tmin, point),
+                     celsiusText(output.Tmax, point),
+                     celsiusText(corners.Tmin, point),
+                     celsiusText(corners.Tmax, point)});
+    }
     case NoPurchase::NoFirstStage:
         break;
     }
@@ -471,7 +482,13 @@ ResultNotes summaryNotesWith(Shared &shared)
     const StandardFits &fits = shared.fits;
     const bool two = isTwoTransistors(fits);
     ResultNotes notes;
-    notes.title = Note::titoloRiepilogo;
+    const CornerRanges &c = fits.corners;
+    notes.title =
+        std::u16string(Note::titoloRiepilogo) + u", "
+        + (c.Tmin == Temperature::datasheet && c.Tmax == Temperature::datasheet
+               ? std::u16string(Note::aVenticinqueGradi)
+               : fill(Note::daAGradi,
+                      {celsiusText(c.Tmin, shared.point), celsiusText(c.Tmax, shared.point)}));
     notes.columns = {seriesColumn, resistorColumn(u"Rb1")};
     if (two)
         notes.columns.push_back(resistorColumn(u"Rb2"));

@@ -53,8 +53,10 @@ constexpr std::array<LogicOutput, 11> outputs{{
      u"RP2040 a %1\u00a0V, uscita da %2\u00a0mA",
      {3.3, 4},
      {2.62, 4.0, 3.63},
-     u"temperatura non indicata dal costruttore",
-     u"Raspberry Pi RP2040 datasheet"},
+     u"temperatura non indicata dal costruttore: 25\u00a0\u00b0C soltanto",
+     u"Raspberry Pi RP2040 datasheet",
+     25,
+     25},
     // VDD - 0.4 V at VDD 3.0 V.
     {u"STM32F1-3V3",
      u"STM32F1 a %1\u00a0V \u00b1%2\u00a0V",

@@ -26,8 +26,11 @@ struct LogicOutput
     std::u16string_view name; // as the form lists it: %1, %2 its supply's figures
     std::array<double, 2> nameFigures;
     DrivingOutput figures;
-    std::u16string_view temperature; // the range the least level holds over
+    std::u16string_view temperature; // the range the least level holds over, in words
     std::u16string_view source;      // maker and document
+    // The same range [°C]: a worst case beyond it has no figures from the maker.
+    double Tmin = -40;
+    double Tmax = 85;
 };
 
 std::span<const LogicOutput> logicOutputs();

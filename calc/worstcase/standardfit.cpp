@@ -198,11 +198,19 @@ Purchase toBuy(const StageCircuit &s, const SeriesCorners &at, double computed)
             return NoPurchase::BelowOneOhm;
         standard = largestNotAbove(at.series, 1e4); // from 10 Mohm down
     }
+    if (const LogicOutput *output = at.ranges.outputEntry;
+        s.feedsOutput && output && (at.ranges.Tmin < output->Tmin || at.ranges.Tmax > output->Tmax))
+        return NoPurchase::OutputTemperature;
     if (!s.gainGuaranteed)
         return NoPurchase::NoGainGuaranteed;
     // At the least highest Vbe, that of the least base current: if the source drives nothing
     // there, it drives nothing at any value.
-    if (!(Stage::acrossBaseResistor(s.Vs, s.source, leastCorner(s.highestVbe(0).first + Temperature::VbeRiseInTheCold(at.ranges.Tmin), at)).value()
+    if (!(Stage::acrossBaseResistor(
+              s.Vs,
+              s.source,
+              leastCorner(s.highestVbe(0).first + Temperature::VbeRiseInTheCold(at.ranges.Tmin),
+                          at))
+              .value()
           > 0))
         return NoPurchase::SourceTooLow;
     for (std::optional<StandardResistor> r = std::get<StandardResistor>(standard); r;

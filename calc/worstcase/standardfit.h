@@ -66,16 +66,17 @@ using Fit = std::variant<StageFit, NoFit>;
 
 // Why no value of a series is worth buying.
 enum class NoPurchase {
-    NotPositive,      // the computed resistance is zero, negative or not a number
-    BelowOneOhm,      // the computed resistance is below 1 ohm
-    SourceTooLow,     // at the highest Vbe (and Vce(sat)) the source drives no current at all
-    PullDownTakesAll, // Ii max reaches the output's limit while the base-emitter resistor
-                      // takes all the current
-    OutputLimit,      // Ii max reaches the output's limit before the margin holds
-    NoneDownToOneOhm, // no value down to 1 ohm gives the margin
-    NotComputable,    // a current at a corner divides by zero or is beyond a double
-    NoFirstStage,     // Rb2 only: no Rb1 to buy in the series
-    NoGainGuaranteed, // the transistor's datasheet guarantees no gain at its largest current
+    NotPositive,       // the computed resistance is zero, negative or not a number
+    BelowOneOhm,       // the computed resistance is below 1 ohm
+    SourceTooLow,      // at the highest Vbe (and Vce(sat)) the source drives no current at all
+    PullDownTakesAll,  // Ii max reaches the output's limit while the base-emitter resistor
+                       // takes all the current
+    OutputLimit,       // Ii max reaches the output's limit before the margin holds
+    NoneDownToOneOhm,  // no value down to 1 ohm gives the margin
+    NotComputable,     // a current at a corner divides by zero or is beyond a double
+    NoFirstStage,      // Rb2 only: no Rb1 to buy in the series
+    NoGainGuaranteed,  // the transistor's datasheet guarantees no gain at its largest current
+    OutputTemperature, // the range of temperatures passes the one the output's figures hold over
 };
 
 using Purchase = std::variant<StageFit, NoPurchase>;

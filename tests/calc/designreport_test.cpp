@@ -82,21 +82,22 @@ TEST(DesignReport, SampleTwoTransistorsAsTabSeparatedText)
     const std::string text = utf8(sampleReport(true, u",").plainText());
 
     // The answer first: program, date and time, the settings replaced, then the values to buy.
-    EXPECT_EQ(text.substr(0, text.find("I margini")),
-              "Interruttore a transistor pilotato da un'uscita CMOS\n"
-              "Brenvola 1.00, calcolo del 2026-12-08 20:45\n"
-              "Impostazioni salvate non valide, sostituite con i valori predefiniti: Vbe massima "
-              "[V].\n"
-              "\n"
-              "Da acquistare, per serie, con i margini nel caso peggiore\n"
-              "Serie\tRb1\tRb2\tmargine Q1\tmargine Q2\tIi max\n"
-              "\tkohm\tkohm\t%\t%\tmA\n"
-              "E12 \xC2\xB1"
-              "10\xC2\xA0%\t15\t33\t43\t218\t0,148\n"
-              "E24 \xC2\xB1"
-              "5\xC2\xA0%\t18\t43\t23\t32\t0,108\n"
-              "E96 \xC2\xB1"
-              "1\xC2\xA0%\t19,1\t46,4\t21\t46\t0,0958\n");
+    EXPECT_EQ(
+        text.substr(0, text.find("I margini")),
+        "Interruttore a transistor pilotato da un'uscita CMOS\n"
+        "Brenvola 1.00, calcolo del 2026-12-08 20:45\n"
+        "Impostazioni salvate non valide, sostituite con i valori predefiniti: Vbe massima "
+        "[V].\n"
+        "\n"
+        "Da acquistare, per serie, con i margini nel caso peggiore, a 25\u00a0\u00b0C soltanto\n"
+        "Serie\tRb1\tRb2\tmargine Q1\tmargine Q2\tIi max\n"
+        "\tkohm\tkohm\t%\t%\tmA\n"
+        "E12 \xC2\xB1"
+        "10\xC2\xA0%\t15\t33\t43\t218\t0,148\n"
+        "E24 \xC2\xB1"
+        "5\xC2\xA0%\t18\t43\t23\t32\t0,108\n"
+        "E96 \xC2\xB1"
+        "1\xC2\xA0%\t19,1\t46,4\t21\t46\t0,0958\n");
     EXPECT_NE(text.find("\nCircuito\tCarico con un pin a massa\n"
                         "\n"
                         "Dati inseriti\n"

@@ -365,6 +365,15 @@ bought(CornerRanges::Slot q1, std::u16string_view part1, std::u16string_view par
     return c;
 }
 
+// The operating temperature range [°C].
+CornerRanges between(double Tmin, double Tmax)
+{
+    CornerRanges c;
+    c.Tmin = Tmin;
+    c.Tmax = Tmax;
+    return c;
+}
+
 CornerRanges vccWithin(double tolerance)
 {
     CornerRanges c;
@@ -571,6 +580,52 @@ INSTANTIATE_TEST_SUITE_P(
                       buy(30.0, 400.0, 35.76, 0.15439),
                       buy(33.2, 315.5, 21.91, 0.13387)},
                      bought(CornerRanges::Q1TwoTransistors, u"BC327-40", u"BC547B")},
+        // From -40 to 85 °C, parts as typed: the highest Vbe rises to 0.8 + 65 x 0.002 = 0.93 V,
+        // the lowest falls to 0.6 - 60 x 0.002 = 0.48 V. E24 6.2: 4.07 / 6.51 - 0.93 / 9.5 =
+        // 0.5273, x 100 / 40 - 1 = 31.82 %; Ii max 4.52 / 5.89 = 0.7674.
+        PurchaseCase{"OneTransistorMinus40To85",
+                     false,
+                     sample(sampleRb1One),
+                     {buy(5.6, 74.46, 39.35, 0.89683),
+                      buy(6.2, 55.89, 31.82, 0.7674),
+                      buy(6.98, 36.51, 20.85, 0.65411)},
+                     {},
+                     between(-40, 85)},
+        PurchaseCase{"TwoTransistorsMinus40To85",
+                     true,
+                     sample(sampleRb1Two),
+                     {buy(15.0, 65.83, 37.35, 0.85333),
+                      buy(16.0, 54.38, 35.79, 0.75789),
+                      buy(18.2, 33.6, 22.99, 0.63936)},
+                     {buy(27.0, 1117, 295.0, 0.18601),
+                      buy(36.0, 619.2, 29.0, 0.13216),
+                      buy(39.2, 556.8, 38.56, 0.11647)},
+                     between(-40, 85)},
+        PurchaseCase{"OneTransistor0To70",
+                     false,
+                     sample(sampleRb1One),
+                     {buy(5.6, 74.46, 44.81, 0.89087),
+                      buy(6.8, 40.59, 22.94, 0.69505),
+                      buy(7.15, 32.85, 22.2, 0.63432)},
+                     {},
+                     between(0, 70)},
+        // A 74HC and a 2N3904 from -40 to 85 °C: its gain at -40 °C, 60 x (233.15 / 298.15)^1.5
+        // = 41.49 (its model's XTB), its VBE(sat) 0.95 + 0.13 = 1.08 V. E24 2.0: 2.76 / 2.1 -
+        // 1.08 / 9.5 = 1.2006, x 41.49 / 40 - 1 = 24.53 %; Ii max 5.02 / 1.9 = 2.642.
+        PurchaseCase{"OneTransistor2N3904Minus40To85",
+                     false,
+                     sample(sampleRb1One),
+                     {buy(1.8, 479.7, 32.14, 3.0988),
+                      buy(2.0, 420.0, 24.53, 2.6421),
+                      buy(2.15, 382.5, 20.52, 2.3585)},
+                     {},
+                     [] {
+                         CornerRanges c = between(-40, 85);
+                         c.outputEntry = logicOutputByKey(u"74HC-5V");
+                         c.output = c.outputEntry->figures;
+                         c.parts[CornerRanges::Q1OneTransistor] = transistorByKey(u"2N3904");
+                         return c;
+                     }()},
         // A BC547B guarantees no gain above 2 mA: nothing holds at 40 mA.
         PurchaseCase{"OneTransistorBeyondTheDatasheet",
                      false,
@@ -714,7 +769,8 @@ using namespace Messages::Note;
 
 const std::u16string rb1Title(titoloRb1);
 const std::u16string rb2Title(titoloRb2);
-const std::u16string summaryTitle(titoloRiepilogo);
+const std::u16string summaryTitle =
+    std::u16string(titoloRiepilogo) + u", " + std::u16string(aVenticinqueGradi);
 
 const std::u16string e12 = u"E12 \u00b110\u00a0%";
 const std::u16string e24 = u"E24 \u00b15\u00a0%";
