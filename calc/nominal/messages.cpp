@@ -198,7 +198,7 @@ const std::u16string_view ipotesiTemperatura =
     u"dell'elenco scende (un guadagno inserito vale per tutto l'intervallo); a %2\u00a0\u00b0C la "
     u"Vbe minima scende di 2\u00a0mV/\u00b0C sopra i 25\u00a0\u00b0C (\u2212%4\u00a0V) e Ptot "
     u"cala.";
-const std::u16string_view ipotesiGuadagnoFreddo = u"hFE min %1 a %2\u00a0\u00b0C (%3)";
+const std::u16string_view ipotesiGuadagnoFreddo = u"hFE min %1 a %2\u00a0\u00b0C: %3";
 const std::u16string_view ipotesiVbeFredda = u"%1, +%2\u00a0V a %3\u00a0\u00b0C";
 const std::u16string_view ipotesiIngressiUno =
     u"Guadagno come inserito: inserisci il guadagno minimo di Q1.";
@@ -316,12 +316,13 @@ const std::u16string_view verificaForzato = u"Ic/Ib %1";
 const std::u16string_view verificaPotenza = u"P %1 [mW]";
 const std::u16string_view condIcMax = u"IC max %1";
 const std::u16string_view condGuadagno = u"hFE min %1, %2\u00a0mA, %3\u00a0V";
-const std::u16string_view condGuadagnoLegge = u"hFE min %1 a %2\u00a0\u00b0C: %3 a 25\u00a0\u00b0C "
-                                              u"(%4\u00a0mA, %5\u00a0V) \u00d7 (%6/298)^%7, "
-                                              u"legge tipica del modello del costruttore (%8)";
+const std::u16string_view condGuadagnoA = u"hFE min %1 a %2\u00a0\u00b0C: %3";
+const std::u16string_view condGuadagnoLegge =
+    u"%1 a 25\u00a0\u00b0C (%2\u00a0mA, %3\u00a0V) \u00d7 (%4/298)^%5, legge tipica del modello "
+    u"del costruttore (%6)";
 const std::u16string_view condGuadagnoRigaFredda =
-    u"hFE min %1 a %2\u00a0\u00b0C: %3 a 25\u00a0\u00b0C (%4\u00a0mA, %5\u00a0V) \u00d7 %6/%7, "
-    u"la caduta garantita dal datasheet a %8\u00a0\u00b0C e %9\u00a0mA";
+    u"%1 a 25\u00a0\u00b0C (%2\u00a0mA, %3\u00a0V) \u00d7 %4/%5, la caduta garantita dal "
+    u"datasheet a %6\u00a0\u00b0C e %7\u00a0mA";
 const std::u16string_view nessunModello = u"nessun modello trovato: l'esponente comune";
 const std::u16string_view condNessunGuadagno = u"%1: hFE min fino a %2\u00a0mA";
 const std::u16string_view condSaturazione = u"VCE(sat) %1\u00a0V, %2/%3\u00a0mA";

@@ -147,9 +147,10 @@ extern const std::u16string_view tutteLeSerie;
 extern const std::u16string_view verificaIc, verificaGuadagno, verificaForzato, verificaPotenza;
 extern const std::u16string_view condIcMax;    // part
 extern const std::u16string_view condGuadagno; // part, Ic [mA], Vce [V]
-// The gain at Tmin: part, Tmin [°C], the 25 °C figure and its row's current [mA] and VCE [V],
-// then the law's Tmin [K] and XTB and its source; or the cold row's figure, the 25 °C figure at
-// its current, its temperature [°C] and current [mA].
+// The gain at Tmin: part, Tmin [°C] and how it falls there from 25 °C: the 25 °C figure and its
+// row's current [mA] and VCE [V], then the law's Tmin [K], XTB and source; or the cold row's
+// figure, the 25 °C figure at its current, its temperature [°C] and current [mA].
+extern const std::u16string_view condGuadagnoA;
 extern const std::u16string_view condGuadagnoLegge, condGuadagnoRigaFredda;
 extern const std::u16string_view nessunModello; // a law's source where no maker's model is known
 extern const std::u16string_view condNessunGuadagno;     // part, last Ic [mA]

@@ -54,7 +54,7 @@ std::u16string partGainText(const TransistorPart &part,
     return fill(Note::ipotesiGuadagnoFreddo,
                 {gainText(gain->hFEmin, point),
                  celsiusText(gain->celsius, point),
-                 gainCondition(part, *gain, point)});
+                 gainFall(part, *gain, point)});
 }
 
 // The highest Vbe the worst case took of Q1's part: from the row of the value to buy that needs

@@ -4,6 +4,7 @@
 
 #include "nominal/messages.h"
 #include "nominal/numbertext.h"
+#include "parts/temperaturelaws.h"
 
 namespace {
 
@@ -71,36 +72,37 @@ std::u16string celsiusText(double celsius, std::u16string_view point)
 }
 
 std::u16string
-gainCondition(const TransistorPart &part, const GainAtTemperature &gain, std::u16string_view point)
+gainFall(const TransistorPart &part, const GainAtTemperature &gain, std::u16string_view point)
 {
     const auto v = [&](double value) { return formatShortest(value, point); };
     const GainRow &row = gain.at25.row;
-    switch (gain.basis) {
-    case GainAtTemperature::Basis::At25:
-        break;
-    case GainAtTemperature::Basis::ModelLaw:
-        return fill(Note::condGuadagnoLegge,
-                    {part.key,
-                     celsiusText(gain.celsius, point),
-                     v(row.hFEmin),
-                     v(row.Ic),
-                     v(row.Vce),
-                     v(std::round(gain.celsius + 273.15)),
-                     v(part.gainLaw.XTB),
-                     part.gainLaw.source.empty() ? Note::nessunModello : part.gainLaw.source});
-    case GainAtTemperature::Basis::ColdRow:
+    if (gain.basis == GainAtTemperature::Basis::ColdRow)
         return fill(Note::condGuadagnoRigaFredda,
-                    {part.key,
-                     celsiusText(gain.celsius, point),
-                     v(row.hFEmin),
+                    {v(row.hFEmin),
                      v(row.Ic),
                      v(row.Vce),
                      v(gain.coldRow.hFEmin),
                      gainText(gain.coldRow.hFEmin / gain.factor, point),
                      celsiusText(gain.coldRow.celsius, point),
                      v(gain.coldRow.Ic)});
-    }
-    return fill(Note::condGuadagno, {part.key, v(row.Ic), v(row.Vce)});
+    return fill(Note::condGuadagnoLegge,
+                {v(row.hFEmin),
+                 v(row.Ic),
+                 v(row.Vce),
+                 v(std::round(gain.celsius + Temperature::kelvin)),
+                 v(part.gainLaw.XTB),
+                 part.gainLaw.source.empty() ? Note::nessunModello : part.gainLaw.source});
+}
+
+std::u16string
+gainCondition(const TransistorPart &part, const GainAtTemperature &gain, std::u16string_view point)
+{
+    const GainRow &row = gain.at25.row;
+    if (gain.basis == GainAtTemperature::Basis::At25)
+        return fill(Note::condGuadagno,
+                    {part.key, formatShortest(row.Ic, point), formatShortest(row.Vce, point)});
+    return fill(Note::condGuadagnoA,
+                {part.key, celsiusText(gain.celsius, point), gainFall(part, gain, point)});
 }
 
 std::u16string cornerValue(double value, std::u16string_view point)

@@ -32,6 +32,9 @@ worstPercentCell(const StageFit &fit, std::u16string_view transistor, std::u16st
 std::u16string gainText(double hFE, std::u16string_view point);
 // A temperature [°C] with the minus sign the texts write: "\u221240".
 std::u16string celsiusText(double celsius, std::u16string_view point);
+// How a gain fell from 25 °C to a temperature below: its row at 25 °C and the law or the cold row.
+std::u16string
+gainFall(const TransistorPart &part, const GainAtTemperature &gain, std::u16string_view point);
 // The condition a gain at a temperature holds under: its row at 25 °C and, below, how it fell.
 std::u16string
 gainCondition(const TransistorPart &part, const GainAtTemperature &gain, std::u16string_view point);

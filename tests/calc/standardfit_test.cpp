@@ -626,6 +626,18 @@ INSTANTIATE_TEST_SUITE_P(
                          c.parts[CornerRanges::Q1OneTransistor] = transistorByKey(u"2N3904");
                          return c;
                      }()},
+        // A 74HC's figures hold from -40 to 85 °C: none for a range up to 125 °C.
+        PurchaseCase{"OutputBeyondItsTemperatures",
+                     false,
+                     sample(sampleRb1One),
+                     all(noBuy(NoPurchase::OutputTemperature)),
+                     {},
+                     [] {
+                         CornerRanges c = between(-40, 125);
+                         c.outputEntry = logicOutputByKey(u"74HC-5V");
+                         c.output = c.outputEntry->figures;
+                         return c;
+                     }()},
         // A BC547B guarantees no gain above 2 mA: nothing holds at 40 mA.
         PurchaseCase{"OneTransistorBeyondTheDatasheet",
                      false,
@@ -1093,6 +1105,30 @@ TEST(Assumptions, OnlyTheCircuitsOwnParts)
             u","));
         EXPECT_NE(q1.find(figures), std::u16string::npos) << std::string(q1.begin(), q1.end());
     }
+    // From -40 °C: the range said, each part's gain at -40 °C and how it fell, by its model's law
+    // or by its datasheet's own cold row.
+    for (const auto &[part, figures] :
+         std::initializer_list<std::pair<std::u16string_view, std::u16string_view>>{
+             {u"2N3904",
+              u"hFE min 41,5 a \u221240\u00a0\u00b0C: 60 a 25\u00a0\u00b0C (50\u00a0mA, "
+              u"1\u00a0V) \u00d7 (233/298)^1,5, legge tipica del modello del costruttore "
+              u"(modello SPICE Fairchild 2N3904) e VBE(sat) max 0,95\u00a0V (riga a "
+              u"50/5\u00a0mA), +0,13\u00a0V a \u221240\u00a0\u00b0C"},
+             {u"PN2222A",
+              u"hFE min 23,3 a \u221240\u00a0\u00b0C: 50 a 25\u00a0\u00b0C (150\u00a0mA, "
+              u"1\u00a0V) \u00d7 35/75, la caduta garantita dal datasheet a \u221255\u00a0\u00b0C "
+              u"e 10\u00a0mA"},
+             {u"",
+              u"Temperatura da \u221240 a 85\u00a0\u00b0C: a \u221240\u00a0\u00b0C la Vbe "
+              u"massima sale"}}) {
+        CornerRanges c =
+            part.empty() ? CornerRanges{} : bought(CornerRanges::Q1OneTransistor, part);
+        c.Tmin = -40;
+        c.Tmax = 85;
+        const std::u16string q1 = joined(rb1Notes(fitOneTransistor(sample(sampleRb1One), c), u","));
+        EXPECT_NE(q1.find(figures), std::u16string::npos) << std::string(q1.begin(), q1.end());
+    }
+    EXPECT_NE(one.find(u"il caso peggiore è a 25\u00a0\u00b0C soltanto"), std::u16string::npos);
 }
 
 } // namespace
