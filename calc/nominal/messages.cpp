@@ -443,6 +443,9 @@ const std::u16string_view ugualeAlCalcolatoDetto = u"%1, valore standard uguale 
 const std::u16string_view legendaUguale =
     u"Uguale al calcolato: il valore standard che è proprio quello calcolato, dove non è quello da "
     u"acquistare.";
+const std::u16string_view legendaSenzaGuadagno =
+    u"\u2014 nel caso peggiore: il datasheet del transistor acquistato non garantisce alcun "
+    u"guadagno alla sua corrente di collettore massima, e nessun margine vi si può calcolare.";
 const std::u16string_view legendaNonCalcolabile =
     u"\u2014: margine non calcolabile: senza corrente nel carico (IL\u00a00) ogni corrente di "
     u"base satura il transistor.";

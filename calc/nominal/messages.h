@@ -227,6 +227,7 @@ extern const std::u16string_view scritto; // an entry as typed, beside the numbe
 // The legends of what a table may hold.
 extern const std::u16string_view ugualeAlCalcolato, ugualeAlCalcolatoDetto; // series
 extern const std::u16string_view legendaUguale;
+extern const std::u16string_view legendaSenzaGuadagno; // a worst margin "—": no gain guaranteed
 extern const std::u16string_view legendaNonCalcolabile;
 // The summary: R1 (and R2) bought as the worst case assumes.
 extern const std::u16string_view acquistoR1, acquistoR1R2;

@@ -74,14 +74,26 @@ bool saidByNearest(NoPurchase reason, const Fit &nearest, const StageNames &s)
 }
 
 // A table where a margin reads "—" says what it means.
-void explainDashes(ResultNotes &notes)
+void explainDashes(ResultNotes &notes, const StandardFits &fits)
 {
-    for (const std::vector<NoteCell> &row : notes.rows)
-        for (const NoteCell &cell : row)
-            if (cell.shown == Note::nonCalcolabile) {
-                notes.legend.emplace_back(Report::legendaNonCalcolabile);
-                return;
-            }
+    const bool dashes = std::ranges::any_of(notes.rows, [](const std::vector<NoteCell> &row) {
+        return std::ranges::any_of(
+            row, [](const NoteCell &cell) { return cell.shown == Note::nonCalcolabile; });
+    });
+    if (!dashes)
+        return;
+    // Why: no collector current, or a part bought that guarantees no gain at its current.
+    const bool noGain = std::ranges::any_of(fits.series, [](const SeriesFit &s) {
+        for (const Fit *fit : {&s.rb1, s.rb2 ? &*s.rb2 : nullptr})
+            if (const StageFit *f = fit ? std::get_if<StageFit>(fit) : nullptr;
+                f && !f->gainGuaranteed)
+                return true;
+        return false;
+    });
+    if (noGain)
+        notes.legend.emplace_back(Report::legendaSenzaGuadagno);
+    if (!noGain || fits.design.IL == 0)
+        notes.legend.emplace_back(Report::legendaNonCalcolabile);
 }
 
 bool isTwoTransistors(const StandardFits &fits)
@@ -294,7 +306,7 @@ public:
                                std::make_move_iterator(part->end()));
         notes.assumptions = shared_.assumptions;
         notes.rows = std::move(rows_);
-        explainDashes(notes);
+        explainDashes(notes, fits_);
         return notes;
     }
 
@@ -527,7 +539,7 @@ ResultNotes summaryNotesWith(Shared &shared)
     if (anyToBuy)
         notes.legend.emplace_back(Note::legendaRiepilogo);
     notes.legend.emplace_back(two ? Report::acquistoR1R2 : Report::acquistoR1);
-    explainDashes(notes);
+    explainDashes(notes, fits);
     notes.assumptions = shared.assumptions;
     return notes;
 }

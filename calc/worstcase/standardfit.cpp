@@ -151,7 +151,8 @@ evaluate(const StageCircuit &s, StandardResistor resistor, double computed, cons
                  s.hFEworst,
                  VbeHighest,
                  VbeRow};
-    if (!fit.offInWorstCase())
+    fit.gainGuaranteed = s.gainGuaranteed;
+    if (!fit.offInWorstCase() && s.gainGuaranteed)
         fit.worstMargin = ifComputable(Stage::marginObtained(IbLeast, s.hFEworst, s.IcLargest));
     return fit;
 }

@@ -48,6 +48,9 @@ struct StageFit
     double VbeHighest = 0;
     // The datasheet's row that gave VbeHighest's limit, where a part was bought.
     std::optional<VbeLimit> VbeRow = std::nullopt;
+    // Whether the part bought guarantees a gain at the largest collector current; where it does
+    // not, the worst case has no margin to give.
+    bool gainGuaranteed = true;
 
     // Whether the base-emitter resistor takes the whole current at the corner: no base current.
     bool offInWorstCase() const { return !(leastBaseCurrent > 0); }

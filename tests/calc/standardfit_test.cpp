@@ -951,6 +951,19 @@ INSTANTIATE_TEST_SUITE_P(
                       c.Tmax = 70;
                       return c;
                   }()},
+        // A BC547B guarantees no gain at 40 mA: nothing to buy, and the values just below have
+        // their nominal margins (E12 6.8: (4.3 / 6.8 - 0.07) x 100 / 40 - 1 = 40.6 %) but no
+        // worst one.
+        NotesCase{"NoWorstMarginWithoutAGain",
+                  false,
+                  sample(sampleRb1One),
+                  rb1Notes,
+                  rb1Title,
+                  {{u"E12 subito sotto", u"6,8", u"41", u"\u2014"},
+                   {u"E24 subito sotto", u"7,5", u"26", u"\u2014"},
+                   {u"E96 subito sotto", u"7,68", u"22", u"\u2014"}},
+                  {std::u16string(Messages::Report::legendaSenzaGuadagno)},
+                  bought(CornerRanges::Q1OneTransistor, u"BC547B")},
         // Shown as 4,00, below 4 mA by a rounding.
         NotesCase{"IiJustBelowTheLimit",
                   false,
