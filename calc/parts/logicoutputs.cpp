@@ -13,13 +13,20 @@ namespace {
 constexpr std::u16string_view hc = u"onsemi MM74HC04, TI SN74HC04, NXP 74HC04";
 constexpr std::u16string_view cmos4000 = u"National / Fairchild CD4001BC, CD4011BC";
 constexpr std::u16string_view industrial = u"da \u221240 a 85\u00a0\u00b0C";
-constexpr std::u16string_view at85 = u"a 85\u00a0\u00b0C";
+// Its figures hold at the exact test supply.
+constexpr std::u16string_view at85 =
+    u"a 85\u00a0\u00b0C, la corrente minima, con l'alimentazione alla tensione di prova esatta";
 
 // A 5 V ±10 % supply takes the makers' 4.5 V column, as onsemi's note on the 74HC says; a
 // 3.3 V ±0.3 V one the 3.0 V column. The 4000 series' current is its 85 °C figure, the least.
 constexpr std::array<LogicOutput, 11> outputs{{
     {u"74HC-5V", u"74HC a %1\u00a0V \u00b1%2\u00a0%", {5, 10}, {3.84, 4.0, 5.5}, industrial, hc},
-    {u"74HC-6V", u"74HC a %1\u00a0V", {6}, {5.34, 5.2, 6.0}, industrial, hc},
+    {u"74HC-6V",
+     u"74HC a %1\u00a0V",
+     {6},
+     {5.34, 5.2, 6.0},
+     u"da \u221240 a 85\u00a0\u00b0C, con l'alimentazione a 6,0\u00a0V esatti",
+     hc},
     {u"74HCT-5V",
      u"74HCT a %1\u00a0V \u00b1%2\u00a0%",
      {5, 10},
@@ -41,12 +48,12 @@ constexpr std::array<LogicOutput, 11> outputs{{
     {u"4000B-5V", u"4000B a %1\u00a0V", {5}, {4.6, 0.36, 5.0}, at85, cmos4000},
     {u"4000B-10V", u"4000B a %1\u00a0V", {10}, {9.5, 0.9, 10.0}, at85, cmos4000},
     {u"4000B-15V", u"4000B a %1\u00a0V", {15}, {13.5, 2.4, 15.0}, at85, cmos4000},
-    // 4.2 V at VCC 5 V; 5.5 V is its VCC maximum.
+    // 4.2 V holds at VCC = 5.0 V only: the highest level is that supply, not its 5.5 V maximum.
     {u"ATmega328P-5V",
      u"ATmega328P a %1\u00a0V",
      {5},
-     {4.2, 20.0, 5.5},
-     u"fino a 85\u00a0\u00b0C",
+     {4.2, 20.0, 5.0},
+     u"da \u221240 a 85\u00a0\u00b0C, con VCC a 5,0\u00a0V esatti",
      u"Microchip ATmega328P"},
     // The pad's drive strength at its default, 4 mA; IOVDD 3.3 V ±10 %.
     {u"RP2040-3V3-4mA",
@@ -62,7 +69,8 @@ constexpr std::array<LogicOutput, 11> outputs{{
      u"STM32F1 a %1\u00a0V \u00b1%2\u00a0V",
      {3.3, 0.3},
      {2.6, 8.0, 3.6},
-     u"nelle condizioni operative generali del datasheet",
+     u"da \u221240 a 85\u00a0\u00b0C, con al più 8 pin che erogano insieme, non su PC13\u2013PC15 "
+     u"(3\u00a0mA)",
      u"ST STM32F103xx datasheet"},
 }};
 

@@ -520,14 +520,14 @@ INSTANTIATE_TEST_SUITE_P(
                      all(noBuy(NoPurchase::OutputLimit)),
                      {},
                      drivenBy(u"4000B-5V")},
-        // An ATmega328P pin: 4.2 V up to 20 mA. E24 5.6: 3.4 / 5.88 - 0.8 / 9.5 = 0.4941,
-        // 23.51 %; 4.9 / 5.32 = 0.9211.
+        // An ATmega328P pin: 4.2 V up to 20 mA, at VCC 5.0 V exactly, its highest level. E24
+        // 5.6: 3.4 / 5.88 - 0.8 / 9.5 = 0.4941, 23.51 %; 4.4 / 5.32 = 0.8271.
         PurchaseCase{"OneTransistorFromATmega",
                      false,
                      sample(sampleRb1One),
-                     {buy(4.7, 111.2, 42.19, 1.1584),
-                      buy(5.6, 74.46, 23.51, 0.92105),
-                      buy(5.9, 64.7, 22.44, 0.8389)},
+                     {buy(4.7, 111.2, 42.19, 1.0402),
+                      buy(5.6, 74.46, 23.51, 0.82707),
+                      buy(5.9, 64.7, 22.44, 0.7533)},
                      {},
                      drivenBy(u"ATmega328P-5V")},
         // Vcc ±10 %: E24 Rb1 18 leaves 9.7 / 18.9 - 0.8 / 9.5 = 0.4291, 7.3 %; 16: 9.7 / 16.8 -
