@@ -53,6 +53,8 @@ CornersDialog::CornersDialog(const CornerRanges &ranges, QWidget *parent)
     setWindowTitle(fromView(Text::titolo));
     setFont(controlFont()); // the window's own face, like the window's fields
     auto *layout = new QVBoxLayout(this);
+    // Never shorter than its contents, the wrapped lines included.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     auto *explanation = new QLabel(fromView(Text::spiegazione), this);
     explanation->setWordWrap(true);
     layout->addWidget(explanation);
@@ -93,6 +95,9 @@ CornersDialog::CornersDialog(const CornerRanges &ranges, QWidget *parent)
         addPartChoice(transistorsForm, field);
     addTemperatureChoice(transistorsForm);
     layout->addWidget(transistors);
+    auto *temperature = new QLabel(fromView(Text::spiegazioneTemperatura), this);
+    temperature->setWordWrap(true);
+    layout->addWidget(temperature);
     connect(output_, &QComboBox::activated, this, &CornersDialog::chooseOutput);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -191,9 +196,6 @@ void CornersDialog::addTemperatureChoice(QFormLayout *form)
                 this,
                 &CornersDialog::temperatureEdited);
     }
-    auto *explanation = new QLabel(fromView(Text::spiegazioneTemperatura), this);
-    explanation->setWordWrap(true);
-    form->addRow(explanation);
     connect(temperatures_, &QComboBox::activated, this, [this](int index) {
         const QVariant ends = temperatures_->itemData(index);
         if (!ends.isValid())

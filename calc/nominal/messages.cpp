@@ -344,11 +344,12 @@ const std::u16string_view esitoOltreQuarto = u"oltre 1/4\u00a0W";
 const std::u16string_view legendaVerifica =
     u"Verifica sul datasheet: valore e limite nell'unità della riga, esito \u00abentro\u00bb od "
     u"\u00aboltre\u00bb il limite. hFE: il guadagno inserito contro il minimo del datasheet alla "
-    u"corrente massima (oltre: il caso peggiore usa quello del datasheet). Ic/Ib: il guadagno "
+    u"corrente massima e alla temperatura minima (oltre: il caso peggiore usa quello del "
+    u"datasheet). Ic/Ib: il guadagno "
     u"forzato alla corrente di base minima contro quello della prova di VCE(sat); oltre, il "
     u"datasheet garantisce solo la VCE della prova di hFE, se non supera il suo hFE min. P: la "
     u"potenza nel caso peggiore, Ic per la VCE garantita più la Ib massima per la Vbe massima, "
-    u"contro Ptot ridotta alla temperatura ambiente; ogni resistenza alla sua corrente massima e a "
+    u"contro Ptot ridotta alla temperatura massima; ogni resistenza alla sua corrente massima e a "
     u"\u2212t, contro 1/8\u00a0W (o 1/4\u00a0W) ridotti linearmente da 70 a 155\u00a0\u00b0C.";
 const std::u16string_view avvisoVceQ2 =
     u"%1: la VCE garantita di Q2 (%2\u00a0V) supera la Vce(sat) massima di Q2 (%3\u00a0V) che "
