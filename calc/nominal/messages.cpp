@@ -270,6 +270,10 @@ const std::u16string_view casoPeggioreImpossibile =
 const std::u16string_view nessunGuadagnoGarantito =
     u"%1: nessun %2 da acquistare: il datasheet del %4 (%3) non garantisce alcun guadagno oltre "
     u"%5\u00a0mA, la sua ultima riga.";
+const std::u16string_view allaTemperatura =
+    u" Il caso peggiore va da %1 a %2\u00a0\u00b0C: alla temperatura minima la Vbe sale e il "
+    u"guadagno dei transistor dell'elenco scende, alla massima la Vbe scende e le correnti "
+    u"crescono; un intervallo più stretto può bastare.";
 const std::u16string_view uscitaFuoriTemperatura =
     u"%1: nessun %2 da acquistare: l'uscita %3 garantisce i suoi livelli da %4 a "
     u"%5\u00a0\u00b0C, non da %6 a %7\u00a0\u00b0C. Scegli un intervallo di temperatura "

@@ -126,6 +126,8 @@ extern const std::u16string_view nessunoFinoAUnOhm;
 extern const std::u16string_view casoPeggioreImpossibile;
 // %3 the transistor, %4 its part, %5 the last current its datasheet gives a gain at [mA].
 extern const std::u16string_view nessunGuadagnoGarantito;
+// After why nothing holds, where the worst case spans temperatures: Tmin, Tmax [°C].
+extern const std::u16string_view allaTemperatura;
 // Series, resistor, output, its range [°C], the range of the worst case [°C].
 extern const std::u16string_view uscitaFuoriTemperatura;
 extern const std::u16string_view senzaRb1DaAcquistare; // series

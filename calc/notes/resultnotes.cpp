@@ -12,6 +12,7 @@
 #include "nominal/numbertext.h"
 #include "notes/assumptions.h"
 #include "notes/notecells.h"
+#include "parts/temperaturelaws.h"
 
 namespace {
 
@@ -185,25 +186,33 @@ noPurchaseLine(NoPurchase reason, Series inSeries, const StageNames &s, const Sh
     const CornerRanges &corners = shared.fits.corners;
     const std::u16string_view point = shared.point;
     const std::u16string_view computed = s.recomputed() ? Note::ricalcolato : Note::calcolato;
+    // Where the corners span temperatures, temperature may be the reason: said.
+    const auto atTemperature = [&](std::u16string line) {
+        if (corners.Tmin != Temperature::datasheet || corners.Tmax != Temperature::datasheet)
+            line += fill(Note::allaTemperatura,
+                         {celsiusText(corners.Tmin, point), celsiusText(corners.Tmax, point)});
+        return line;
+    };
     switch (reason) {
     case NoPurchase::NotPositive:
         return fill(Note::nonPositivoDaAcquistare, {series, s.resistor, computed});
     case NoPurchase::BelowOneOhm:
         return fill(Note::sottoIntervalloDaAcquistare, {series, s.resistor, computed});
     case NoPurchase::SourceTooLow:
-        return fill(s.fromVcc() ? Note::vccBassa : Note::viBassa,
-                    {series,
-                     s.resistor,
-                     cornerValue(corners.VbeHighest, point),
-                     cornerValue(corners.VceSatHighest, point)});
+        return atTemperature(fill(
+            s.fromVcc() ? Note::vccBassa : Note::viBassa,
+            {series,
+             s.resistor,
+             cornerValue(corners.VbeHighest + Temperature::VbeRiseInTheCold(corners.Tmin), point),
+             cornerValue(corners.VceSatHighest, point)}));
     case NoPurchase::PullDownTakesAll:
-        return fill(Note::partitoreTuttaCorrente,
-                    {series, s.resistor, s.Rbe, limitReached(corners, point)});
+        return atTemperature(fill(Note::partitoreTuttaCorrente,
+                                  {series, s.resistor, s.Rbe, limitReached(corners, point)}));
     case NoPurchase::OutputLimit:
-        return fill(s.oneTransistor() ? Note::limiteUscitaQ1 : Note::limiteUscitaQ2,
-                    {series, s.resistor, s.Rbe, limitReached(corners, point)});
+        return atTemperature(fill(s.oneTransistor() ? Note::limiteUscitaQ1 : Note::limiteUscitaQ2,
+                                  {series, s.resistor, s.Rbe, limitReached(corners, point)}));
     case NoPurchase::NoneDownToOneOhm:
-        return fill(Note::nessunoFinoAUnOhm, {series, s.resistor});
+        return atTemperature(fill(Note::nessunoFinoAUnOhm, {series, s.resistor}));
     case NoPurchase::NotComputable:
         return fill(Note::casoPeggioreImpossibile, {series, s.resistor});
     case NoPurchase::NoGainGuaranteed: {

@@ -922,6 +922,26 @@ INSTANTIATE_TEST_SUITE_P(
              u"CMOS può dare prima del margine richiesto. Serve un Q1 con guadagno più alto o il "
              u"circuito a due "
              u"transistor."}},
+        // Where the worst case spans temperatures, the line says how they weigh.
+        NotesCase{
+            "NoSeriesToBuyFromMinus40To85",
+            false,
+            with(sample(4.3 / 3.67), &FormVariables::IL, 300.0),
+            summaryNotes,
+            std::u16string(titoloRiepilogo) + u", da \u221240 a 85\u00a0\u00b0C",
+            {{e12, u"nessuno", u"", u""}, {e24, u"nessuno", u"", u""}, {e96, u"nessuno", u"", u""}},
+            {u"E12: nessun Rb1 da acquistare: Ii\u00a0max raggiunge i 4\u00a0mA che "
+             u"un'uscita CMOS può dare prima del margine richiesto. Serve un Q1 con "
+             u"guadagno più alto o il circuito a due transistor. Il caso peggiore va da "
+             u"\u221240 a 85\u00a0\u00b0C: alla temperatura minima la Vbe sale e il "
+             u"guadagno dei transistor dell'elenco scende, alla massima la Vbe scende e le "
+             u"correnti crescono; un intervallo più stretto può bastare."},
+            [] {
+                CornerRanges c;
+                c.Tmin = -40;
+                c.Tmax = 85;
+                return c;
+            }()},
         // The output's own limit, named where it is the reason.
         NotesCase{
             "NoSeriesToBuyFrom4000B",
