@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QShortcut>
 
 #include <algorithm>
@@ -123,16 +122,6 @@ QWidget *createControl(const Control &row, QWidget *parent)
     return nullptr;
 }
 
-// "9 dicembre 2026, 02:43": the locale's long date, without the day of the week, and its time.
-QString longDateAndTime(const QDateTime &at)
-{
-    const QLocale locale;
-    QString date = locale.dateFormat(QLocale::LongFormat);
-    date.remove(QRegularExpression(QStringLiteral("d{4}[,.\\s]*")));
-    return locale.toString(at.date(), date.trimmed()) + QStringLiteral(", ")
-           + locale.toString(at.time(), QLocale::ShortFormat);
-}
-
 // "Vcc [V]": the caption of a field and its unit, for assistive tools.
 QString captionAndUnit(const Control &row)
 {
@@ -151,6 +140,12 @@ QRegion focusRing(const QWidget *control)
 }
 
 } // namespace
+
+QString italianDateAndTime(const QDateTime &at)
+{
+    return QLocale(QLocale::Italian, QLocale::Italy)
+        .toString(at, QStringLiteral("d MMMM yyyy, HH:mm"));
+}
 
 Form1::Form1(QWidget *parent) : QWidget(parent)
 {
@@ -367,7 +362,7 @@ DesignReport Form1::describeDesign() const
     DesignReport report;
     report.program =
         viewOf(QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion());
-    report.pressedAt = viewOf(longDateAndTime(lastPress_->at));
+    report.pressedAt = viewOf(italianDateAndTime(lastPress_->at));
     report.circuit = viewOf((option1_->isChecked() ? option1_ : option2_)->text());
     for (const Control &row : ControlTable::controls()) {
         if (row.kind != Kind::EntryField)

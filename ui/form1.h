@@ -18,6 +18,10 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+// "9 dicembre 2026, 08:54": the date and time of a press as the report's byline writes them, in
+// Italian like the sentence they end, whatever the system's locale.
+QString italianDateAndTime(const QDateTime &at);
+
 // The window: every control at its place, the circuit selection, the sample values and
 // "Calcola ". It only moves data between its controls and the calculation.
 class Form1 : public QWidget

@@ -367,7 +367,7 @@ const std::u16string_view tastiera =
     u"F1: il progetto intero, con le ipotesi del caso peggiore, da copiare.";
 
 const std::u16string_view titoloRelazione = u"Interruttore a transistor pilotato da un'uscita CMOS";
-const std::u16string_view programmaEData = u"%1, calcolo del %2";
+const std::u16string_view programmaEData = u"%1, calcolo del giorno %2";
 const std::u16string_view circuito = u"Circuito";
 const std::u16string_view datiInseriti = u"Dati inseriti";
 const std::u16string_view risultati = u"Risultati";

@@ -95,7 +95,7 @@ public:
 
     SwitchOutcome finish(std::optional<SwitchResults> results)
     {
-        return {std::move(messages_), std::move(results)};
+        return {std::move(messages_), results};
     }
 
 private:

@@ -58,7 +58,7 @@ DesignReport sampleReport(bool twoTransistors, std::u16string_view point)
                                              : fitOneTransistor(sample(4.3 / 0.55));
     DesignReport report{
         u"Brenvola 1.00",
-        u"2026-12-08 20:45",
+        u"8 dicembre 2026, 20:45",
         summaryNotes(fits, point),
         u"Carico con un pin a massa",
         {enteredItem(u"Vcc", u"12", u"[V]", point),
@@ -85,7 +85,7 @@ TEST(DesignReport, SampleTwoTransistorsAsTabSeparatedText)
     EXPECT_EQ(
         text.substr(0, text.find("I margini")),
         "Interruttore a transistor pilotato da un'uscita CMOS\n"
-        "Brenvola 1.00, calcolo del 2026-12-08 20:45\n"
+        "Brenvola 1.00, calcolo del giorno 8 dicembre 2026, 20:45\n"
         "Impostazioni salvate non valide, sostituite con i valori predefiniti: Vbe massima "
         "[V].\n"
         "\n"

@@ -740,6 +740,27 @@ private slots:
         clearStoredSettings();
     }
 
+    // The byline's date and time in Italian under this English locale too: the day without a
+    // leading zero, the month's Italian name, the 24-hour clock with its leading zero.
+    void bylineDateInItalian_data()
+    {
+        QTest::addColumn<QDateTime>("at");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("morning") << QDateTime(QDate(2026, 12, 9), QTime(8, 54))
+                                 << "9 dicembre 2026, 08:54";
+        QTest::newRow("just after midnight")
+            << QDateTime(QDate(2027, 1, 1), QTime(0, 5)) << "1 gennaio 2027, 00:05";
+        QTest::newRow("evening") << QDateTime(QDate(2026, 8, 31), QTime(20, 45))
+                                 << "31 agosto 2026, 20:45";
+    }
+    void bylineDateInItalian()
+    {
+        QFETCH(QDateTime, at);
+        QFETCH(QString, written);
+        QCOMPARE(QLocale().language(), QLocale::English);
+        QCOMPARE(italianDateAndTime(at), written);
+    }
+
     // "Salva PDF…": the report as shown to an A4 PDF, under the name of the press's date in the
     // folder chosen the last time; read back, it holds the summary's figures.
     void savePdf()
