@@ -290,10 +290,11 @@ guaranteedGainAt(const TransistorPart &part, double Ic, double celsius)
     if (celsius >= Temperature::datasheet)
         return gain;
     // The warmest cold row at or below the temperature: the least fall that still covers it.
-    const auto cold = std::find_if(part.coldGain.rbegin(), part.coldGain.rend(), [&](const ColdGainRow &r) {
-        return r.celsius <= celsius;
-    });
-    const auto reference = cold != part.coldGain.rend() ? guaranteedGain(part, cold->Ic) : std::nullopt;
+    const auto cold = std::find_if(part.coldGain.rbegin(),
+                                   part.coldGain.rend(),
+                                   [&](const ColdGainRow &r) { return r.celsius <= celsius; });
+    const auto reference =
+        cold != part.coldGain.rend() ? guaranteedGain(part, cold->Ic) : std::nullopt;
     if (reference) {
         gain.factor = cold->hFEmin / reference->row.hFEmin;
         gain.basis = Basis::ColdRow;

@@ -44,7 +44,7 @@ struct DatasheetCheck
                                           // VCE is guaranteed (power)
     std::optional<double> limit{};        // none where the datasheet gives none
     Verdict verdict = Verdict::Holds;
-    std::optional<GainAtTemperature> gainAt{}; // Gain: the limit, its row and temperature
+    std::optional<GainAtTemperature> gainAt{};    // Gain: the limit, its row and temperature
     std::optional<SaturationRow> saturationRow{}; // ForcedGain: the VCE(sat) test at the current
     VceGuaranteed vce = VceGuaranteed::None;      // ForcedGain
     double VceGuaranteedMax = 0;                  // ForcedGain: its VCE [V]
