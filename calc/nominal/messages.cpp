@@ -375,11 +375,46 @@ const std::u16string_view ipotesi = u"Ipotesi del caso peggiore";
 const std::u16string_view copia = u"Copia";
 const std::u16string_view ipotesiPulsante = u"Ipotesi\u2026";
 
+const std::u16string_view spentoSi = u"%1 spento a ogni angolo: sì, fino a %2\u00a0=\u00a0%3\u00a0kohm.";
+const std::u16string_view spentoSempre = u"%1 spento a ogni angolo: sì, con qualunque %2.";
+const std::u16string_view spentoNo =
+    u"%1 spento a ogni angolo: no: %3 a %4\u00a0\u00b0C Vbe raggiunge %5\u00a0V; serve "
+    u"%2\u00a0\u2264\u00a0%6\u00a0kohm.";
+const std::u16string_view conUscitaBassa = u"con l'uscita bassa";
+const std::u16string_view conUscitaFlottante = u"con l'uscita flottante";
+const std::u16string_view conQ2Spento = u"con Q2 spento";
+const std::u16string_view spentoNoSerie =
+    u"%1: con %3 a +%4\u00a0% e l'%5 da acquistare, %6 a %8\u00a0\u00b0C Vbe di %2 raggiunge "
+    u"%7\u00a0V: %2 può non restare spento.";
+const std::u16string_view ipotesiSpento =
+    u"Spento: un transistor conta come spento con la Vbe sotto %2\u00a0V a %1\u00a0\u00b0C "
+    u"(%3\u00a0V a 25\u00a0\u00b0C, \u22122\u00a0mV/\u00b0C), la temperatura a cui la "
+    u"dispersione è massima.";
+const std::u16string_view ipotesiUscitaBassa =
+    u"Uscita %1 bassa: VOL massima %2\u00a0mV assorbendo %3\u00a0\u00b5A, in proporzione ai "
+    u"%4\u00a0V garantiti fino a %5\u00a0mA (%6): regola pratica, l'uscita bassa conduce come "
+    u"una resistenza, non peggio a tensione più bassa.";
+const std::u16string_view ipotesiUscitaBassaInserita =
+    u"Uscita bassa come inserita: VOL massima %1\u00a0V.";
+const std::u16string_view ipotesiFlottante =
+    u"L'uscita può restare flottante (%1): il suo pin disperde fino a %2\u00a0\u00b5A verso la "
+    u"base.";
+const std::u16string_view comeInseritaFlottante = u"come inserita";
+const std::u16string_view ipotesiMaiFlottante = u"L'uscita non resta mai flottante.";
+const std::u16string_view ipotesiDispersione =
+    u"Dispersione di %1 a %4\u00a0\u00b0C: %3\u00a0\u00b5A (%2; %5).";
+const std::u16string_view dispersioneRaddoppia =
+    u"%1\u00a0nA a %2\u00a0\u00b0C, %3, raddoppiando ogni 10\u00a0\u00b0C";
+const std::u16string_view dispersioneLimitata =
+    u"%1\u00a0nA a %2\u00a0\u00b0C, %3, raddoppiando ogni 10\u00a0\u00b0C fino ai "
+    u"%4\u00a0nA garantiti a %5\u00a0\u00b0C";
+const std::u16string_view dispersioneInserita =
+    u"come inserito: %1\u00a0nA a %2\u00a0\u00b0C, raddoppiando ogni 10\u00a0\u00b0C";
 } // namespace Note
 
 namespace Corners {
 
-const std::array<std::u16string_view, 17> nomi{u"Vbe minima [V]",
+const std::array<std::u16string_view, 20> nomi{u"Vbe minima [V]",
                                                u"Vbe massima [V]",
                                                u"Vce(sat) di Q2 minima [V]",
                                                u"Vce(sat) di Q2 massima [V]",
@@ -395,7 +430,10 @@ const std::array<std::u16string_view, 17> nomi{u"Vbe minima [V]",
                                                u"Q1 del circuito a due transistor (PNP)",
                                                u"Q2 (NPN)",
                                                u"Temperatura minima [\u00b0C]",
-                                               u"Temperatura massima [\u00b0C]"};
+                                               u"Temperatura massima [\u00b0C]",
+                                               u"Vbe sotto cui un transistor è spento, a 25\u00a0\u00b0C [V]",
+                                               u"VOL massima dell'uscita [V]",
+                                               u"Dispersione del pin flottante [\u00b5A]"};
 const std::u16string_view titolo = u"Ipotesi del caso peggiore";
 const std::u16string_view spiegazione =
     u"Gli intervalli entro cui il caso peggiore cerca i valori da acquistare. I risultati "
@@ -428,6 +466,16 @@ const std::u16string_view separatorePunto = u"con il punto come separatore decim
 const std::u16string_view separatoreLocale =
     u"con il punto o \u00ab%1\u00bb come separatore decimale";
 const std::u16string_view intervallo = u"%1 non può superare %2.";
+const std::u16string_view dispersione = u"%1: scrivi un numero da 0 a 1000, %2.";
+const std::u16string_view sogliaSpento =
+    u"%1: scrivi una tensione maggiore di 0 e minore della Vbe minima (%2\u00a0V), che alla "
+    u"temperatura massima, %3\u00a0\u00b0C, scendendo di 2\u00a0mV/\u00b0C resti sopra 0\u00a0V.";
+const std::u16string_view puoFlottare = u"L'uscita può restare flottante";
+const std::u16string_view spiegazioneSpento =
+    u"Spento: il caso peggiore verifica anche che ogni transistor resti spento alla temperatura "
+    u"massima, con l'uscita bassa e, dove può, flottante; la soglia predefinita è 0,4\u00a0V a "
+    u"25\u00a0\u00b0C e scende di 2\u00a0mV/\u00b0C. VOL e pin flottante valgono per l'uscita "
+    u"come inserita o personalizzata: quelle dell'elenco hanno i loro.";
 
 } // namespace Corners
 

@@ -183,11 +183,30 @@ extern const std::u16string_view risultati;
 extern const std::u16string_view ipotesi;
 extern const std::u16string_view copia;
 extern const std::u16string_view ipotesiPulsante; // opens the form of the worst case's ranges
+// The off check, a line per transistor: %1 the transistor, %2 its base-emitter resistor, %3 the
+// largest that holds it off [kohm]; spentoNo: %3 what holds it off (conUscitaBassa...), %4 Tmax
+// [°C], %5 its Vbe [V], %6 the largest resistor [kohm].
+extern const std::u16string_view spentoSi, spentoSempre, spentoNo;
+extern const std::u16string_view conUscitaBassa, conUscitaFlottante, conQ2Spento;
+// A series whose resistors at tolerance let it on: %1 series, %2 transistor, %3 its base-emitter
+// resistor, %4 the tolerance [%], %5 the base resistor, %6 the state, %7 Vbe [V], %8 Tmax [°C].
+extern const std::u16string_view spentoNoSerie;
+// The off check's assumptions: %1 Tmax, %2 the threshold there, %3 at 25 °C [V]; the output's
+// low level from the list: %1 its name, %2 VOL [mV] at %3 the leakage [µA], %4 the row's VOL
+// [V] up to %5 its current [mA], %6 its source; as
+// typed: %1 VOL [V]; where it may float: %1 when, %2 the pin's leakage [µA]; a transistor's
+// leakage: %1 the transistor, %2 what, %3 at Tmax [µA], %4 Tmax, %5 how.
+extern const std::u16string_view ipotesiSpento, ipotesiUscitaBassa, ipotesiUscitaBassaInserita;
+extern const std::u16string_view ipotesiFlottante, ipotesiMaiFlottante, ipotesiDispersione;
+extern const std::u16string_view comeInseritaFlottante; // ipotesiFlottante's %1 for an output typed
+// How a leakage was carried to Tmax: %1 the figure [nA], %2 its temperature, %3 the source; the
+// row that capped it: %4 [nA], %5 its temperature.
+extern const std::u16string_view dispersioneRaddoppia, dispersioneLimitata, dispersioneInserita;
 } // namespace Note
 
 // The form of the worst case's ranges.
 namespace Corners {
-extern const std::array<std::u16string_view, 17> nomi; // each field, with its unit
+extern const std::array<std::u16string_view, 20> nomi; // each field, with its unit
 // The form's choice of the temperature range: its label, its choices (25 °C only, 0…70 °C,
 // −40…85 °C, −40…125 °C), the range typed, and what the range does.
 extern const std::u16string_view intervalloTemperatura;
@@ -205,6 +224,11 @@ extern const std::u16string_view gruppoTransistor; // the group of the parts bou
 extern const std::u16string_view comeInserito;     // a transistor: gain and Vbe as set
 extern const std::u16string_view temperatura;      // field name, the decimal separators
 extern const std::u16string_view transistor;       // field name: a part not in the list
+extern const std::u16string_view dispersione;      // field name, the decimal separators
+// The off state's threshold refused: its field, the lowest Vbe [V], Tmax [°C].
+extern const std::u16string_view sogliaSpento;
+extern const std::u16string_view puoFlottare;       // the check box of the output's pin
+extern const std::u16string_view spiegazioneSpento; // what the off check does, its defaults
 // What a field accepts: field name, the decimal separators.
 extern const std::u16string_view tensione;
 extern const std::u16string_view tolleranza;

@@ -55,12 +55,17 @@ worstPercentCell(const StageFit &fit, std::u16string_view transistor, std::u16st
     return percentCell(fit.worstMargin, point);
 }
 
+std::u16string figureText(double value, std::u16string_view point)
+{
+    if (!(value > 0) || !std::isfinite(value))
+        return formatShortest(value, point);
+    const double scale = std::pow(10.0, 2 - std::floor(std::log10(value)));
+    return formatShortest(std::round(value * scale) / scale, point);
+}
+
 std::u16string gainText(double hFE, std::u16string_view point)
 {
-    if (!(hFE > 0) || !std::isfinite(hFE))
-        return formatShortest(hFE, point);
-    const double scale = std::pow(10.0, 2 - std::floor(std::log10(hFE)));
-    return formatShortest(std::round(hFE * scale) / scale, point);
+    return figureText(hFE, point);
 }
 
 std::u16string celsiusText(double celsius, std::u16string_view point)

@@ -28,7 +28,9 @@ NoteCell percentCell(const std::optional<double> &margin, std::u16string_view po
 NoteCell
 worstPercentCell(const StageFit &fit, std::u16string_view transistor, std::u16string_view point);
 
-// A gain worked out, to three significant digits at its shortest: "41,5", "60".
+// A figure worked out, to three significant digits at its shortest: "66,7", "3,2", "60".
+std::u16string figureText(double value, std::u16string_view point);
+// A gain worked out, the same: "41,5", "60".
 std::u16string gainText(double hFE, std::u16string_view point);
 // A temperature [°C] with the minus sign the texts write: "\u221240".
 std::u16string celsiusText(double celsius, std::u16string_view point);

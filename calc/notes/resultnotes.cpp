@@ -12,6 +12,7 @@
 #include "nominal/numbertext.h"
 #include "notes/assumptions.h"
 #include "notes/notecells.h"
+#include "notes/offnotes.h"
 #include "parts/temperaturelaws.h"
 
 namespace {
@@ -159,6 +160,7 @@ struct Shared
 {
     const StandardFits &fits;
     std::u16string_view point;
+    OffCheck off;
     std::vector<std::u16string> assumptions;
     std::array<NoteCell, 3> toBuy; // "E12 ±10 %", by series
     std::array<NoteCell, 3> below; // "E12 subito sotto"
@@ -168,7 +170,10 @@ struct Shared
 
 Shared sharedOf(const StandardFits &fits, std::u16string_view point)
 {
-    Shared shared{fits, point, assumptionLines(fits, point), {}, {}, {}, FitCells(point)};
+    Shared shared{
+        fits, point, offCheck(fits), assumptionLines(fits, point), {}, {}, {}, FitCells(point)};
+    const std::vector<std::u16string> off = offAssumptionLines(shared.off, fits.corners, point);
+    shared.assumptions.insert(shared.assumptions.end(), off.begin(), off.end());
     for (const SeriesFit &s : fits.series) {
         const auto i = static_cast<std::size_t>(s.series);
         shared.toBuy[i] = seriesToBuyCell(s.series, fits.corners, point);
@@ -544,6 +549,9 @@ ResultNotes summaryNotesWith(Shared &shared)
                     : noPurchaseLine(*reason, s.series, stage, shared));
         }
     }
+    // Whether each transistor stays off, whatever is bought.
+    const std::vector<std::u16string> off = offSummaryLines(shared.off, c, shared.point);
+    notes.lines.insert(notes.lines.end(), off.begin(), off.end());
     // The margins' sentence where a row has them; R1 (and R2) as the worst case buys them.
     if (anyToBuy)
         notes.legend.emplace_back(Note::legendaRiepilogo);

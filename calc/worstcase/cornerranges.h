@@ -43,6 +43,13 @@ struct CornerRanges
     // power ratings are derated at Tmax. 25 °C only by default: the datasheets' own figures.
     double Tmin = Temperature::datasheet;
     double Tmax = Temperature::datasheet;
+    // The base-emitter voltage below which a transistor counts as off, at 25 °C [V]: it falls
+    // 2 mV/°C (Temperature::offThreshold), and the off check takes it at Tmax.
+    double VbeOff = 0.4;
+    // The low state of an output not from the list: its VOL max [V], at any current, and where it
+    // may be left floating the leakage of its pin [µA]; none: it never floats.
+    double VOL = 0;
+    std::optional<double> floatingLeakage;
 
     // The current up to which the output holds its least high level [mA].
     double outputLimit() const

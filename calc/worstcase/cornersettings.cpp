@@ -17,7 +17,16 @@ std::size_t index(CornerField field)
 }
 
 // What a field holds, and so what it accepts.
-enum class Kind { Voltage, Tolerance, OutputVoltage, OutputCurrent, Temperature, Key, Part };
+enum class Kind {
+    Voltage,
+    Tolerance,
+    OutputVoltage,
+    OutputCurrent,
+    Temperature,
+    Key,
+    Part,
+    Leakage
+};
 
 Kind kindOf(CornerField field)
 {
@@ -31,7 +40,10 @@ Kind kindOf(CornerField field)
         return Kind::Key;
     case CornerField::ViLowest:
     case CornerField::ViHighest:
+    case CornerField::OutputLow:
         return Kind::OutputVoltage;
+    case CornerField::FloatingLeakage:
+        return Kind::Leakage;
     case CornerField::OutputCurrent:
         return Kind::OutputCurrent;
     case CornerField::Tmin:
@@ -48,7 +60,7 @@ Kind kindOf(CornerField field)
 }
 
 // The fields that always hold a number, each a member of the ranges.
-constexpr std::array<CornerField, 10> numberFields{CornerField::VbeLowest,
+constexpr std::array<CornerField, 12> numberFields{CornerField::VbeLowest,
                                                    CornerField::VbeHighest,
                                                    CornerField::VceSatLowest,
                                                    CornerField::VceSatHighest,
@@ -57,7 +69,9 @@ constexpr std::array<CornerField, 10> numberFields{CornerField::VbeLowest,
                                                    CornerField::ToleranceE96,
                                                    CornerField::VccTolerance,
                                                    CornerField::Tmin,
-                                                   CornerField::Tmax};
+                                                   CornerField::Tmax,
+                                                   CornerField::VbeOff,
+                                                   CornerField::OutputLow};
 
 // The transistors' fields, with the slot of each and the polarity it takes.
 struct PartField
@@ -108,6 +122,8 @@ constexpr double toleranceLimit = 50.0;
 // The temperatures a datasheet's ratings span [°C].
 constexpr double coldest = -55.0;
 constexpr double hottest = 150.0;
+// The most a pin may leak [µA].
+constexpr double highestLeakage = 1000.0;
 
 // A number field's value in the ranges, in the form's units.
 template <typename Ranges> auto &member(Ranges &r, CornerField field)
@@ -127,6 +143,10 @@ template <typename Ranges> auto &member(Ranges &r, CornerField field)
         return r.Tmin;
     case CornerField::Tmax:
         return r.Tmax;
+    case CornerField::VbeOff:
+        return r.VbeOff;
+    case CornerField::OutputLow:
+        return r.VOL;
     default:
         break;
     }
@@ -152,6 +172,8 @@ accepted(CornerField field, std::u16string_view text, std::u16string_view point)
         return within(*value >= 0 && *value <= highestVoltage);
     case Kind::Temperature:
         return within(*value >= coldest && *value <= hottest);
+    case Kind::Leakage:
+        return within(*value >= 0 && *value <= highestLeakage);
     case Kind::Key:
     case Kind::Part:
         break;
@@ -180,6 +202,9 @@ CornerRefusal refusal(CornerField field, std::u16string_view point)
         break;
     case Kind::Part:
         pattern = Text::transistor;
+        break;
+    case Kind::Leakage:
+        pattern = Text::dispersione;
         break;
     default:
         break;
@@ -242,6 +267,9 @@ Reading readFields(const FieldTexts &texts, std::u16string_view point)
         if (kindOf(field) == Kind::Key || kindOf(field) == Kind::Part || (ofOutput && !outputGiven)
             || (!texts[i] && !ofOutput))
             continue;
+        // Left empty, the pin never floats.
+        if (field == CornerField::FloatingLeakage && texts[i]->empty())
+            continue;
         const std::optional<double> value = accepted(field, texts[i].value_or(u""), point);
         if (!value) {
             reading.broken.push_back(
@@ -250,7 +278,9 @@ Reading readFields(const FieldTexts &texts, std::u16string_view point)
             continue;
         }
         values[i] = *value;
-        if (!ofOutput)
+        if (field == CornerField::FloatingLeakage)
+            read.floatingLeakage = *value;
+        else if (!ofOutput)
             member(read, field) = *value;
     }
     const CornerRanges defaults;
@@ -260,6 +290,17 @@ Reading readFields(const FieldTexts &texts, std::u16string_view point)
         reading.broken.push_back({upsideDown(range), {range.lowest, range.highest}});
         for (const CornerField end : {range.lowest, range.highest})
             member(read, end) = member(defaults, end);
+    }
+    // Off below a voltage at which the transistor still conducts nothing, down to Tmax.
+    if (!(read.VbeOff > 0) || read.VbeOff >= read.VbeLowest
+        || !(Temperature::offThreshold(read.VbeOff, read.Tmax) > 0)) {
+        reading.broken.push_back({{CornerField::VbeOff,
+                                   fill(Text::sogliaSpento,
+                                        {cornerFieldName(CornerField::VbeOff),
+                                         formatShortest(read.VbeLowest, point),
+                                         formatShortest(read.Tmax, point)})},
+                                  {CornerField::VbeOff}});
+        read.VbeOff = defaults.VbeOff;
     }
     for (const PartField &f : partFields) {
         const std::optional<std::u16string_view> &text = texts[index(f.field)];
@@ -312,6 +353,8 @@ CornerTexts cornerTexts(const CornerRanges &r, std::u16string_view point)
     for (const PartField &f : partFields)
         if (r.parts[f.slot])
             texts[index(f.field)] = r.parts[f.slot]->key;
+    if (r.floatingLeakage)
+        texts[index(CornerField::FloatingLeakage)] = formatShortest(*r.floatingLeakage, point);
     if (r.output) {
         texts[index(CornerField::ViLowest)] = formatShortest(r.output->ViLowest, point);
         texts[index(CornerField::OutputCurrent)] = formatShortest(r.output->currentLimit, point);

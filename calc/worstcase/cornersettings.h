@@ -34,9 +34,12 @@ enum class CornerField : std::size_t {
     Q2,               // an NPN
     Tmin,             // the operating temperature range [°C]
     Tmax,
+    VbeOff,          // the base-emitter voltage below which a transistor is off, at 25 °C [V]
+    OutputLow,       // VOL max of an output not from the list [V]
+    FloatingLeakage, // the leakage of its pin where it may float [µA]; empty: it never floats
 };
 
-inline constexpr std::size_t cornerFieldCount = 17;
+inline constexpr std::size_t cornerFieldCount = 20;
 
 using CornerTexts = std::array<std::u16string, cornerFieldCount>;
 
@@ -55,7 +58,9 @@ struct CornerRefusal
 // or above 2 V (the output's: above 30 V); a tolerance below 0 % or at 50 % and above; an
 // output's current not above 0 or above 1000 mA; a range whose lower end is above its upper end;
 // of the output's three figures, some given and some left empty; a temperature below
-// -55 or above 150 °C; a part that is not in the list or of the other polarity. The output is the
+// -55 or above 150 °C; a part that is not in the list or of the other polarity; a threshold of
+// the off state not above 0, not below the lowest Vbe, or that falls to 0 by Tmax; a pin's leakage
+// below 0 or above 1000 µA. The output is the
 // list's entry where its key names one and the figures are that entry's; otherwise the designer's
 // own.
 std::variant<CornerRanges, CornerRefusal> readCorners(const CornerTexts &texts,

@@ -27,7 +27,10 @@ const CornerTexts defaults{u"0.6",
                            u"",
                            u"",
                            u"25",
-                           u"25"};
+                           u"25",
+                           u"0.4",
+                           u"0",
+                           u""};
 
 CornerTexts with(CornerField field, std::u16string text, CornerTexts texts = defaults)
 {
@@ -77,6 +80,14 @@ TEST_P(RefusalTest, NamesTheField)
 
 const std::u16string vbeHighest =
     u"Vbe massima [V]: scrivi un numero da 0 a 2, con il punto come separatore decimale.";
+// The threshold of the off state refused, at Tmax [°C].
+std::u16string offThreshold(std::u16string_view Tmax)
+{
+    return u"Vbe sotto cui un transistor è spento, a 25\u00a0\u00b0C [V]: scrivi una tensione "
+           u"maggiore di 0 e minore della Vbe minima (0.6\u00a0V), che alla temperatura massima, "
+           + std::u16string(Tmax)
+           + u"\u00a0\u00b0C, scendendo di 2\u00a0mV/\u00b0C resti sopra 0\u00a0V.";
+}
 const std::u16string e24 = u"Tolleranza E24 [%]: scrivi un numero da 0 a meno di 50, con il "
                            u"punto come separatore decimale.";
 
@@ -123,6 +134,31 @@ INSTANTIATE_TEST_SUITE_P(
                     with(CornerField::VbeLowest, u"0.81"),
                     CornerField::VbeLowest,
                     u"Vbe minima [V] non può superare Vbe massima [V]."},
+        // Off below a voltage where the transistor does not yet conduct, and still above 0 V at
+        // Tmax as it falls 2 mV/°C: 0.3 V holds to 150 °C (0.05 V), 0.2 V does not.
+        RefusalCase{"OffThresholdAtZero",
+                    with(CornerField::VbeOff, u"0"),
+                    CornerField::VbeOff,
+                    offThreshold(u"25")},
+        RefusalCase{"OffThresholdAtTheLowestVbe",
+                    with(CornerField::VbeOff, u"0.6"),
+                    CornerField::VbeOff,
+                    offThreshold(u"25")},
+        RefusalCase{"OffThresholdTo150C",
+                    with(CornerField::VbeOff, u"0.3", with(CornerField::Tmax, u"150")),
+                    std::nullopt,
+                    {}},
+        RefusalCase{"OffThresholdFallsToZeroBy150C",
+                    with(CornerField::VbeOff, u"0.2", with(CornerField::Tmax, u"150")),
+                    CornerField::VbeOff,
+                    offThreshold(u"150")},
+        // Left empty, the output's pin never floats; a leakage is from 0 to 1000 µA.
+        RefusalCase{"PinFloatsWith1uA", with(CornerField::FloatingLeakage, u"1"), std::nullopt, {}},
+        RefusalCase{"NegativePinLeakage",
+                    with(CornerField::FloatingLeakage, u"-1"),
+                    CornerField::FloatingLeakage,
+                    u"Dispersione del pin flottante [\u00b5A]: scrivi un numero da 0 a 1000, con il "
+                    u"punto come separatore decimale."},
         RefusalCase{"VceSatAtOnePoint", with(CornerField::VceSatHighest, u"0"), std::nullopt, {}},
         RefusalCase{"VceSatRangeUpsideDown",
                     with(CornerField::VceSatLowest, u"0.4"),

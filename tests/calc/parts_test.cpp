@@ -4,7 +4,9 @@
 #include <set>
 #include <string>
 
+#include "parts/cutoffcurrents.h"
 #include "parts/logicoutputs.h"
+#include "parts/outputlowlevels.h"
 #include "parts/transistors.h"
 #include "worstcase/datasheetcheck.h"
 
@@ -32,6 +34,17 @@ TEST(LogicOutputs, EachRowConsistent)
         const std::u16string name = outputName(o, u",");
         EXPECT_EQ(name.find(u"%1"), std::u16string::npos);
         EXPECT_EQ(name.find(u"%2"), std::u16string::npos);
+        // Its low level: rows in rising current, below its high level, with a source.
+        const OutputLowLevel *low = outputLowLevel(o);
+        ASSERT_NE(low, nullptr);
+        EXPECT_FALSE(low->rows.empty());
+        EXPECT_FALSE(low->source.empty());
+        double Iol = 0;
+        for (const LowLevelRow &r : low->rows) {
+            EXPECT_GT(r.Iol, Iol);
+            EXPECT_LT(r.VOLmax, o.figures.ViLowest);
+            Iol = r.Iol;
+        }
     }
     EXPECT_EQ(logicOutputByKey(u"74HC"), nullptr);
 }
@@ -67,6 +80,14 @@ TEST(TransistorParts, EachRowConsistent)
             }
         }
         EXPECT_FALSE(p.VbeSat.empty() && p.VbeOn.empty()) << "no Vbe limit at all";
+        // Its cut-off current from 25 °C up, with a source.
+        const CutoffFigures &cutoff = cutoffFigures(&p);
+        EXPECT_FALSE(cutoff.source.empty());
+        EXPECT_EQ(cutoff.rows.front().celsius, 25);
+        for (std::size_t i = 1; i < cutoff.rows.size(); ++i) {
+            EXPECT_GT(cutoff.rows[i].celsius, cutoff.rows[i - 1].celsius);
+            EXPECT_GT(cutoff.rows[i].max, cutoff.rows[i - 1].max);
+        }
     }
 }
 
