@@ -112,12 +112,13 @@ std::vector<std::u16string> assumptionLines(const StandardFits &fits, std::u16st
     const double rise = Temperature::VbeRiseInTheCold(c.Tmin);
     const double fall = Temperature::VbeFallInTheHeat(c.Tmax);
     const double VbeCold = c.VbeHighest + rise, VbeHot = c.VbeLowest - fall;
+    const auto volts = [&](double value) { return voltsText(value, point); };
     std::vector<std::u16string> lines;
-    lines.push_back(
-        withNote(c.Tmin == Temperature::datasheet && c.Tmax == Temperature::datasheet
-                     ? std::u16string(Note::ipotesiTemperatura25)
-                     : fill(Note::ipotesiTemperatura, {t(c.Tmin), t(c.Tmax), v(rise), v(fall)}),
-                 {}));
+    lines.push_back(withNote(
+        c.Tmin == Temperature::datasheet && c.Tmax == Temperature::datasheet
+            ? std::u16string(Note::ipotesiTemperatura25)
+            : fill(Note::ipotesiTemperatura, {t(c.Tmin), t(c.Tmax), volts(rise), volts(fall)}),
+        {}));
     lines.push_back(withNote(
         fill(two ? Note::ipotesiResistenzeDue : Note::ipotesiResistenzeUno,
              {v(c.tolerancePercent[0]), v(c.tolerancePercent[1]), v(c.tolerancePercent[2])}),
@@ -130,16 +131,17 @@ std::vector<std::u16string> assumptionLines(const StandardFits &fits, std::u16st
                     || c.VceSatLowest != defaults.VceSatLowest
                     || c.VceSatHighest != defaults.VceSatHighest)));
         lines.push_back(
-            fill(Note::ipotesiMinimaIbDue, {v(VbeCold), v(c.VceSatHighest), t(c.Tmin)}));
-        lines.push_back(fill(Note::ipotesiMassimaIDue, {v(VbeHot), v(c.VceSatLowest), t(c.Tmax)}));
+            fill(Note::ipotesiMinimaIbDue, {volts(VbeCold), v(c.VceSatHighest), t(c.Tmin)}));
+        lines.push_back(
+            fill(Note::ipotesiMassimaIDue, {volts(VbeHot), v(c.VceSatLowest), t(c.Tmax)}));
         lines.push_back(withNote(fill(Note::ipotesiIngressiDue, {v(c.VccTolerancePercent)}),
                                  userSet(c.VccTolerancePercent != defaults.VccTolerancePercent)));
     } else {
         lines.push_back(withNote(
             fill(Note::ipotesiVbe, {v(c.VbeLowest), v(c.VbeHighest)}),
             userSet(c.VbeLowest != defaults.VbeLowest || c.VbeHighest != defaults.VbeHighest)));
-        lines.push_back(fill(Note::ipotesiMinimaIbUno, {v(VbeCold), t(c.Tmin)}));
-        lines.push_back(fill(Note::ipotesiMassimaIUno, {v(VbeHot), t(c.Tmax)}));
+        lines.push_back(fill(Note::ipotesiMinimaIbUno, {volts(VbeCold), t(c.Tmin)}));
+        lines.push_back(fill(Note::ipotesiMassimaIUno, {volts(VbeHot), t(c.Tmax)}));
         lines.emplace_back(Note::ipotesiIngressiUno);
     }
     lines.push_back(outputLine(c, point));

@@ -115,6 +115,12 @@ std::u16string cornerValue(double value, std::u16string_view point)
     return formatShortest(value, point);
 }
 
+std::u16string voltsText(double volts, std::u16string_view point)
+{
+    constexpr double perVolt = 1e6;
+    return formatShortest(std::round(volts * perVolt) / perVolt, point);
+}
+
 std::u16string limitValue(const CornerRanges &corners, std::u16string_view point)
 {
     return cornerValue(corners.outputLimit(), point);

@@ -43,6 +43,8 @@ gainCondition(const TransistorPart &part, const GainAtTemperature &gain, std::u1
 
 // "10", "0,5": a tolerance, a voltage or a figure of a datasheet, at its shortest.
 std::u16string cornerValue(double value, std::u16string_view point);
+// A voltage worked out from them, to the microvolt at its shortest: "0,4" for 0.6 - 0.2.
+std::u16string voltsText(double volts, std::u16string_view point);
 // The current Ii max must stay below [mA], as the legends write it.
 std::u16string limitValue(const CornerRanges &corners, std::u16string_view point);
 // The limit Ii max reaches, in words: the 4 mA of a CMOS output, or the output's own figures.

@@ -208,7 +208,7 @@ noPurchaseLine(NoPurchase reason, Series inSeries, const StageNames &s, const Sh
             s.fromVcc() ? Note::vccBassa : Note::viBassa,
             {series,
              s.resistor,
-             cornerValue(corners.VbeHighest + Temperature::VbeRiseInTheCold(corners.Tmin), point),
+             voltsText(corners.VbeHighest + Temperature::VbeRiseInTheCold(corners.Tmin), point),
              cornerValue(corners.VceSatHighest, point)}));
     case NoPurchase::PullDownTakesAll:
         return atTemperature(fill(Note::partitoreTuttaCorrente,

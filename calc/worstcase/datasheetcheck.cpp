@@ -117,7 +117,7 @@ public:
     std::vector<DatasheetCheck> finish() { return std::move(checks_); }
 
 private:
-    void add(DatasheetCheck check) { checks_.push_back(std::move(check)); }
+    void add(const DatasheetCheck &check) { checks_.push_back(check); }
 
     double Tmin_;
     double ambient_;

@@ -1121,6 +1121,13 @@ TEST(Assumptions, OnlyTheCircuitsOwnParts)
                       u"3,84\u00a0V, garantito fino a 4\u00a0mA, a 5,5\u00a0V; da \u221240 a "
                       u"85\u00a0\u00b0C (onsemi MM74HC04"),
               std::u16string::npos);
+    // Each Vbe at its temperature as a voltage, not as the last bits of a sum: 0.6 - 0.2 V.
+    const std::u16string hot =
+        joined(rb1Notes(fitOneTransistor(sample(sampleRb1One), between(-40, 125)), u","));
+    for (const std::u16string_view present :
+         {u"a \u221240\u00a0\u00b0C: Vbe 0,93\u00a0V", u"a 125\u00a0\u00b0C: Vbe 0,4\u00a0V,"})
+        EXPECT_NE(hot.find(present), std::u16string::npos)
+            << std::string(present.begin(), present.end());
     // A part bought as Q1: the figures its datasheet gives at IL, the VBE(sat) row that holds up
     // to the largest base current; below the first gain row the table's lowest, said; VBE(on)
     // + 0.1 V where it gives no VBE(sat).
