@@ -1,5 +1,6 @@
 #include "cornersdialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -85,6 +86,7 @@ CornersDialog::CornersDialog(const CornerRanges &ranges, QWidget *parent)
                 this,
                 &CornersDialog::outputEdited);
     }
+    addOwnLowState(sourcesForm);
     addField(sourcesForm, CornerField::VccTolerance);
     layout->addWidget(sources);
 
@@ -94,10 +96,13 @@ CornersDialog::CornersDialog(const CornerRanges &ranges, QWidget *parent)
          {CornerField::Q1OneTransistor, CornerField::Q1TwoTransistors, CornerField::Q2})
         addPartChoice(transistorsForm, field);
     addTemperatureChoice(transistorsForm);
+    addField(transistorsForm, CornerField::VbeOff);
     layout->addWidget(transistors);
-    auto *temperature = new QLabel(fromView(Text::spiegazioneTemperatura), this);
-    temperature->setWordWrap(true);
-    layout->addWidget(temperature);
+    for (const std::u16string_view text : {Text::spiegazioneTemperatura, Text::spiegazioneSpento}) {
+        auto *explained = new QLabel(fromView(text), this);
+        explained->setWordWrap(true);
+        layout->addWidget(explained);
+    }
     connect(output_, &QComboBox::activated, this, &CornersDialog::chooseOutput);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -170,7 +175,32 @@ void CornersDialog::fillIn(const CornerRanges &ranges)
         else if (choices_[i])
             choices_[i]->setCurrentIndex(std::max(0, choices_[i]->findData(fromView(texts[i]))));
     output_->setCurrentIndex(output_->findData(outputItem(ranges)));
+    // A pin that never floats shows the leakage it would have by default.
+    const auto leakage = static_cast<std::size_t>(CornerField::FloatingLeakage);
+    floats_->setChecked(!texts[leakage].empty());
+    if (texts[leakage].empty())
+        fields_[leakage]->setText(QStringLiteral("1"));
     temperatureEdited();
+    enableOwnLowState();
+}
+
+void CornersDialog::addOwnLowState(QFormLayout *form)
+{
+    addField(form, CornerField::OutputLow);
+    floats_ = new QCheckBox(fromView(Text::puoFlottare), this);
+    floats_->setObjectName("cornerFloats");
+    form->addRow(QString(), floats_);
+    addField(form, CornerField::FloatingLeakage);
+    connect(floats_, &QCheckBox::toggled, this, &CornersDialog::enableOwnLowState);
+}
+
+void CornersDialog::enableOwnLowState()
+{
+    const bool own = !logicOutputByKey(viewOf(output_->currentData().toString()));
+    fields_[static_cast<std::size_t>(CornerField::OutputLow)]->setEnabled(own);
+    floats_->setEnabled(own);
+    fields_[static_cast<std::size_t>(CornerField::FloatingLeakage)]->setEnabled(
+        own && floats_->isChecked());
 }
 
 // The operating ranges products are built for, each its ends as item data; "personalizzato",
@@ -224,6 +254,7 @@ void CornersDialog::temperatureEdited()
 // A choice from the list fills the output's figures; "as typed" empties them.
 void CornersDialog::chooseOutput(int index)
 {
+    enableOwnLowState();
     const QVariant item = output_->itemData(index);
     if (item == ownOutput)
         return;
@@ -244,6 +275,7 @@ void CornersDialog::chooseOutput(int index)
 void CornersDialog::outputEdited()
 {
     output_->setCurrentIndex(output_->findData(ownOutput));
+    enableOwnLowState();
 }
 
 void CornersDialog::accept()
@@ -256,6 +288,8 @@ void CornersDialog::accept()
             texts[i] = viewOf(choices_[i]->currentData().toString());
     if (const QVariant item = output_->currentData(); item != ownOutput)
         texts[static_cast<std::size_t>(CornerField::Output)] = viewOf(item.toString());
+    if (!floats_->isChecked())
+        texts[static_cast<std::size_t>(CornerField::FloatingLeakage)].clear();
     const QString point = decimalPoint();
     const auto read = readCorners(texts, viewOf(point));
     if (const auto *refusal = std::get_if<CornerRefusal>(&read)) {

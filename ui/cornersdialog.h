@@ -6,6 +6,7 @@
 
 #include "worstcase/cornersettings.h"
 
+class QCheckBox;
 class QComboBox;
 class QFormLayout;
 class QLineEdit;
@@ -13,7 +14,9 @@ class QLineEdit;
 // The form of the worst case's ranges, in two groups: the transistors' Vbe and Q2's Vce(sat) from
 // / to with each series's tolerance; the logic output that drives the switch (chosen from the
 // list, or its three figures typed) with Vcc's tolerance; the transistors bought, each chosen
-// from the parts of its polarity or left as typed, with the operating temperature range. Numbers
+// from the parts of its polarity or left as typed, with the operating temperature range and the
+// voltage below which a transistor is off; the low state of an output not from the list (VOL,
+// whether its pin may float and what it then leaks), used only for such an output. Numbers
 // are written with the locale's decimal point or ".". "OK" closes it only on values that the parts
 // can have; otherwise a message names the field, which takes the focus with what was typed. "Valori
 // predefiniti" writes the defaults into the fields.
@@ -41,10 +44,14 @@ private:
     void addPartChoice(QFormLayout *form, CornerField field);
     void addTemperatureChoice(QFormLayout *form);
     void temperatureEdited();
+    void addOwnLowState(QFormLayout *form);
+    // The fields of an output's own low state are used only where it is not from the list.
+    void enableOwnLowState();
 
     std::array<QLineEdit *, cornerFieldCount> fields_{}; // none for the output's choice
     QComboBox *output_ = nullptr; // as typed, the list's entries by key, personalizzata
     std::array<QComboBox *, cornerFieldCount> choices_{}; // the transistors': as typed, the parts
     QComboBox *temperatures_ = nullptr; // the usual ranges by their ends, personalizzato
+    QCheckBox *floats_ = nullptr;       // the output's pin may float: its leakage in its field
     CornerRanges ranges_;
 };

@@ -30,7 +30,10 @@ constexpr std::array<const char *, cornerFieldCount> keys{"worstCase/VbeLowest",
                                                           "worstCase/Tmin",
                                                           // The highest ambient temperature of
                                                           // earlier versions: Tmax.
-                                                          "worstCase/ambient"};
+                                                          "worstCase/ambient",
+                                                          "worstCase/VbeOff",
+                                                          "worstCase/VOL",
+                                                          "worstCase/floatingLeakage"};
 
 // Whether a settings file holds text, as Qt writes it: UTF-8 without a NUL. Qt reads anything
 // else as well as it can, into keys of no use.

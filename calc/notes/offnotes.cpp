@@ -35,7 +35,8 @@ std::u16string leakageHow(const TransistorOff &t, std::u16string_view point)
     const auto v = [&](double value) { return figureText(value, point); };
     const LeakageAt &at = t.leakageAt;
     if (t.figures->source.empty())
-        return fill(Note::dispersioneInserita, {v(at.from.max), celsiusText(at.from.celsius, point)});
+        return fill(Note::dispersioneInserita,
+                    {v(at.from.max), celsiusText(at.from.celsius, point)});
     if (at.cappedByRow)
         return fill(Note::dispersioneLimitata,
                     {v(at.from.max),
@@ -49,9 +50,8 @@ std::u16string leakageHow(const TransistorOff &t, std::u16string_view point)
 
 } // namespace
 
-std::vector<std::u16string> offSummaryLines(const OffCheck &check,
-                                            const CornerRanges &corners,
-                                            std::u16string_view point)
+std::vector<std::u16string>
+offSummaryLines(const OffCheck &check, const CornerRanges &corners, std::u16string_view point)
 {
     std::vector<std::u16string> lines;
     for (const TransistorOff &t : check.transistors) {
@@ -66,30 +66,29 @@ std::vector<std::u16string> offSummaryLines(const OffCheck &check,
                                   figureText(worst.largestRbe, point)}));
             continue;
         }
-        lines.push_back(worst.largestRbe == anyResistor
-                            ? fill(Note::spentoSempre, {t.name, t.Rbe})
-                            : fill(Note::spentoSi,
-                                   {t.name, t.Rbe, figureText(worst.largestRbe, point)}));
+        lines.push_back(
+            worst.largestRbe == anyResistor
+                ? fill(Note::spentoSempre, {t.name, t.Rbe})
+                : fill(Note::spentoSi, {t.name, t.Rbe, figureText(worst.largestRbe, point)}));
         for (const SeriesOff &s : t.series)
             if (!s.holds)
-                lines.push_back(fill(Note::spentoNoSerie,
-                                     {seriesName(s.series),
-                                      t.name,
-                                      t.Rbe,
-                                      cornerValue(corners.tolerancePercent[static_cast<std::size_t>(
-                                                      s.series)],
-                                                  point),
-                                      baseResistor(t),
-                                      stateText(s.drive),
-                                      formatHundredths(s.Vbe, point),
-                                      celsiusText(check.celsius, point)}));
+                lines.push_back(
+                    fill(Note::spentoNoSerie,
+                         {seriesName(s.series),
+                          t.name,
+                          t.Rbe,
+                          cornerValue(corners.tolerancePercent[static_cast<std::size_t>(s.series)],
+                                      point),
+                          baseResistor(t),
+                          stateText(s.drive),
+                          formatHundredths(s.Vbe, point),
+                          celsiusText(check.celsius, point)}));
     }
     return lines;
 }
 
-std::vector<std::u16string> offAssumptionLines(const OffCheck &check,
-                                               const CornerRanges &corners,
-                                               std::u16string_view point)
+std::vector<std::u16string>
+offAssumptionLines(const OffCheck &check, const CornerRanges &corners, std::u16string_view point)
 {
     const auto v = [&](double value) { return figureText(value, point); };
     std::vector<std::u16string> lines;

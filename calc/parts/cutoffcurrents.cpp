@@ -60,10 +60,11 @@ const CutoffFigures &cutoffFigures(const TransistorPart *part)
 
 LeakageAt leakageAt(const CutoffFigures &f, double celsius)
 {
-    const auto warmer =
-        std::find_if(f.rows.begin(), f.rows.end(), [&](const CutoffRow &r) { return r.celsius > celsius; });
+    const auto warmer = std::find_if(
+        f.rows.begin(), f.rows.end(), [&](const CutoffRow &r) { return r.celsius > celsius; });
     const CutoffRow &from = warmer == f.rows.begin() ? f.rows.front() : *(warmer - 1);
-    LeakageAt at{from.max * Temperature::leakageScale(from.celsius, std::max(celsius, from.celsius)),
+    LeakageAt at{from.max
+                     * Temperature::leakageScale(from.celsius, std::max(celsius, from.celsius)),
                  celsius,
                  from};
     if (warmer != f.rows.end() && warmer != f.rows.begin() && at.nA > warmer->max) {

@@ -50,8 +50,8 @@ const OutputLowLevel *outputLowLevel(const LogicOutput &output)
 
 std::optional<LowLevelRow> lowLevelAt(const OutputLowLevel &low, double sinkCurrent)
 {
-    const auto row = std::ranges::find_if(
-        low.rows, [&](const LowLevelRow &r) { return r.Iol >= sinkCurrent; });
+    const auto row =
+        std::ranges::find_if(low.rows, [&](const LowLevelRow &r) { return r.Iol >= sinkCurrent; });
     if (row == low.rows.end())
         return std::nullopt;
     return *row;

@@ -51,16 +51,14 @@ OutputOff outputOff(const CornerRanges &c, double sinkCurrent)
             return {row.VOLmax * std::min(1.0, sinkCurrent / row.Iol),
                     sinkCurrent,
                     row,
-                    low->floatingLeakage
-                        ? std::optional(*low->floatingLeakage * perMicroampere)
-                        : std::nullopt,
+                    low->floatingLeakage ? std::optional(*low->floatingLeakage * perMicroampere)
+                                         : std::nullopt,
                     low};
         }
     return {c.VOL,
             sinkCurrent,
             std::nullopt,
-            c.floatingLeakage ? std::optional(*c.floatingLeakage * perMicroampere)
-                              : std::nullopt,
+            c.floatingLeakage ? std::optional(*c.floatingLeakage * perMicroampere) : std::nullopt,
             nullptr};
 }
 
@@ -134,8 +132,8 @@ OffCheck offCheck(const StandardFits &fits)
                            s.rb2.value_or(NoFit::NoFirstStage),
                            d.Rb2)
                 : boughtRb(s.buyRb1, s.rb1, d.Rb1);
-    drivenByOutput(driven, check.output, two ? d.R2 : d.R1, two ? d.Rb2 : d.Rb1, RbBought, c,
-                   threshold);
+    drivenByOutput(
+        driven, check.output, two ? d.R2 : d.R1, two ? d.Rb2 : d.Rb1, RbBought, c, threshold);
 
     if (two) {
         // Q1 held by R1 to Vcc, with Q2 off: both leakages through R1.

@@ -157,6 +157,18 @@ INSTANTIATE_TEST_SUITE_P(
                 0.18,
                 anyResistor,
                 u"Q1 spento a ogni angolo: sì, con qualunque R1."},
+        // Below 25 °C the datasheet's 25 °C figure stands: (50 nA + 1 µA) x 10 k at 0 °C,
+        // against 0.4 + 0.05 V.
+        OffCase{"ColdRangeKeeps25CFigure",
+                false,
+                10,
+                {"2N3904", nullptr, nullptr, 0, 1.0},
+                "Q1",
+                OffDrive::OutputFloating,
+                0.0105,
+                0.45,
+                428.571,
+                u"Q1 spento a ogni angolo: sì, fino a R1\u00a0=\u00a0429\u00a0kohm."},
         // 62 k holds as designed (4.2 µA x 62 k = 0.260 V), not at E12's +10 % (0.286 V).
         OffCase{"OnlyAsDesigned",
                 false,
