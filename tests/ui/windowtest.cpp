@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -984,6 +985,54 @@ private slots:
             QTest::keyClick(dialog, Qt::Key_Escape);
         });
         QCOMPARE(shown, shownAgain);
+    }
+
+    // The low state of the output's own figures: used only where the output is not from the
+    // list; the pin's leakage stored where it may float, nothing where it may not.
+    void cornersFloatingPin()
+    {
+        const auto restore = qScopeGuard([] { clearStoredSettings(); });
+        pressSampleValuesAndCalcola();
+        const auto field = [](QWidget *dialog, CornerField f) {
+            return dialog->findChild<QLineEdit *>(
+                QStringLiteral("cornerField%1").arg(static_cast<int>(f)));
+        };
+        QStringList seen; // VOL, the check box, the leakage: enabled or not
+        const auto see = [&](QWidget *dialog) {
+            auto *floats = dialog->findChild<QCheckBox *>("cornerFloats");
+            seen << QStringLiteral("%1 %2 %3")
+                        .arg(field(dialog, CornerField::OutputLow)->isEnabled())
+                        .arg(floats->isEnabled())
+                        .arg(field(dialog, CornerField::FloatingLeakage)->isEnabled());
+        };
+        whileCornersFormOpen([&](QWidget *dialog) {
+            see(dialog);
+            dialog->findChild<QCheckBox *>("cornerFloats")->click();
+            see(dialog);
+            QLineEdit *leakage = field(dialog, CornerField::FloatingLeakage);
+            leakage->setFocus();
+            QTest::keyClick(leakage, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(leakage, "2");
+            auto *output = dialog->findChild<QComboBox *>("cornerOutput");
+            output->setFocus();
+            QTest::keyClick(output, Qt::Key_Down);
+            see(dialog);
+            QTest::keyClick(output, Qt::Key_Home);
+            see(dialog);
+            QTest::keyClick(leakage, Qt::Key_Return);
+        });
+        QCOMPARE(seen, QStringList({"1 1 0", "1 1 1", "0 0 0", "1 1 1"}));
+        QSettings stored(QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola");
+        QCOMPARE(stored.value("worstCase/floatingLeakage").toString(), QString("2"));
+        whileCornersFormOpen([&](QWidget *dialog) {
+            auto *floats = dialog->findChild<QCheckBox *>("cornerFloats");
+            QVERIFY(floats->isChecked());
+            QCOMPARE(field(dialog, CornerField::FloatingLeakage)->text(), QString("2"));
+            floats->click();
+            QTest::keyClick(field(dialog, CornerField::OutputLow), Qt::Key_Return);
+        });
+        stored.sync();
+        QCOMPARE(stored.value("worstCase/floatingLeakage").toString(), QString());
     }
 
     // Where the settings cannot be written, confirming the form says so and why, and the report
