@@ -75,7 +75,7 @@ void BM_ReportTwoTransistors(benchmark::State &state)
                       {u"Ii", u"0,08", u"[mA]", {}}};
     for (auto _ : state) {
         DesignNotes notes = notesOf(*outcome.results);
-        report.summary = std::move(notes.summary);
+        report.summary = summaryNotes(outcome.results->fits, u",");
         report.notes = std::move(notes.results);
         report.notes.push_back(datasheetCheckNotes(outcome.results->fits, u","));
         std::u16string text = report.plainText();

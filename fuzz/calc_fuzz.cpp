@@ -276,7 +276,7 @@ void fuzzPress(const std::uint8_t *data, std::size_t size)
         // Its notes and its report can always be written.
         DesignNotes notes = designNotes(r->Ii, r->fits, u",");
         DesignReport report;
-        report.summary = std::move(notes.summary);
+        report.summary = summaryNotes(r->fits, u",");
         report.notes = std::move(notes.results);
         report.notes.push_back(datasheetCheckNotes(r->fits, u","));
         require(!report.plainText().empty(), "the report has a text");

@@ -285,9 +285,10 @@ void Form1::updateReport()
     if (!reportView_)
         return;
     if (report_) {
-        // The datasheet check is the report's alone: worked out as it is shown.
+        // The summary and the datasheet check are the report's alone: worked out as it is shown.
         const QString decimalPoint = QLocale().decimalPoint();
         DesignReport report = *report_;
+        report.summary = summaryNotes(lastPress_->fits, viewOf(decimalPoint));
         report.notes.push_back(datasheetCheckNotes(lastPress_->fits, viewOf(decimalPoint)));
         const QString pdfName = fromView(
             Messages::fill(Messages::Report::nomeFilePdf,
@@ -395,7 +396,6 @@ void Form1::writeNotes(const StandardFits &fits)
     if (press.twoTransistors)
         label20_->setNotes(notes.results[1]);
     label23_->setNotes(notes.results.back());
-    report_->summary = std::move(notes.summary);
     report_->notes = std::move(notes.results);
     lastPress_->fits = fits;
     report_->settings = settings_.reportLines();

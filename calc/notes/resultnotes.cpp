@@ -160,7 +160,6 @@ struct Shared
 {
     const StandardFits &fits;
     std::u16string_view point;
-    OffCheck off;
     std::vector<std::u16string> assumptions;
     std::array<NoteCell, 3> toBuy; // "E12 ±10 %", by series
     std::array<NoteCell, 3> below; // "E12 subito sotto"
@@ -170,10 +169,7 @@ struct Shared
 
 Shared sharedOf(const StandardFits &fits, std::u16string_view point)
 {
-    Shared shared{
-        fits, point, offCheck(fits), assumptionLines(fits, point), {}, {}, {}, FitCells(point)};
-    const std::vector<std::u16string> off = offAssumptionLines(shared.off, fits.corners, point);
-    shared.assumptions.insert(shared.assumptions.end(), off.begin(), off.end());
+    Shared shared{fits, point, assumptionLines(fits, point), {}, {}, {}, FitCells(point)};
     for (const SeriesFit &s : fits.series) {
         const auto i = static_cast<std::size_t>(s.series);
         shared.toBuy[i] = seriesToBuyCell(s.series, fits.corners, point);
@@ -549,15 +545,19 @@ ResultNotes summaryNotesWith(Shared &shared)
                     : noPurchaseLine(*reason, s.series, stage, shared));
         }
     }
-    // Whether each transistor stays off, whatever is bought.
-    const std::vector<std::u16string> off = offSummaryLines(shared.off, c, shared.point);
-    notes.lines.insert(notes.lines.end(), off.begin(), off.end());
+    // Whether each transistor stays off, whatever is bought: the summary's alone, with what it
+    // assumes.
+    const OffCheck off = offCheck(fits);
+    for (std::u16string &line : offSummaryLines(off, c, shared.point))
+        notes.lines.push_back(std::move(line));
     // The margins' sentence where a row has them; R1 (and R2) as the worst case buys them.
     if (anyToBuy)
         notes.legend.emplace_back(Note::legendaRiepilogo);
     notes.legend.emplace_back(two ? Report::acquistoR1R2 : Report::acquistoR1);
     explainDashes(notes, fits);
     notes.assumptions = shared.assumptions;
+    for (std::u16string &line : offAssumptionLines(off, c, shared.point))
+        notes.assumptions.push_back(std::move(line));
     return notes;
 }
 
@@ -566,7 +566,7 @@ ResultNotes summaryNotesWith(Shared &shared)
 DesignNotes designNotes(double Ii, const StandardFits &fits, std::u16string_view point)
 {
     Shared shared = sharedOf(fits, point);
-    DesignNotes notes{summaryNotesWith(shared), {}};
+    DesignNotes notes;
     notes.results.push_back(rb1NotesWith(shared));
     if (isTwoTransistors(fits))
         notes.results.push_back(rb2NotesWith(shared));

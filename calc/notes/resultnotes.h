@@ -21,15 +21,15 @@ ResultNotes rb2Notes(const StandardFits &fits, std::u16string_view decimalPoint)
 ResultNotes iiNotes(double Ii, const StandardFits &fits, std::u16string_view decimalPoint);
 
 // The answer first: per series the value(s) to buy, the worst-case margin(s) and Ii max, or why
-// a series has none.
+// a series has none; whether each transistor stays off (offSummaryLines), with what that
+// assumes. The report's alone: worked out when it is shown.
 ResultNotes summaryNotes(const StandardFits &fits, std::u16string_view decimalPoint);
 
-// Every note of a completed press, as the window shows them: the summary, then those of Rb1, Rb2
-// (two transistors) and Ii; what the worst case assumes is worked out once for all. The report
-// adds the datasheet check (datasheetCheckNotes) when it is shown.
+// Every note of a completed press, as the window shows them: those of Rb1, Rb2 (two transistors)
+// and Ii; what the worst case assumes is worked out once for all. The report adds the summary
+// and the datasheet check (datasheetCheckNotes) when it is shown.
 struct DesignNotes
 {
-    ResultNotes summary;
     std::vector<ResultNotes> results;
 };
 DesignNotes designNotes(double Ii, const StandardFits &fits, std::u16string_view decimalPoint);

@@ -8,42 +8,49 @@
 
 namespace {
 
-// NXP's small-signal parts: 15 nA (BC547/BC557 families) or 100 nA at 25 °C, 5 µA at Tj 150 °C.
-constexpr std::array<CutoffRow, 2> nxp15nA{{{25, 15, 30}, {150, 5000, 30}}};
-constexpr std::array<CutoffRow, 2> nxp100nA{{{25, 100, 20}, {150, 5000, 20}}};
+// BC547: 15 nA at 25 °C, 5 µA at 150 °C (NXP, Fairchild); BC557: 4 µA at 150 °C (Philips).
+constexpr std::array<CutoffRow, 2> bc547{{{25, 15, 30}, {150, 5000, 30}}};
+constexpr std::array<CutoffRow, 2> bc557{{{25, 15, 30}, {150, 4000, 30}}};
+// BC817 and BC807: 100 nA at 25 °C; at 150 °C Infineon allows 50 µA, ten times NXP's 5 µA.
+constexpr std::array<CutoffRow, 2> bc817{{{25, 100, 20}, {150, 50000, 25}}};
+// BC337 and BC327: 100 nA at 25 °C, no hot figure confirmed: doubling all the way.
+constexpr std::array<CutoffRow, 1> bc337{{{25, 100, 20}}};
 // onsemi's 2N3904 and 2N3906 give ICEX only, at VCE 30 V and 3 V of reverse base-emitter bias.
 constexpr std::array<CutoffRow, 1> icex50nA{{{25, 50, 30}}};
 constexpr std::array<CutoffRow, 2> pn2222a{{{25, 10, 60}, {125, 10000, 60}}};
-constexpr std::array<CutoffRow, 2> pn2907a{{{25, 10, 50}, {125, 10000, 50}}};
+constexpr std::array<CutoffRow, 2> pn2907a{{{25, 20, 50}, {150, 20000, 50}}};
 constexpr std::array<CutoffRow, 2> bd139{{{25, 100, 30}, {125, 10000, 30}}};
 constexpr std::array<CutoffRow, 1> typed{{{25, 50, 0}}};
 
 constexpr std::u16string_view icbo = u"ICBO";
 constexpr std::u16string_view icex = u"ICEX";
-constexpr std::u16string_view nxpBc547 = u"NXP BC547; BC547A; BC547B; BC547C";
-constexpr std::u16string_view nxpBc557 = u"NXP BC557; BC557A; BC557B; BC557C";
-constexpr std::u16string_view nxpBc817 = u"NXP BC817; BC817W; BC337";
-constexpr std::u16string_view nxpBc807 = u"NXP BC807; BC807W; BC327";
-constexpr std::u16string_view bdSeries = u"ST BD135-BD136-BD139-BD140";
+constexpr std::u16string_view bc547Source = u"NXP BC847/BC848; Fairchild BC547";
+constexpr std::u16string_view bc557Source = u"Philips BC557";
+constexpr std::u16string_view bc817Source = u"NXP BC817; Infineon BC817 (50 \u00b5A a 150 \u00b0C)";
+constexpr std::u16string_view bc807Source = u"NXP BC807; Infineon BC807 (50 \u00b5A a 150 \u00b0C)";
+constexpr std::u16string_view bc337Source = u"onsemi BC337/D";
+constexpr std::u16string_view bc327Source = u"onsemi BC327/D";
+constexpr std::u16string_view bd139Source = u"ST BD135-BD136-BD139-BD140 (a TC 125 \u00b0C)";
+constexpr std::u16string_view bd140Source = u"CDIL BD140 (a TC 125 \u00b0C)";
 
 constexpr std::array<CutoffFigures, 17> figures{{
-    {u"BC337-25", icbo, nxp100nA, nxpBc817},
-    {u"BC337-40", icbo, nxp100nA, nxpBc817},
-    {u"BC547B", icbo, nxp15nA, nxpBc547},
-    {u"BC547C", icbo, nxp15nA, nxpBc547},
-    {u"BC817-25", icbo, nxp100nA, nxpBc817},
-    {u"BC817-40", icbo, nxp100nA, nxpBc817},
+    {u"BC337-25", icbo, bc337, bc337Source},
+    {u"BC337-40", icbo, bc337, bc337Source},
+    {u"BC547B", icbo, bc547, bc547Source},
+    {u"BC547C", icbo, bc547, bc547Source},
+    {u"BC817-25", icbo, bc817, bc817Source},
+    {u"BC817-40", icbo, bc817, bc817Source},
     {u"2N3904", icex, icex50nA, u"onsemi 2N3904/D"},
     {u"PN2222A", icbo, pn2222a, u"Fairchild PN2222A"},
-    {u"BD139-16", icbo, bd139, bdSeries},
-    {u"BC327-25", icbo, nxp100nA, nxpBc807},
-    {u"BC327-40", icbo, nxp100nA, nxpBc807},
-    {u"BC557B", icbo, nxp15nA, nxpBc557},
-    {u"BC807-25", icbo, nxp100nA, nxpBc807},
-    {u"BC807-40", icbo, nxp100nA, nxpBc807},
+    {u"BD139-16", icbo, bd139, bd139Source},
+    {u"BC327-25", icbo, bc337, bc327Source},
+    {u"BC327-40", icbo, bc337, bc327Source},
+    {u"BC557B", icbo, bc557, bc557Source},
+    {u"BC807-25", icbo, bc817, bc807Source},
+    {u"BC807-40", icbo, bc817, bc807Source},
     {u"2N3906", icex, icex50nA, u"onsemi 2N3906/D"},
     {u"PN2907A", icbo, pn2907a, u"Fairchild PN2907A"},
-    {u"BD140-16", icbo, bd139, bdSeries},
+    {u"BD140-16", icbo, bd139, bd140Source},
 }};
 
 constexpr CutoffFigures asTyped{{}, icbo, typed, {}};

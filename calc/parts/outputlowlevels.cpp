@@ -20,7 +20,7 @@ constexpr std::array<LowLevelRow, 2> cmos5V{{{0.001, 0.05}, {0.36, 0.4}}};
 constexpr std::array<LowLevelRow, 2> cmos10V{{{0.001, 0.05}, {0.9, 0.5}}};
 constexpr std::array<LowLevelRow, 2> cmos15V{{{0.001, 0.05}, {2.4, 1.5}}};
 constexpr std::array<LowLevelRow, 1> atmega5V{{{20.0, 0.9}}};
-constexpr std::array<LowLevelRow, 1> rp2040{{{4.0, 0.4}}};
+constexpr std::array<LowLevelRow, 1> rp2040{{{4.0, 0.5}}};
 constexpr std::array<LowLevelRow, 1> stm32f1{{{8.0, 0.4}}};
 
 // A gate's output with its supply off: its input leakage, the only figure the makers give.

@@ -128,7 +128,7 @@ std::string oneTransistorReport(double Rb1, double IL)
     const StandardFits fits = fitOneTransistor(v);
     const DesignNotes notes = designNotes(0.07 + IL * 1.2 / 100, fits, u",");
     DesignReport report;
-    report.summary = notes.summary;
+    report.summary = summaryNotes(fits, u",");
     report.notes = notes.results;
     return utf8(report.plainText());
 }

@@ -132,19 +132,20 @@ INSTANTIATE_TEST_SUITE_P(
                 0.28,
                 48.627,
                 u"Q1 spento a ogni angolo: sì, fino a R1\u00a0=\u00a048,6\u00a0kohm."},
-        // Q1 of two transistors, held by R1 to Vcc with Q2 off: the BC327's 100 nA doubles to
-        // 6.4 µA at 85 °C, above the 5 µA NXP guarantees at 150 °C, which caps it; with the
-        // 2N3904's 3.2 µA, 8.2 µA x 10 k.
+        // Q1 of two transistors, held by R1 to Vcc with Q2 off, at 125 °C: the BC327's 100 nA
+        // doubles to 102.4 µA; Q2's BC817, the same at 25 °C, is capped by the 50 µA guaranteed
+        // at 150 °C: 152.4 µA x 10 k, against 0.2 V.
         OffCase{"TwoTransistorsQ1ThroughR1",
                 true,
                 10,
-                {"BC327-40", "2N3904", nullptr, 85},
+                {"BC327-40", "BC817-40", nullptr, 125},
                 "Q1",
                 OffDrive::Q2Off,
-                0.082,
-                0.28,
-                34.146,
-                u"Q1 spento a ogni angolo: sì, fino a R1\u00a0=\u00a034,1\u00a0kohm."},
+                1.524,
+                0.20,
+                1.3123,
+                u"Q1 spento a ogni angolo: no: con Q2 spento a 125\u00a0\u00b0C Vbe raggiunge "
+                u"1,52\u00a0V; serve R1\u00a0\u2264\u00a01,31\u00a0kohm."},
         // Beyond the PN2222A's 125 °C row (10 µA) it doubles from that row: 20 µA at 135 °C,
         // through R1 || Rb1 = 4.388 k, 88 mV against 0.18 V; the output at 0 V holds any R1.
         OffCase{"BeyondTheHotRow",
