@@ -1,5 +1,7 @@
 #include "notes/offnotes.h"
 
+#include <cmath>
+
 #include "nominal/messages.h"
 #include "nominal/numbertext.h"
 #include "notes/notecells.h"
@@ -56,6 +58,9 @@ offSummaryLines(const OffCheck &check, const CornerRanges &corners, std::u16stri
     std::vector<std::u16string> lines;
     for (const TransistorOff &t : check.transistors) {
         const OffState &worst = t.worst();
+        // A design whose resistors give no figure (a base resistor not positive) has no line.
+        if (!std::isfinite(worst.Vbe) || std::isnan(worst.largestRbe))
+            continue;
         if (!t.holds(check.threshold)) {
             lines.push_back(fill(Note::spentoNo,
                                  {t.name,
@@ -71,7 +76,7 @@ offSummaryLines(const OffCheck &check, const CornerRanges &corners, std::u16stri
                 ? fill(Note::spentoSempre, {t.name, t.Rbe})
                 : fill(Note::spentoSi, {t.name, t.Rbe, figureText(worst.largestRbe, point)}));
         for (const SeriesOff &s : t.series)
-            if (!s.holds)
+            if (!s.holds && std::isfinite(s.Vbe))
                 lines.push_back(
                     fill(Note::spentoNoSerie,
                          {seriesName(s.series),
