@@ -10,6 +10,9 @@
 #include <QLocale>
 #include <QPointF>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -53,9 +56,11 @@ CornersDialog::CornersDialog(const CornerRanges &ranges, QWidget *parent)
     setObjectName("cornersDialog");
     setWindowTitle(fromView(Text::titolo));
     setFont(controlFont()); // the window's own face, like the window's fields
-    auto *layout = new QVBoxLayout(this);
-    // Never shorter than its contents, the wrapped lines included.
-    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    // The groups and their lines scroll where the screen is shorter than they are (a large scale
+    // on a small screen); the buttons stay in view.
+    auto *content = new QWidget(this);
+    auto *layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
     auto *explanation = new QLabel(fromView(Text::spiegazione), this);
     explanation->setWordWrap(true);
     layout->addWidget(explanation);
@@ -105,6 +110,15 @@ CornersDialog::CornersDialog(const CornerRanges &ranges, QWidget *parent)
     }
     connect(output_, &QComboBox::activated, this, &CornersDialog::chooseOutput);
 
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName("cornersScroll");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    auto *outer = new QVBoxLayout(this);
+    outer->addWidget(scroll);
+
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     QPushButton *defaults =
         buttons->addButton(fromView(Text::predefiniti), QDialogButtonBox::ResetRole);
@@ -112,9 +126,21 @@ CornersDialog::CornersDialog(const CornerRanges &ranges, QWidget *parent)
     connect(defaults, &QPushButton::clicked, this, [this] { fillIn(CornerRanges{}); });
     connect(buttons, &QDialogButtonBox::accepted, this, &CornersDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CornersDialog::reject);
-    layout->addWidget(buttons);
+    outer->addWidget(buttons);
 
     fillIn(ranges);
+    // As wide as its fields and a scroll bar; as tall as all of it, where the screen has room.
+    scroll->setMinimumWidth(content->minimumSizeHint().width()
+                            + scroll->verticalScrollBar()->sizeHint().width());
+    const int width = std::max(sizeHint().width(), minimumSizeHint().width());
+    const int tall = content->heightForWidth(scroll->minimumWidth()) > 0
+                         ? content->heightForWidth(scroll->minimumWidth())
+                         : content->sizeHint().height();
+    const QMargins margins = outer->contentsMargins();
+    const int wanted =
+        tall + buttons->sizeHint().height() + outer->spacing() + margins.top() + margins.bottom();
+    const int room = screen() ? screen()->availableGeometry().height() * 9 / 10 : wanted;
+    resize(width, std::min(wanted, room));
     fields_.front()->setFocus();
 }
 

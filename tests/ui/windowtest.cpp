@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFontInfo>
@@ -985,6 +986,20 @@ private slots:
             QTest::keyClick(dialog, Qt::Key_Escape);
         });
         QCOMPARE(shown, shownAgain);
+    }
+
+    // On a screen shorter than the form (offscreen: 600 px) its groups scroll and its buttons stay
+    // in view.
+    void cornersFormFitsTheScreen()
+    {
+        pressSampleValuesAndCalcola();
+        whileCornersFormOpen([&](QWidget *dialog) {
+            const QRect screen = dialog->screen()->availableGeometry();
+            QVERIFY(dialog->height() <= screen.height());
+            auto *ok = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+            QVERIFY(dialog->rect().contains(QRect(ok->mapTo(dialog, QPoint()), ok->size())));
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
     }
 
     // The low state of the output's own figures: used only where the output is not from the
