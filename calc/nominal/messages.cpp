@@ -375,7 +375,8 @@ const std::u16string_view ipotesi = u"Ipotesi del caso peggiore";
 const std::u16string_view copia = u"Copia";
 const std::u16string_view ipotesiPulsante = u"Ipotesi\u2026";
 
-const std::u16string_view spentoSi = u"%1 spento a ogni angolo: sì, fino a %2\u00a0=\u00a0%3\u00a0kohm.";
+const std::u16string_view spentoSi =
+    u"%1 spento a ogni angolo: sì, fino a %2\u00a0=\u00a0%3\u00a0kohm.";
 const std::u16string_view spentoSempre = u"%1 spento a ogni angolo: sì, con qualunque %2.";
 const std::u16string_view spentoNo =
     u"%1 spento a ogni angolo: no: %3 a %4\u00a0\u00b0C Vbe raggiunge %5\u00a0V; serve "
@@ -414,26 +415,27 @@ const std::u16string_view dispersioneInserita =
 
 namespace Corners {
 
-const std::array<std::u16string_view, 20> nomi{u"Vbe minima [V]",
-                                               u"Vbe massima [V]",
-                                               u"Vce(sat) di Q2 minima [V]",
-                                               u"Vce(sat) di Q2 massima [V]",
-                                               u"Tolleranza E12 [%]",
-                                               u"Tolleranza E24 [%]",
-                                               u"Tolleranza E96 [%]",
-                                               u"Uscita logica",
-                                               u"Vi alta minima garantita [V]",
-                                               u"garantita fino a [mA]",
-                                               u"Vi alta massima [V]",
-                                               u"Tolleranza di Vcc [%]",
-                                               u"Q1 del circuito a un transistor (NPN)",
-                                               u"Q1 del circuito a due transistor (PNP)",
-                                               u"Q2 (NPN)",
-                                               u"Temperatura minima [\u00b0C]",
-                                               u"Temperatura massima [\u00b0C]",
-                                               u"Vbe sotto cui un transistor è spento, a 25\u00a0\u00b0C [V]",
-                                               u"VOL massima dell'uscita [V]",
-                                               u"Dispersione del pin flottante [\u00b5A]"};
+const std::array<std::u16string_view, 20> nomi{
+    u"Vbe minima [V]",
+    u"Vbe massima [V]",
+    u"Vce(sat) di Q2 minima [V]",
+    u"Vce(sat) di Q2 massima [V]",
+    u"Tolleranza E12 [%]",
+    u"Tolleranza E24 [%]",
+    u"Tolleranza E96 [%]",
+    u"Uscita logica",
+    u"Vi alta minima garantita [V]",
+    u"garantita fino a [mA]",
+    u"Vi alta massima [V]",
+    u"Tolleranza di Vcc [%]",
+    u"Q1 del circuito a un transistor (NPN)",
+    u"Q1 del circuito a due transistor (PNP)",
+    u"Q2 (NPN)",
+    u"Temperatura minima [\u00b0C]",
+    u"Temperatura massima [\u00b0C]",
+    u"Vbe sotto cui un transistor è spento, a 25\u00a0\u00b0C [V]",
+    u"VOL massima dell'uscita [V]",
+    u"Dispersione del pin flottante [\u00b5A]"};
 const std::u16string_view titolo = u"Ipotesi del caso peggiore";
 const std::u16string_view spiegazione =
     u"Gli intervalli entro cui il caso peggiore cerca i valori da acquistare. I risultati "

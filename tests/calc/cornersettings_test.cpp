@@ -11,26 +11,8 @@
 
 namespace {
 
-const CornerTexts defaults{u"0.6",
-                           u"0.8",
-                           u"0",
-                           u"0.3",
-                           u"10",
-                           u"5",
-                           u"1",
-                           u"",
-                           u"",
-                           u"",
-                           u"",
-                           u"0",
-                           u"",
-                           u"",
-                           u"",
-                           u"25",
-                           u"25",
-                           u"0.4",
-                           u"0",
-                           u""};
+const CornerTexts defaults{u"0.6", u"0.8", u"0", u"0.3", u"10", u"5",  u"1",  u"",    u"",  u"",
+                           u"",    u"0",   u"",  u"",    u"",   u"25", u"25", u"0.4", u"0", u""};
 
 CornerTexts with(CornerField field, std::u16string text, CornerTexts texts = defaults)
 {
@@ -154,11 +136,12 @@ INSTANTIATE_TEST_SUITE_P(
                     offThreshold(u"150")},
         // Left empty, the output's pin never floats; a leakage is from 0 to 1000 µA.
         RefusalCase{"PinFloatsWith1uA", with(CornerField::FloatingLeakage, u"1"), std::nullopt, {}},
-        RefusalCase{"NegativePinLeakage",
-                    with(CornerField::FloatingLeakage, u"-1"),
-                    CornerField::FloatingLeakage,
-                    u"Dispersione del pin flottante [\u00b5A]: scrivi un numero da 0 a 1000, con il "
-                    u"punto come separatore decimale."},
+        RefusalCase{
+            "NegativePinLeakage",
+            with(CornerField::FloatingLeakage, u"-1"),
+            CornerField::FloatingLeakage,
+            u"Dispersione del pin flottante [\u00b5A]: scrivi un numero da 0 a 1000, con il "
+            u"punto come separatore decimale."},
         RefusalCase{"VceSatAtOnePoint", with(CornerField::VceSatHighest, u"0"), std::nullopt, {}},
         RefusalCase{"VceSatRangeUpsideDown",
                     with(CornerField::VceSatLowest, u"0.4"),
