@@ -219,6 +219,16 @@ CornerRefusal upsideDown(const RangeFields &range)
         fill(Text::intervallo, {cornerFieldName(range.lowest), cornerFieldName(range.highest)})};
 }
 
+// The off state's threshold refused, with the lowest Vbe and Tmax it must fit.
+CornerRefusal offThresholdRefused(const CornerRanges &read, std::u16string_view point)
+{
+    return {CornerField::VbeOff,
+            fill(Text::sogliaSpento,
+                 {cornerFieldName(CornerField::VbeOff),
+                  formatShortest(read.VbeLowest, point),
+                  formatShortest(read.Tmax, point)})};
+}
+
 // The list's entry the output is, where the key names one with the same figures.
 const LogicOutput *entryFor(std::u16string_view key, const DrivingOutput &output)
 {
@@ -294,12 +304,7 @@ Reading readFields(const FieldTexts &texts, std::u16string_view point)
     // Off below a voltage at which the transistor still conducts nothing, down to Tmax.
     if (!(read.VbeOff > 0) || read.VbeOff >= read.VbeLowest
         || !(Temperature::offThreshold(read.VbeOff, read.Tmax) > 0)) {
-        reading.broken.push_back({{CornerField::VbeOff,
-                                   fill(Text::sogliaSpento,
-                                        {cornerFieldName(CornerField::VbeOff),
-                                         formatShortest(read.VbeLowest, point),
-                                         formatShortest(read.Tmax, point)})},
-                                  {CornerField::VbeOff}});
+        reading.broken.push_back({offThresholdRefused(read, point), {CornerField::VbeOff}});
         read.VbeOff = defaults.VbeOff;
     }
     for (const PartField &f : partFields) {
