@@ -34,8 +34,14 @@ NoteCell kiloohmsCell(StandardResistor resistor, std::u16string_view point)
 
 std::u16string marginText(double margin, std::u16string_view point)
 {
-    if (std::fabs(margin) < shownAsZero)
-        return margin < 0 ? u"-" + formatFixed(0, 1, point) : u"0";
+    if (std::fabs(margin) < shownAsZero) {
+        if (!(margin < 0))
+            return u"0";
+        // Appended, not inserted before: GCC 12 at -O3 reads an insertion as an overlapping copy.
+        std::u16string negative(u"-");
+        negative += formatFixed(0, 1, point);
+        return negative;
+    }
     return formatFixed(margin, std::fabs(margin) < 1 ? 1 : 0, point);
 }
 
