@@ -75,7 +75,8 @@ void BM_ReportTwoTransistors(benchmark::State &state)
                       {u"Ii", u"0,08", u"[mA]", {}}};
     for (auto _ : state) {
         DesignNotes notes = notesOf(*outcome.results);
-        report.summary = summaryNotes(outcome.results->fits, u",");
+        report.summary =
+            summaryNotes(outcome.results->fits, u",", notes.results.front().assumptions);
         report.notes = std::move(notes.results);
         report.notes.push_back(datasheetCheckNotes(outcome.results->fits, u","));
         std::u16string text = report.plainText();

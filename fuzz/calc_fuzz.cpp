@@ -276,7 +276,9 @@ void fuzzPress(const std::uint8_t *data, std::size_t size)
         // Its notes and its report can always be written.
         DesignNotes notes = designNotes(r->Ii, r->fits, u",");
         DesignReport report;
-        report.summary = summaryNotes(r->fits, u",");
+        report.summary = summaryNotes(r->fits, u",", notes.results.front().assumptions);
+        require(report.summary.sentences() == summaryNotes(r->fits, u",").sentences(),
+                "the summary is the same with the press's assumptions");
         report.notes = std::move(notes.results);
         report.notes.push_back(datasheetCheckNotes(r->fits, u","));
         require(!report.plainText().empty(), "the report has a text");

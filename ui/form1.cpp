@@ -288,7 +288,8 @@ void Form1::updateReport()
         // The summary and the datasheet check are the report's alone: worked out as it is shown.
         const QString decimalPoint = QLocale().decimalPoint();
         DesignReport report = *report_;
-        report.summary = summaryNotes(lastPress_->fits, viewOf(decimalPoint));
+        report.summary =
+            summaryNotes(lastPress_->fits, viewOf(decimalPoint), report.notes.front().assumptions);
         report.notes.push_back(datasheetCheckNotes(lastPress_->fits, viewOf(decimalPoint)));
         const QString pdfName = fromView(
             Messages::fill(Messages::Report::nomeFilePdf,

@@ -162,21 +162,25 @@ struct Shared
     std::u16string_view point;
     std::vector<std::u16string> assumptions;
     std::array<NoteCell, 3> toBuy; // "E12 ±10 %", by series
-    std::array<NoteCell, 3> below; // "E12 subito sotto"
-    std::array<NoteCell, 3> equal; // "E12 uguale al calcolato"
     FitCells cells;
 };
 
-Shared sharedOf(const StandardFits &fits, std::u16string_view point)
+// What the tables share; the assumptions as given, where the notes of the press hold them.
+Shared sharedOf(const StandardFits &fits,
+                std::u16string_view point,
+                std::vector<std::u16string> assumptions)
 {
-    Shared shared{fits, point, assumptionLines(fits, point), {}, {}, {}, FitCells(point)};
+    Shared shared{fits, point, std::move(assumptions), {}, FitCells(point)};
     for (const SeriesFit &s : fits.series) {
         const auto i = static_cast<std::size_t>(s.series);
         shared.toBuy[i] = seriesToBuyCell(s.series, fits.corners, point);
-        shared.below[i] = belowCell(s.series);
-        shared.equal[i] = equalCell(s.series);
     }
     return shared;
+}
+
+Shared sharedOf(const StandardFits &fits, std::u16string_view point)
+{
+    return sharedOf(fits, point, assumptionLines(fits, point));
 }
 
 // Why nothing is worth buying, and what would help.
@@ -285,7 +289,7 @@ public:
             const bool equal = isComputedValue(near->resistor, near->computed);
             (equal ? usedEqual_ : usedBelow_) = true;
             addRow(s.series,
-                   equal ? shared_.equal[i] : shared_.below[i],
+                   equal ? equalCell(s.series) : belowCell(s.series),
                    *near,
                    std::get_if<StageFit>(&s.rb1));
         }
@@ -595,5 +599,13 @@ ResultNotes iiNotes(double Ii, const StandardFits &fits, std::u16string_view poi
 ResultNotes summaryNotes(const StandardFits &fits, std::u16string_view point)
 {
     Shared shared = sharedOf(fits, point);
+    return summaryNotesWith(shared);
+}
+
+ResultNotes summaryNotes(const StandardFits &fits,
+                         std::u16string_view point,
+                         std::vector<std::u16string> assumptions)
+{
+    Shared shared = sharedOf(fits, point, std::move(assumptions));
     return summaryNotesWith(shared);
 }

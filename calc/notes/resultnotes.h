@@ -33,3 +33,9 @@ struct DesignNotes
     std::vector<ResultNotes> results;
 };
 DesignNotes designNotes(double Ii, const StandardFits &fits, std::u16string_view decimalPoint);
+
+// The same with what the worst case assumes as the notes of the press already hold it
+// (assumptionLines), not worked out again.
+ResultNotes summaryNotes(const StandardFits &fits,
+                         std::u16string_view decimalPoint,
+                         std::vector<std::u16string> assumptions);
