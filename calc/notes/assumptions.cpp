@@ -91,7 +91,7 @@ std::vector<std::u16string> assumptionLines(const StandardFits &fits, std::u16st
 {
     const CornerRanges &c = fits.corners;
     const CornerRanges defaults;
-    const bool two = fits.series.front().rb2.has_value();
+    const bool two = fits.twoTransistors();
     const auto v = [&](double value) { return cornerValue(value, point); };
     const auto userSet = [&](bool differs) {
         return differs ? std::u16string(Note::impostateDallUtente) : std::u16string();

@@ -98,11 +98,6 @@ void explainDashes(ResultNotes &notes, const StandardFits &fits)
         notes.legend.emplace_back(Report::legendaNonCalcolabile);
 }
 
-bool isTwoTransistors(const StandardFits &fits)
-{
-    return fits.series.front().rb2.has_value();
-}
-
 // A fit's figures as the tables show them, each formatted once a press however many tables show
 // it: the same standard value stands in the tables of Rb1, Rb2, Ii and the summary.
 class FitCells
@@ -382,7 +377,7 @@ std::vector<NoteColumn> marginColumns(std::u16string_view spoken)
 void addFeedingRows(TableBuilder &table, const StandardFits &fits)
 {
     for (const SeriesFit &s : fits.series) {
-        if (isTwoTransistors(fits))
+        if (fits.twoTransistors())
             table.add(s, rb2Of(s), rb2ToBuyOf(s));
         else
             table.add(s, s.rb1, s.buyRb1);
@@ -397,7 +392,7 @@ ResultNotes rb1NotesWith(Shared &shared)
 {
     const StandardFits &fits = shared.fits;
     const std::u16string_view point = shared.point;
-    const bool two = isTwoTransistors(fits);
+    const bool two = fits.twoTransistors();
     ResultNotes notes;
     notes.title = Note::titoloRb1;
     notes.columns = {seriesColumn, resistorColumn(u"Rb1")};
@@ -471,7 +466,7 @@ ResultNotes iiNotesWith(double Ii, Shared &shared)
 {
     const StandardFits &fits = shared.fits;
     const std::u16string_view point = shared.point;
-    const bool two = isTwoTransistors(fits);
+    const bool two = fits.twoTransistors();
     const std::u16string_view feeding = two ? u"Rb2" : u"Rb1"; // the resistor Ii flows through
     ResultNotes notes;
     const std::u16string shown = formatThreeSignificant(Ii, point);
@@ -506,7 +501,7 @@ ResultNotes iiNotesWith(double Ii, Shared &shared)
 ResultNotes summaryNotesWith(Shared &shared)
 {
     const StandardFits &fits = shared.fits;
-    const bool two = isTwoTransistors(fits);
+    const bool two = fits.twoTransistors();
     ResultNotes notes;
     const CornerRanges &c = fits.corners;
     notes.title =
@@ -572,7 +567,7 @@ DesignNotes designNotes(double Ii, const StandardFits &fits, std::u16string_view
     Shared shared = sharedOf(fits, point);
     DesignNotes notes;
     notes.results.push_back(rb1NotesWith(shared));
-    if (isTwoTransistors(fits))
+    if (fits.twoTransistors())
         notes.results.push_back(rb2NotesWith(shared));
     notes.results.push_back(iiNotesWith(Ii, shared));
     return notes;

@@ -117,7 +117,7 @@ OffCheck offCheck(const StandardFits &fits)
 {
     const CornerRanges &c = fits.corners;
     const FormVariables &d = fits.design;
-    const bool two = fits.series.front().rb2.has_value();
+    const bool two = fits.twoTransistors();
     OffCheck check{c.Tmax, Temperature::offThreshold(c.VbeOff, c.Tmax), {}, {}};
     const double threshold = check.threshold;
 

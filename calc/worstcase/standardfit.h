@@ -101,6 +101,9 @@ struct StandardFits
     std::array<SeriesFit, 3> series; // E12, E24, E96
     CornerRanges corners;            // where the worst case was sought
     FormVariables design;            // the press's values, the margins asked for among them
+
+    // Whether they are of the two-transistor circuit, which fits Rb2 too.
+    bool twoTransistors() const { return series.front().rb2.has_value(); }
 };
 
 // From the inputs and Rb1 of a completed one-transistor press.
