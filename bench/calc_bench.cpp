@@ -5,6 +5,7 @@
 #include "nominal/sampledesign.h"
 #include "notes/datasheetchecknotes.h"
 #include "notes/designreport.h"
+#include "notes/rankingnotes.h"
 #include "notes/resultnotes.h"
 #include "press.h"
 
@@ -84,6 +85,24 @@ void BM_ReportTwoTransistors(benchmark::State &state)
     }
 }
 
+// The table "Transistor che reggono" of the sample two-transistor design, every PNP for Q1 with
+// every NPN for Q2, at a 74HC at 5 V from -40 to 85 °C: ranked and written.
+void BM_RankingTwoTransistors(benchmark::State &state)
+{
+    CornerRanges corners;
+    corners.Tmin = -40;
+    corners.Tmax = 85;
+    corners.outputEntry = logicOutputByKey(u"74HC-5V");
+    corners.output = corners.outputEntry->figures;
+    FormVariables variables;
+    Module1 module;
+    const PressOutcome outcome = pressCalcola(variables, module, sampleInput(false), corners);
+    for (auto _ : state) {
+        ResultNotes notes = rankingNotes(rankParts(outcome.results->fits), corners, u",");
+        benchmark::DoNotOptimize(notes);
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_PressOneTransistor);
@@ -91,3 +110,4 @@ BENCHMARK(BM_PressTwoTransistors);
 BENCHMARK(BM_PressWithNotesOneTransistor);
 BENCHMARK(BM_PressWithNotesTwoTransistors);
 BENCHMARK(BM_ReportTwoTransistors);
+BENCHMARK(BM_RankingTwoTransistors);

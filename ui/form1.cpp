@@ -24,6 +24,7 @@
 #include "nominal/numbertext.h"
 #include "nominal/sampledesign.h"
 #include "notes/datasheetchecknotes.h"
+#include "notes/rankingnotes.h"
 #include "notes/resultnotes.h"
 #include "noteshtml.h"
 #include "reportview.h"
@@ -274,7 +275,8 @@ void Form1::paintEvent(QPaintEvent * /*event*/)
 void Form1::showNotes()
 {
     if (!reportView_) {
-        reportView_ = new ReportView([this] { editCorners(); }, this);
+        reportView_ = new ReportView(
+            [this] { editCorners(); }, [this](const QString &key) { chooseParts(key); }, this);
         updateReport();
     }
     reportView_->showInFront(label23_, resultsOnScreen());
@@ -285,12 +287,15 @@ void Form1::updateReport()
     if (!reportView_)
         return;
     if (report_) {
-        // The summary and the datasheet check are the report's alone: worked out as it is shown.
+        // The summary, the datasheet check and the ranking are the report's alone: worked out as it
+        // is shown.
         const QString decimalPoint = QLocale().decimalPoint();
         DesignReport report = *report_;
         report.summary =
             summaryNotes(lastPress_->fits, viewOf(decimalPoint), report.notes.front().assumptions);
         report.notes.push_back(datasheetCheckNotes(lastPress_->fits, viewOf(decimalPoint)));
+        report.notes.push_back(rankingNotes(
+            rankParts(lastPress_->fits), lastPress_->fits.corners, viewOf(decimalPoint)));
         const QString pdfName = fromView(
             Messages::fill(Messages::Report::nomeFilePdf,
                            {viewOf(lastPress_->at.toString(QStringLiteral("yyyy-MM-dd HHmm")))}));
@@ -329,14 +334,28 @@ void Form1::editCorners()
         dialog.markReplaced(mark.field, fromView(mark.text));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const CornerRanges &confirmed = dialog.ranges();
-    if (const auto failure = settings_.confirm(confirmed, saveCorners(confirmed)))
+    chosenLine_.clear();
+    putInForce(dialog.ranges());
+}
+
+void Form1::chooseParts(const QString &key)
+{
+    const auto choice = choiceOf(viewOf(key));
+    if (!choice || !lastPress_)
+        return;
+    chosenLine_ = choiceLine(*choice);
+    putInForce(withChoice(settings_.ranges(), *choice));
+}
+
+void Form1::putInForce(const CornerRanges &ranges)
+{
+    if (const auto failure = settings_.confirm(ranges, saveCorners(ranges)))
         showMessageBox(this, fromView(*failure));
     if (lastPress_) {
         const CompletedPress &press = *lastPress_;
-        const CornerRanges &ranges = settings_.ranges();
-        writeNotes(press.twoTransistors ? fitTwoTransistors(press.variables, ranges)
-                                        : fitOneTransistor(press.variables, ranges));
+        const CornerRanges &inForce = settings_.ranges();
+        writeNotes(press.twoTransistors ? fitTwoTransistors(press.variables, inForce)
+                                        : fitOneTransistor(press.variables, inForce));
     }
     updateReport();
     showNotes();
@@ -400,6 +419,8 @@ void Form1::writeNotes(const StandardFits &fits)
     report_->notes = std::move(notes.results);
     lastPress_->fits = fits;
     report_->settings = settings_.reportLines();
+    if (!chosenLine_.empty())
+        report_->settings.insert(report_->settings.begin(), chosenLine_);
 }
 
 void Form1::selectOneTransistor()
@@ -458,6 +479,7 @@ void Form1::calcola()
                                 {}};
     report_ = describeDesign();
     reportPicture_ = option1_->isChecked() ? picture1_ : picture2_;
+    chosenLine_.clear();
     writeNotes(results.fits);
     updateReport();
 }

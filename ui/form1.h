@@ -51,6 +51,11 @@ private:
     void followFocus(QWidget *old, QWidget *now);
     void showNotes();
     void editCorners();
+    // The parts of a row of the report's ranking, by its key, made the form's choice.
+    void chooseParts(const QString &key);
+    // The ranges in force now: kept, the last press's notes worked out again at them, the report
+    // shown again.
+    void putInForce(const CornerRanges &ranges);
     // The report's window, where it is open, brought up to the last completed press.
     void updateReport();
     // Whether the entries or the circuit differ from those of the last completed press.
@@ -95,6 +100,9 @@ private:
 
     // The worst case's ranges in force, and what became of the stored ones.
     SettingsState settings_;
+    // The parts last chosen from the report's ranking, as its line says; empty: none since the
+    // last press or form.
+    std::u16string chosenLine_;
 
     FormVariables variables_;
     Module1 module1_;

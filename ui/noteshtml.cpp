@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QToolTip>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -15,7 +16,11 @@ constexpr qsizetype longestRun = 16;
 
 // A cell of the table: the first column and words on the left, the numbers right-aligned with
 // room between the columns; a number kept whole on its line unless it is longer than a line.
-QString cell(QStringView tag, const QString &text, std::size_t column, bool words = false)
+QString cell(QStringView tag,
+             const QString &text,
+             std::size_t column,
+             bool words = false,
+             const QString &choice = {})
 {
     QString html;
     html.reserve(80 + text.size());
@@ -26,11 +31,17 @@ QString cell(QStringView tag, const QString &text, std::size_t column, bool word
         html.append(QStringView(u"padding-left:8px;"));
     if (text.size() <= longestRun)
         html.append(QStringView(u"white-space:nowrap"));
-    return html.append(QStringView(u"\">"))
-        .append(wrappingText(text))
-        .append(QStringView(u"</"))
-        .append(tag)
-        .append(u'>');
+    html.append(QStringView(u"\">"));
+    // A cell that chooses: a link to its key.
+    if (!choice.isEmpty())
+        return html
+            .append(QStringLiteral("<a href=\"%1:%2\">%3</a></")
+                        .arg(choiceScheme,
+                             QString::fromLatin1(QUrl::toPercentEncoding(choice)),
+                             wrappingText(text)))
+            .append(tag)
+            .append(u'>');
+    return html.append(wrappingText(text)).append(QStringView(u"</")).append(tag).append(u'>');
 }
 
 QString headingHtml(std::u16string_view text)
@@ -130,7 +141,8 @@ QString notesHtml(const ResultNotes &notes,
                 QString text = fromView(row[i].shown);
                 for (std::size_t next = i + 1; next < row.size() && !isShown(next); ++next)
                     text += QStringLiteral(" (%1)").arg(fromView(row[next].shown));
-                html += cell(QStringView(u"td"), text, i, notes.columns[i].words);
+                html += cell(
+                    QStringView(u"td"), text, i, notes.columns[i].words, fromView(row[i].choice));
             }
             html += QStringLiteral("</tr>");
         }

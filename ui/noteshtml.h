@@ -13,9 +13,12 @@ struct DesignReport;
 // window shows and its PDF prints.
 
 // A result's notes: the title, the table (its bracketed columns in brackets after the column
-// before them), the legend and the lines below it. What the worst case assumes is left to the
+// before them; a cell that chooses as a link, choiceScheme and its key), the legend and the lines
+// below it. What the worst case assumes is left to the
 // report, which gives it once for all the results.
 QString notesHtml(const ResultNotes &notes);
+// The scheme of such a link: "scelta:" and the key.
+inline const QString choiceScheme = QStringLiteral("scelta");
 // The same with the legend and the lines given: the report's, where an earlier part said some.
 QString notesHtml(const ResultNotes &notes,
                   const std::vector<std::u16string_view> &legend,

@@ -17,6 +17,7 @@
 
 #include "messagebox.h"
 #include "nominal/messages.h"
+#include "noteshtml.h"
 #include "reportpdf.h"
 #include "reporttext.h"
 #include "textview.h"
@@ -42,7 +43,9 @@ QPushButton *button(std::u16string_view caption, const char *name, QWidget *pare
 
 const QString ReportView::pictureUrl = QStringLiteral("brenvola:circuit");
 
-ReportView::ReportView(const std::function<void()> &editCorners, QWidget *window)
+ReportView::ReportView(const std::function<void()> &editCorners,
+                       const std::function<void(const QString &key)> &choose,
+                       QWidget *window)
     : QWidget(window, Qt::Window)
 {
     setObjectName("reportWindow");
@@ -68,6 +71,11 @@ ReportView::ReportView(const std::function<void()> &editCorners, QWidget *window
     text_->setObjectName("reportText");
     text_->setAccessibleName(fromView(Text::nomeTesto));
     text_->setTabChangesFocus(true); // Tab reaches the buttons under it
+    text_->setOpenLinks(false);
+    connect(text_, &QTextBrowser::anchorClicked, this, [choose](const QUrl &link) {
+        if (link.scheme() == choiceScheme)
+            choose(link.path(QUrl::FullyDecoded));
+    });
     layout->addWidget(text_);
 
     auto *buttons = new QHBoxLayout;

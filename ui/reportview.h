@@ -13,13 +13,16 @@ class ReportText;
 // over "Ipotesi…", which opens the form of the worst case's ranges, "Copia", which copies the
 // report as plain text, as Ctrl+C does when nothing is selected, and "Salva PDF…". A line at the
 // top says when the entries have changed since the press it reports. The buttons answer Enter
-// and Space; Esc closes the window. Its place and size are kept with the settings.
+// and Space; Esc closes the window. A link in the text (choiceScheme) hands its key to choose: the
+// parts a row of the ranking names. Its place and size are kept with the settings.
 class ReportView : public QWidget
 {
     Q_OBJECT
 
 public:
-    ReportView(const std::function<void()> &editCorners, QWidget *window);
+    ReportView(const std::function<void()> &editCorners,
+               const std::function<void(const QString &key)> &choose,
+               QWidget *window);
 
     static const QString pictureUrl;
 

@@ -411,6 +411,41 @@ const std::u16string_view dispersioneLimitata =
     u"%4\u00a0nA garantiti a %5\u00a0\u00b0C";
 const std::u16string_view dispersioneInserita =
     u"come inserito: %1\u00a0nA a %2\u00a0\u00b0C, raddoppiando ogni 10\u00a0\u00b0C";
+
+const std::u16string_view titoloClassifica = u"Transistor che reggono";
+const std::u16string_view marginePeggiore = u"margine";
+const std::u16string_view marginePeggioreDetto =
+    u"margine nel caso peggiore, il minore dei transistor";
+const std::u16string_view quotaIc = u"IC";
+const std::u16string_view quotaIcDetta = u"corrente di collettore, in percento di IC max";
+const std::u16string_view quotaPotenza = u"P";
+const std::u16string_view quotaPotenzaDetta =
+    u"potenza, in percento di Ptot alla temperatura massima";
+const std::u16string_view restaSpento = u"spento";
+const std::u16string_view si = u"sì";
+const std::u16string_view no = u"no";
+const std::u16string_view sceltaUno = u"Q1 %1";
+const std::u16string_view sceltaDue = u"Q1 %1, Q2 %2";
+const std::u16string_view esitoRegge = u"regge";
+const std::u16string_view esitoSenzaGuadagno = u"nessun guadagno garantito a %1\u00a0mA";
+const std::u16string_view esitoOltreIcMax = u"oltre IC max";
+const std::u16string_view esitoOltrePtot = u"oltre Ptot";
+const std::u16string_view esitoNonSpento = u"non resta spento";
+const std::u16string_view esitoLimiteUscita = u"limite dell'uscita";
+const std::u16string_view esitoNessunValore = u"nessun valore da acquistare";
+const std::u16string_view legendaClassifica =
+    u"Transistor che reggono: ogni transistor dell'elenco al posto di quello scelto, nel progetto "
+    u"e nel caso peggiore in vigore. Per serie: il valore da acquistare, il margine peggiore (il "
+    u"minore dei transistor), Ii max, la corrente di collettore in percento di IC max e la "
+    u"potenza in percento di Ptot alla temperatura massima (del transistor più caricato), se "
+    u"ogni transistor resta spento; \u00abregge\u00bb dove tutto è entro i limiti, altrimenti "
+    u"il primo motivo. In testa quelli che reggono, dal margine maggiore in E24, poi dalla "
+    u"potenza minore. Un clic sul nome rende quei transistor la scelta del progetto.";
+const std::u16string_view provatiTransistor = u"Provati %1 transistor NPN: ne reggono %2.";
+const std::u16string_view provateCoppie =
+    u"Provate %1 coppie (ogni PNP per Q1 con ogni NPN per Q2): ne reggono %2; qui le prime %3.";
+const std::u16string_view sceltiDallaClassifica =
+    u"Dalla tabella \u00abTransistor che reggono\u00bb ora in vigore: %1.";
 } // namespace Note
 
 namespace Corners {

@@ -202,6 +202,22 @@ extern const std::u16string_view comeInseritaFlottante; // ipotesiFlottante's %1
 // How a leakage was carried to Tmax: %1 the figure [nA], %2 its temperature, %3 the source; the
 // row that capped it: %4 [nA], %5 its temperature.
 extern const std::u16string_view dispersioneRaddoppia, dispersioneLimitata, dispersioneInserita;
+// Every part of the list tried in the design: the table's title and its columns, with what they
+// stand for read out.
+extern const std::u16string_view titoloClassifica;
+extern const std::u16string_view marginePeggiore, marginePeggioreDetto;
+extern const std::u16string_view quotaIc, quotaIcDetta;
+extern const std::u16string_view quotaPotenza, quotaPotenzaDetta;
+extern const std::u16string_view restaSpento, si, no;
+extern const std::u16string_view sceltaUno, sceltaDue; // a candidate's parts
+// Its verdicts: holds, or why not (no gain: at %1 [mA]).
+extern const std::u16string_view esitoRegge, esitoSenzaGuadagno, esitoOltreIcMax, esitoOltrePtot,
+    esitoNonSpento, esitoLimiteUscita, esitoNessunValore;
+extern const std::u16string_view legendaClassifica;
+// How many were tried and hold: %1 tried, %2 holding; for pairs %3 how many are shown.
+extern const std::u16string_view provatiTransistor, provateCoppie;
+// After the parts chosen from the table became those in force: %1 the parts.
+extern const std::u16string_view sceltiDallaClassifica;
 } // namespace Note
 
 // The form of the worst case's ranges.

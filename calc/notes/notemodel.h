@@ -26,6 +26,9 @@ struct NoteCell
     // In the sentences, where it differs from the shown text with its column's unit: in words
     // where the table is terse. Empty: the shown text with the unit.
     std::u16string spoken;
+    // What choosing the cell puts in force, as a key the window hands back (choiceKey); empty: a
+    // cell to read only.
+    std::u16string choice = {};
 };
 
 struct ResultNotes

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <utility>
 
 #include "nominal/circuitconstants.h"
 #include "nominal/numbertext.h"
@@ -305,23 +306,34 @@ StandardFits fitTwoTransistors(const FormVariables &v, const CornerRanges &corne
     fits.corners = corners;
     for (std::size_t i = 0; i < allSeries.size(); ++i) {
         const SeriesCorners at{allSeries[i], corners};
-        SeriesFit &fit = fits.series[i];
-        fit = {allSeries[i],
-               nearestBelow(first, at, v.Rb1),
-               NoFit::NoFirstStage,
-               toBuy(first, at, v.Rb1),
-               NoPurchase::NoFirstStage};
+        fits.series[i] = {allSeries[i],
+                          nearestBelow(first, at, v.Rb1),
+                          NoFit::NoFirstStage,
+                          toBuy(first, at, v.Rb1),
+                          NoPurchase::NoFirstStage};
+    }
+    return withSecondStage(std::move(fits), corners.parts[CornerRanges::Q2]);
+}
+
+StandardFits withSecondStage(StandardFits fits, const TransistorPart *q2)
+{
+    fits.corners.parts[CornerRanges::Q2] = q2;
+    const FormVariables &v = fits.design;
+    for (SeriesFit &fit : fits.series) {
+        const SeriesCorners at{fit.series, fits.corners};
+        fit.rb2 = NoFit::NoFirstStage;
+        fit.buyRb2 = NoPurchase::NoFirstStage;
         if (const auto *rb1 = std::get_if<StageFit>(&fit.rb1)) {
             const Checked Rb2 = rb2For(v, rb1->current);
             fit.rb2 = Rb2.fault() != Fault::None
                           ? Fit(NoFit::NotComputable)
-                          : nearestBelow(secondStage(v, *rb1, corners), at, Rb2.value());
+                          : nearestBelow(secondStage(v, *rb1, fits.corners), at, Rb2.value());
         }
         if (const auto *rb1 = std::get_if<StageFit>(&fit.buyRb1)) {
             const Checked Rb2 = rb2For(v, rb1->current);
             fit.buyRb2 = Rb2.fault() != Fault::None
                              ? Purchase(NoPurchase::NotComputable)
-                             : toBuy(secondStage(v, *rb1, corners), at, Rb2.value());
+                             : toBuy(secondStage(v, *rb1, fits.corners), at, Rb2.value());
         }
     }
     return fits;

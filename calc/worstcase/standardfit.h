@@ -114,6 +114,10 @@ StandardFits fitOneTransistor(const FormVariables &v, const CornerRanges &corner
 // Rb1's largest current.
 StandardFits fitTwoTransistors(const FormVariables &v, const CornerRanges &corners = {});
 
+// The fits of a two-transistor press with Q2 bought as q2 (none: as typed): Rb1's as they are,
+// since Q2's part does not change Q1's stage, and Rb2's worked out again.
+StandardFits withSecondStage(StandardFits fits, const TransistorPart *q2);
+
 // Whether a current from the logic output [mA] reaches the limit [mA] up to which it holds its
 // level, both as shown to three significant digits: 3.9999 reads 4,00 and reaches 4 mA.
 bool reachesOutputLimit(double current, double limit);
