@@ -134,7 +134,8 @@ TEST(RankingTest, OrderAndCount)
 TEST(RankingTest, RowIsTheFitOfItsChoice)
 {
     const StandardFits fits = sampleFits(false);
-    const RankedCandidate &row = candidateOf(rankParts(fits), u"2N3904");
+    const PartRanking ranking = rankParts(fits);
+    const RankedCandidate &row = candidateOf(ranking, u"2N3904");
     const auto choice = choiceOf(choiceKey(row));
     ASSERT_TRUE(choice);
     const StandardFits chosen = fitOneTransistor(fits.design, withChoice(fits.corners, *choice));
