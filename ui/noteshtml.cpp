@@ -117,9 +117,10 @@ QString notesHtml(const ResultNotes &notes,
                        .arg(wrappingText(fromView(notes.title)));
     if (!notes.rows.empty()) {
         // The headings, then the units under them; a bracketed column shares the one before, its
-        // heading in brackets too: "margine (peggiore)".
+        // heading in brackets too: "margine (peggiore)". The two rows are the table's head, which
+        // a page that the table runs over repeats.
         const auto isShown = [&](std::size_t i) { return !notes.columns[i].bracketed; };
-        html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\"><tr>");
+        html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\"><thead><tr>");
         for (std::size_t i = 0; i < notes.columns.size(); ++i) {
             if (!isShown(i))
                 continue;
@@ -132,7 +133,7 @@ QString notesHtml(const ResultNotes &notes,
         for (std::size_t i = 0; i < notes.columns.size(); ++i)
             if (isShown(i))
                 html += cell(QStringView(u"td"), fromView(notes.columns[i].unit), i);
-        html += QStringLiteral("</tr>");
+        html += QStringLiteral("</tr></thead><tbody>");
         for (const std::vector<NoteCell> &row : notes.rows) {
             html += QStringLiteral("<tr>");
             for (std::size_t i = 0; i < row.size(); ++i) {
@@ -146,7 +147,7 @@ QString notesHtml(const ResultNotes &notes,
             }
             html += QStringLiteral("</tr>");
         }
-        html += QStringLiteral("</table>");
+        html += QStringLiteral("</tbody></table>");
     }
     for (const std::u16string_view line : legend)
         html += QStringLiteral("<p style=\"margin-top:6px; margin-bottom:0\">%1</p>")

@@ -29,8 +29,12 @@
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QTimer>
 #include <QToolTip>
 
@@ -842,6 +846,138 @@ private slots:
                                     fromView(Messages::Note::titoloRiepilogo),
                                     QString("E12 \u00b110 % 5.6 48 0.873")})
             QVERIFY2(text.contains(part), qPrintable(part + " not in " + text));
+    }
+
+    // The PDF of either circuit's report on A4 pages: the text as wide as the page, each page
+    // numbered "i / N" at its foot, and at no page's foot a table's title or column headings
+    // without the table's first row, nor a picture's caption without the picture.
+    void pdfPages_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::newRow("one transistor") << "Option1";
+        QTest::newRow("two transistors") << "Option2";
+    }
+
+    void pdfPages()
+    {
+        QFETCH(QString, option);
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        const QString pdfinfo = QStandardPaths::findExecutable("pdfinfo");
+        if (pdftotext.isEmpty() || pdfinfo.isEmpty())
+            QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed: no PDF is read back");
+        form->findChild<QRadioButton *>(option)->setChecked(true);
+        pressSampleValuesAndCalcola();
+        ReportView *view = openReport();
+        QVERIFY(view);
+        const QTextDocument &document = *view->text()->document();
+
+        // The lines that may not end a page, as the report's window holds them: a table's title
+        // and its head (the headings in bold and the units: the rows a page repeats), and the
+        // caption above the picture.
+        const auto line = [](const QTextTable *table, int row) {
+            QStringList cells;
+            for (int column = 0; column < table->columns(); ++column)
+                cells << table->cellAt(row, column).firstCursorPosition().block().text();
+            return cells.join(u' ').simplified();
+        };
+        QStringList lastLines;
+        QTextBlock before;
+        for (auto it = document.rootFrame()->begin(); !it.atEnd(); ++it) {
+            if (const auto *table = qobject_cast<const QTextTable *>(it.currentFrame())) {
+                const QTextCharFormat first = table->cellAt(0, 0)
+                                                  .firstCursorPosition()
+                                                  .block()
+                                                  .begin()
+                                                  .fragment()
+                                                  .charFormat();
+                const int head = table->format().headerRowCount();
+                QCOMPARE(head, first.fontWeight() >= QFont::Bold ? 2 : 0);
+                lastLines << before.text().simplified();
+                for (int row = 0; row < head; ++row)
+                    lastLines << line(table, row);
+                before = QTextBlock();
+            } else {
+                if (it.currentBlock().text().contains(QChar::ObjectReplacementCharacter))
+                    lastLines << before.text().simplified();
+                before = it.currentBlock();
+            }
+        }
+
+        const QTemporaryDir folder;
+        const QString path = folder.filePath("progetto.pdf");
+        QVERIFY(!writePdf(document, path));
+        const auto read = [](const QString &program, const QStringList &arguments) {
+            QProcess reader;
+            reader.start(program, arguments);
+            return reader.waitForFinished() ? QString::fromUtf8(reader.readAllStandardOutput())
+                                            : QString();
+        };
+        const int pages =
+            QRegularExpression("Pages:\\s*(\\d+)").match(read(pdfinfo, {path})).captured(1).toInt();
+        QVERIFY2(pages > 1, qPrintable(QString("%1 pages").arg(pages)));
+        for (int page = 1; page <= pages; ++page) {
+            const QString number = QString::number(page);
+            QStringList lines;
+            for (const QString &text :
+                 read(pdftotext, {"-f", number, "-l", number, "-layout", path, "-"}).split(u'\n'))
+                if (const QString line = text.simplified(); !line.isEmpty())
+                    lines << line;
+            QVERIFY(lines.size() > 1);
+            // The number's spaces are narrower than the reader takes for a space.
+            QCOMPARE(lines.last().remove(u' '), QString("%1/%2").arg(page).arg(pages));
+            const QString last = lines[lines.size() - 2];
+            QVERIFY2(!lastLines.contains(last),
+                     qPrintable(QString("page %1 ends on: %2").arg(number, last)));
+        }
+
+        // The legend and the long lines under the tables run past 70 % of the page's width.
+        const QString boxes = read(pdftotext, {"-bbox", path, "-"});
+        const double width =
+            QRegularExpression("<page width=\"([0-9.]+)\"").match(boxes).captured(1).toDouble();
+        double right = 0;
+        for (const QRegularExpressionMatch &word :
+             QRegularExpression("xMax=\"([0-9.]+)\"").globalMatch(boxes))
+            right = std::max(right, word.captured(1).toDouble());
+        QVERIFY2(right > 0.7 * width, qPrintable(QString("%1 of %2").arg(right).arg(width)));
+    }
+
+    // A picture that would run over a page's end goes to the next page whole, its caption with
+    // it: on one page, that of the caption, however much text stands above them.
+    void pdfPictureWhole_data()
+    {
+        QTest::addColumn<int>("paragraphs");
+        for (int paragraphs = 24; paragraphs <= 44; paragraphs += 4)
+            QTest::addRow("%d paragraphs above", paragraphs) << paragraphs;
+    }
+
+    void pdfPictureWhole()
+    {
+        QFETCH(int, paragraphs);
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        const QString pdfimages = QStandardPaths::findExecutable("pdfimages");
+        if (pdftotext.isEmpty() || pdfimages.isEmpty())
+            QSKIP("pdftotext and pdfimages (poppler-utils) are not installed: no PDF is read back");
+        QImage picture(400, 300, QImage::Format_RGB32);
+        picture.fill(Qt::darkBlue);
+        QTextDocument document;
+        document.addResource(QTextDocument::ImageResource, QUrl("brenvola:circuit"), picture);
+        document.setHtml(QString("<p>Riga</p>").repeated(paragraphs)
+                         + "<p>Circuito: carico</p><p><img src=\"brenvola:circuit\"></p>");
+        const QTemporaryDir folder;
+        const QString path = folder.filePath("progetto.pdf");
+        QVERIFY(!writePdf(document, path));
+        QProcess reader;
+        reader.start(pdfimages, {"-list", path});
+        QVERIFY(reader.waitForFinished());
+        // Two lines of headings, then a line for each image drawn: its page first.
+        const QStringList drawn = QString::fromUtf8(reader.readAllStandardOutput())
+                                      .split(u'\n', Qt::SkipEmptyParts)
+                                      .mid(2);
+        QCOMPARE(drawn.size(), 1);
+        const QString page = drawn.front().simplified().section(u' ', 0, 0);
+        reader.start(pdftotext, {"-f", page, "-l", page, path, "-"});
+        QVERIFY(reader.waitForFinished());
+        QVERIFY(QString::fromUtf8(reader.readAllStandardOutput()).contains("Circuito: carico"));
     }
 
     // A PDF that cannot be written says why and leaves nothing under its name.
