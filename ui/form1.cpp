@@ -24,6 +24,7 @@
 #include "nominal/numbertext.h"
 #include "nominal/sampledesign.h"
 #include "notes/datasheetchecknotes.h"
+#include "notes/nominalnotes.h"
 #include "notes/rankingnotes.h"
 #include "notes/resultnotes.h"
 #include "noteshtml.h"
@@ -417,6 +418,7 @@ void Form1::writeNotes(const StandardFits &fits)
         label20_->setNotes(notes.results[1]);
     label23_->setNotes(notes.results.back());
     report_->notes = std::move(notes.results);
+    report_->nominal = nominalLines(fits, point);
     lastPress_->fits = fits;
     report_->settings = settings_.reportLines();
     if (!chosenLine_.empty())

@@ -192,6 +192,10 @@ public:
     {
         html_ += headingHtml(heading) + itemsTable(items);
     }
+    void lines(const std::vector<std::u16string> &lines) override
+    {
+        html_ += assumptionsHtml(lines);
+    }
     void notes(const ResultNotes &notes,
                const std::vector<std::u16string_view> &legend,
                const std::vector<std::u16string_view> &lines) override

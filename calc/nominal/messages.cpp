@@ -446,6 +446,16 @@ const std::u16string_view provateCoppie =
     u"Provate %1 coppie (ogni PNP per Q1 con ogni NPN per Q2): ne reggono %2; qui le prime %3.";
 const std::u16string_view sceltiDallaClassifica =
     u"Dalla tabella \u00abTransistor che reggono\u00bb ora in vigore: %1.";
+const std::u16string_view nominaleNonRegge =
+    u"%1 %2\u00a0kohm è il valore nominale del calcolo e non regge %3: %4; %5.";
+const std::u16string_view nominaleConParte = u"con %1 %2";
+const std::u16string_view nominaleCasoPeggiore = u"nel caso peggiore in vigore";
+const std::u16string_view nominaleSotto = u"in E96 (%1) il margine peggiore è %2\u00a0%";
+const std::u16string_view nominaleSpento = u"in E96 (%1) %2 resta spento nel caso peggiore";
+const std::u16string_view nominaleSenzaMargine = u"in E96 (%1) nessun margine calcolabile";
+const std::u16string_view nominaleSenzaStandard = u"nessun valore E96 che lo rappresenti";
+const std::u16string_view nominaleDaAcquistare = u"da acquistare %1 (%2)";
+const std::u16string_view nominaleNessunAcquisto = u"nessun valore da acquistare in alcuna serie";
 } // namespace Note
 
 namespace Corners {

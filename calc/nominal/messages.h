@@ -218,6 +218,18 @@ extern const std::u16string_view legendaClassifica;
 extern const std::u16string_view provatiTransistor, provateCoppie;
 // After the parts chosen from the table became those in force: %1 the parts.
 extern const std::u16string_view sceltiDallaClassifica;
+// Under the results, a computed base resistor the worst case does not hold: %1 its name, %2 its
+// value [kohm] as the result shows it, %3 with what, %4 what the standard value below leaves, %5
+// what to buy instead.
+extern const std::u16string_view nominaleNonRegge;
+extern const std::u16string_view nominaleConParte;     // %1 the transistor, %2 its part
+extern const std::u16string_view nominaleCasoPeggiore; // no part bought
+extern const std::u16string_view nominaleSotto;        // %1 the E96 value, %2 its worst margin
+extern const std::u16string_view nominaleSpento;       // %1 the E96 value, %2 the transistor
+extern const std::u16string_view nominaleSenzaMargine; // %1 the E96 value
+extern const std::u16string_view nominaleSenzaStandard;
+extern const std::u16string_view nominaleDaAcquistare; // %1 the value, %2 its series
+extern const std::u16string_view nominaleNessunAcquisto;
 } // namespace Note
 
 // The form of the worst case's ranges.

@@ -132,6 +132,11 @@ public:
     {
         appendItems(text_, heading, items);
     }
+    void lines(const std::vector<std::u16string> &lines) override
+    {
+        for (const std::u16string &line : lines)
+            text_.append(line).append(u"\n");
+    }
     void notes(const ResultNotes &notes,
                const std::vector<std::u16string_view> &legend,
                const std::vector<std::u16string_view> &lines) override
@@ -164,6 +169,8 @@ void DesignReport::writeTo(ReportWriter &writer) const
     writer.circuit(Note::circuito, circuit);
     writer.items(Note::datiInseriti, inputs);
     writer.items(Note::risultati, results);
+    if (!nominal.empty())
+        writer.lines(nominal);
     for (std::size_t i = 0; i < notes.size(); ++i)
         writer.notes(notes[i],
                      newOnes(*this, i, &ResultNotes::legend),

@@ -37,6 +37,9 @@ struct DesignReport
     // What became of the stored settings, under the title and again after the assumptions:
     // replaced, not read, not saved.
     std::vector<std::u16string> settings;
+    // Under the results: the computed resistors the worst case in force does not hold
+    // (nominalLines).
+    std::vector<std::u16string> nominal = {};
 
     // The line under the title: program, version, date and time.
     std::u16string byline() const;
@@ -65,6 +68,8 @@ public:
     virtual void circuit(std::u16string_view heading, std::u16string_view caption) = 0;
     // The inputs, then the results: a heading and its items.
     virtual void items(std::u16string_view heading, const std::vector<ReportItem> &items) = 0;
+    // Lines under the items just written.
+    virtual void lines(const std::vector<std::u16string> &lines) = 0;
     // A result's notes, with only the legend and the lines that nothing before them gave: each
     // term defined once, and why a series has nothing to buy said once.
     virtual void notes(const ResultNotes &notes,

@@ -6,6 +6,8 @@
 
 #include "nominal/messages.h"
 #include "notes/designreport.h"
+#include "notes/nominalnotes.h"
+#include "notes/rankingnotes.h"
 #include "notes/resultnotes.h"
 #include "worstcase/standardfit.h"
 
@@ -173,7 +175,11 @@ TEST(DesignReport, EveryNumericCellIsANumber)
 {
     for (const std::u16string_view point : {u",", u"."}) {
         for (const bool two : {false, true}) {
-            const std::string text = utf8(sampleReport(two, point).plainText());
+            DesignReport report = sampleReport(two, point);
+            const StandardFits fits =
+                two ? fitTwoTransistors(sample(11.0 / 0.55)) : fitOneTransistor(sample(4.3 / 0.55));
+            report.notes.push_back(rankingNotes(rankParts(fits), fits.corners, point));
+            const std::string text = utf8(report.plainText());
             const std::string allowed = "0123456789-" + utf8(std::u16string(point));
             std::size_t numbers = 0;
             for (std::size_t at = 0, end = 0; at < text.size(); at = end + 1) {
@@ -181,7 +187,9 @@ TEST(DesignReport, EveryNumericCellIsANumber)
                 const std::vector<std::string> row = cells(text.substr(at, end - at));
                 for (std::size_t i = 1; i < row.size(); ++i) {
                     const std::string &number = row[i];
-                    if (number.empty() || number.find_first_of("0123456789-") != 0)
+                    // A part's name is not a number, though it may start with a digit.
+                    if (number.empty() || number.find_first_of("0123456789-") != 0
+                        || transistorByKey(std::u16string(number.begin(), number.end())))
                         continue;
                     EXPECT_EQ(number.find_first_not_of(allowed), std::string::npos) << number;
                     ++numbers;
@@ -193,6 +201,48 @@ TEST(DesignReport, EveryNumericCellIsANumber)
                              && std::isdigit(static_cast<unsigned char>(text[i + 1])))
                     << text.substr(i - 20, 40);
         }
+    }
+}
+
+// Under the results, the computed resistor where the worst case in force does not hold it, and
+// what to buy instead; nothing where it holds.
+TEST(DesignReport, NominalResultsBesideTheValuesToBuy)
+{
+    struct Case
+    {
+        const char *name;
+        double Rb1;          // [kohm]
+        const char16_t *q1;  // bought; none: as typed
+        std::u16string line; // empty: none
+    };
+    for (const Case &c :
+         {// The sample at 25 °C with a 74HC at 5 V and a 2N3904: 7,68 k leaves -59 %.
+          Case{"2N3904",
+               4.3 / 0.55,
+               u"2N3904",
+               u"Rb1 7,82\u00a0kohm è il valore nominale del calcolo e non regge con Q1 "
+               u"2N3904: in E96 (7,68 kohm) il margine peggiore è -59\u00a0%; da acquistare "
+               u"2,7 kohm (E12)."},
+          // As typed, at Vi 3,84 V and Vbe 0,8 V: 7,68 k at +1 % and R1 at -1 % leave
+          // 0,311 mA of base current, -22 %; E12 4,7 k at +10 % leaves 0,499 mA, 25 %.
+          Case{"AsTyped",
+               4.3 / 0.55,
+               nullptr,
+               u"Rb1 7,82\u00a0kohm è il valore nominale del calcolo e non regge nel caso "
+               u"peggiore in vigore: in E96 (7,68 kohm) il margine peggiore è -22\u00a0%; da "
+               u"acquistare 4,7 kohm (E12)."},
+          Case{"Holds", 2.0, u"2N3904", u""}}) {
+        CornerRanges corners;
+        corners.outputEntry = logicOutputByKey(u"74HC-5V");
+        corners.output = corners.outputEntry->figures;
+        if (c.q1)
+            corners.parts[CornerRanges::Q1OneTransistor] = transistorByKey(c.q1);
+        const std::vector<std::u16string> lines =
+            nominalLines(fitOneTransistor(sample(c.Rb1), corners), u",");
+        EXPECT_EQ(lines,
+                  c.line.empty() ? std::vector<std::u16string>{}
+                                 : std::vector<std::u16string>{c.line})
+            << c.name << ": " << (lines.empty() ? std::string() : utf8(lines.front()));
     }
 }
 
