@@ -456,6 +456,15 @@ const std::u16string_view nominaleSenzaMargine = u"in E96 (%1) nessun margine ca
 const std::u16string_view nominaleSenzaStandard = u"nessun valore E96 che lo rappresenti";
 const std::u16string_view nominaleDaAcquistare = u"da acquistare %1 (%2)";
 const std::u16string_view nominaleNessunAcquisto = u"nessun valore da acquistare in alcuna serie";
+const std::u16string_view garantisce =
+    u"%1 (%2), al caso peggiore con il valore da acquistare: %3.";
+const std::u16string_view garantisceSaturazione =
+    u"VCE(sat)\u00a0\u2264\u00a0%1\u00a0V (datasheet, Ic/Ib\u00a0\u2264\u00a0%2 a %3\u00a0mA)";
+const std::u16string_view garantisceSoloVce =
+    u"solo VCE\u00a0\u2264\u00a0%1\u00a0V (prova del guadagno)";
+const std::u16string_view garantisceComeInserito =
+    u"%1: guadagno come inserito; nessuna VCE garantita da un datasheet.";
+const std::u16string_view inOgniSerie = u"in ogni serie";
 } // namespace Note
 
 namespace Corners {

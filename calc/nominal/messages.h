@@ -230,6 +230,12 @@ extern const std::u16string_view nominaleSenzaMargine; // %1 the E96 value
 extern const std::u16string_view nominaleSenzaStandard;
 extern const std::u16string_view nominaleDaAcquistare; // %1 the value, %2 its series
 extern const std::u16string_view nominaleNessunAcquisto;
+// The summary: what the values to buy guarantee of each transistor at the worst corner: %1 the
+// transistor, %2 its part, %3 per series; VCE(sat) [V] at the test's Ic/Ib and Ic [mA]; the gain
+// test's VCE [V]; a transistor typed.
+extern const std::u16string_view garantisce, garantisceSaturazione, garantisceSoloVce;
+extern const std::u16string_view garantisceComeInserito;
+extern const std::u16string_view inOgniSerie;
 } // namespace Note
 
 // The form of the worst case's ranges.

@@ -200,3 +200,63 @@ ResultNotes datasheetCheckNotes(const StandardFits &fits, std::u16string_view po
         notes.legend = {std::u16string(Note::legendaVerifica)};
     return notes;
 }
+
+std::vector<std::u16string> guaranteeLines(const StandardFits &fits, std::u16string_view point)
+{
+    const bool two = fits.twoTransistors();
+    const CornerRanges &c = fits.corners;
+    const std::vector<DatasheetCheck> checks = datasheetChecks(fits);
+    std::vector<std::u16string> lines;
+    for (const auto &[name, slot] :
+         {std::pair(u"Q1", two ? CornerRanges::Q1TwoTransistors : CornerRanges::Q1OneTransistor),
+          std::pair(u"Q2", CornerRanges::Q2)}) {
+        if (slot == CornerRanges::Q2 && !two)
+            break;
+        if (!c.parts[slot]) {
+            lines.push_back(fill(Note::garantisceComeInserito, {name}));
+            continue;
+        }
+        // Per series, the series that say the same joined: "E12 e E24 …; E96 …"; "in ogni serie".
+        std::vector<std::pair<std::vector<Series>, std::u16string>> said; // series, guarantee
+        for (const DatasheetCheck &check : checks) {
+            if (check.figure != CheckedFigure::ForcedGain || check.name != name)
+                continue;
+            std::u16string what;
+            const auto shortest = [&](double v) { return formatShortest(v, point); };
+            switch (check.vce) {
+            case VceGuaranteed::Saturation:
+                what = fill(Note::garantisceSaturazione,
+                            {shortest(check.VceGuaranteedMax),
+                             shortest(check.saturationRow->Ic / check.saturationRow->Ib),
+                             shortest(check.saturationRow->Ic)});
+                break;
+            case VceGuaranteed::GainTest:
+                what = fill(Note::garantisceSoloVce, {shortest(check.VceGuaranteedMax)});
+                break;
+            case VceGuaranteed::None:
+                what = std::u16string(Note::esitoNessunaGaranzia);
+                break;
+            }
+            if (!said.empty() && said.back().second == what)
+                said.back().first.push_back(*check.series);
+            else
+                said.push_back({{*check.series}, std::move(what)});
+        }
+        if (said.empty())
+            continue;
+        std::u16string line;
+        for (const auto &[series, what] : said) {
+            if (!line.empty())
+                line += u"; ";
+            if (series.size() == fits.series.size()) {
+                line.append(Note::inOgniSerie);
+            } else {
+                for (std::size_t i = 0; i < series.size(); ++i)
+                    line.append(i == 0 ? u"" : u" e ").append(seriesName(series[i]));
+            }
+            line.append(u" ").append(what);
+        }
+        lines.push_back(fill(Note::garantisce, {name, c.parts[slot]->key, line}));
+    }
+    return lines;
+}

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "notes/notemodel.h"
 #include "worstcase/standardfit.h"
@@ -9,3 +11,9 @@
 // the check, its figure and the datasheet's limit, the condition the limit holds under and the
 // verdict; a line below each figure beyond its limit.
 ResultNotes datasheetCheckNotes(const StandardFits &fits, std::u16string_view decimalPoint);
+
+// What the values to buy guarantee of each transistor at the worst corner, a line each, for the
+// summary: per series, VCE(sat) where the forced gain is within the datasheet's VCE(sat) test,
+// only the VCE of its gain's test, or nothing; for a transistor typed, its gain as typed.
+std::vector<std::u16string> guaranteeLines(const StandardFits &fits,
+                                           std::u16string_view decimalPoint);

@@ -11,6 +11,7 @@
 #include "nominal/messages.h"
 #include "nominal/numbertext.h"
 #include "notes/assumptions.h"
+#include "notes/datasheetchecknotes.h"
 #include "notes/notecells.h"
 #include "notes/offnotes.h"
 #include "parts/temperaturelaws.h"
@@ -546,6 +547,10 @@ ResultNotes summaryNotesWith(Shared &shared)
     }
     // Whether each transistor stays off, whatever is bought: the summary's alone, with what it
     // assumes.
+    // What the values to buy guarantee of each transistor.
+    if (anyToBuy)
+        for (std::u16string &line : guaranteeLines(fits, shared.point))
+            notes.lines.push_back(std::move(line));
     const OffCheck off = offCheck(fits);
     for (std::u16string &line : offSummaryLines(off, c, shared.point))
         notes.lines.push_back(std::move(line));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "namedcase.h"
+#include "notes/datasheetchecknotes.h"
 #include "samplevariables.h"
 #include "worstcase/datasheetcheck.h"
 
@@ -199,5 +200,51 @@ INSTANTIATE_TEST_SUITE_P(
                     {},
                     ResistorRating::BeyondQuarterWatt}}}),
     CaseName());
+
+// What the values to buy guarantee, as the summary says it: saturation where the forced gain is
+// within the VCE(sat) test, only the gain test's VCE where it is within the least gain, and the
+// gain as typed for a transistor not bought.
+TEST(Guarantee, SummaryLines)
+{
+    struct Case
+    {
+        const char *name;
+        double IL, hFE1min; // [mA], [-]
+        const char16_t *part;
+        std::u16string line;
+    };
+    for (const Case &c :
+         {// Ib 1,5 mA for 10 mA: the 10/1 mA test's 0,2 V holds in every series.
+          Case{"Saturated",
+               10,
+               8,
+               u"2N3904",
+               u"Q1 (2N3904), al caso peggiore con il valore da acquistare: in ogni serie "
+               u"VCE(sat)\u00a0\u2264\u00a00,2\u00a0V (datasheet, "
+               u"Ic/Ib\u00a0\u2264\u00a010 a 10\u00a0mA)."},
+          // The sample: Ic/Ib about 46, within the 2N3904's hFE 60 at 50 mA, 1 V.
+          Case{"GainTestOnly",
+               40,
+               100,
+               u"2N3904",
+               u"Q1 (2N3904), al caso peggiore con il valore da acquistare: in ogni serie solo "
+               u"VCE\u00a0\u2264\u00a01\u00a0V (prova del guadagno)."},
+          Case{"AsTyped",
+               40,
+               100,
+               nullptr,
+               u"Q1: guadagno come inserito; nessuna VCE garantita da un datasheet."}}) {
+        FormVariables v = sample(0);
+        v.IL = c.IL;
+        v.hFE1min = c.hFE1min;
+        v.Rb1 = 4.3 / (0.07 + 1.2 * c.IL / c.hFE1min);
+        CornerRanges corners;
+        if (c.part)
+            corners.parts[CornerRanges::Q1OneTransistor] = transistorByKey(c.part);
+        EXPECT_EQ(guaranteeLines(fitOneTransistor(v, corners), u","),
+                  std::vector<std::u16string>{c.line})
+            << c.name;
+    }
+}
 
 } // namespace
