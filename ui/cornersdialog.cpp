@@ -102,6 +102,7 @@ CornersDialog::CornersDialog(const CornerRanges &ranges, QWidget *parent)
         addPartChoice(transistorsForm, field);
     addTemperatureChoice(transistorsForm);
     addField(transistorsForm, CornerField::VbeOff);
+    addSaturation(transistorsForm);
     layout->addWidget(transistors);
     for (const std::u16string_view text : {Text::spiegazioneTemperatura, Text::spiegazioneSpento}) {
         auto *explained = new QLabel(fromView(text), this);
@@ -206,8 +207,25 @@ void CornersDialog::fillIn(const CornerRanges &ranges)
     floats_->setChecked(!texts[leakage].empty());
     if (texts[leakage].empty())
         fields_[leakage]->setText(QStringLiteral("1"));
+    // Saturation not asked for shows the forced gain it would take by default.
+    const auto forced = static_cast<std::size_t>(CornerField::SaturationForcedGain);
+    saturation_->setChecked(!texts[forced].empty());
+    if (texts[forced].empty())
+        fields_[forced]->setText(QStringLiteral("10"));
+    fields_[forced]->setEnabled(saturation_->isChecked());
     temperatureEdited();
     enableOwnLowState();
+}
+
+void CornersDialog::addSaturation(QFormLayout *form)
+{
+    saturation_ = new QCheckBox(fromView(Text::saturazioneGarantita), this);
+    saturation_->setObjectName("cornerSaturation");
+    form->addRow(QString(), saturation_);
+    addField(form, CornerField::SaturationForcedGain);
+    connect(saturation_, &QCheckBox::toggled, this, [this](bool on) {
+        fields_[static_cast<std::size_t>(CornerField::SaturationForcedGain)]->setEnabled(on);
+    });
 }
 
 void CornersDialog::addOwnLowState(QFormLayout *form)
@@ -316,6 +334,8 @@ void CornersDialog::accept()
         texts[static_cast<std::size_t>(CornerField::Output)] = viewOf(item.toString());
     if (!floats_->isChecked())
         texts[static_cast<std::size_t>(CornerField::FloatingLeakage)].clear();
+    if (!saturation_->isChecked())
+        texts[static_cast<std::size_t>(CornerField::SaturationForcedGain)].clear();
     const QString point = decimalPoint();
     const auto read = readCorners(texts, viewOf(point));
     if (const auto *refusal = std::get_if<CornerRefusal>(&read)) {

@@ -47,11 +47,13 @@ private:
     void addOwnLowState(QFormLayout *form);
     // The fields of an output's own low state are used only where it is not from the list.
     void enableOwnLowState();
+    void addSaturation(QFormLayout *form);
 
     std::array<QLineEdit *, cornerFieldCount> fields_{}; // none for the output's choice
     QComboBox *output_ = nullptr; // as typed, the list's entries by key, personalizzata
     std::array<QComboBox *, cornerFieldCount> choices_{}; // the transistors': as typed, the parts
     QComboBox *temperatures_ = nullptr; // the usual ranges by their ends, personalizzato
     QCheckBox *floats_ = nullptr;       // the output's pin may float: its leakage in its field
+    QCheckBox *saturation_ = nullptr;   // saturation guaranteed: a typed part's Ic/Ib in its field
     CornerRanges ranges_;
 };

@@ -33,7 +33,8 @@ constexpr std::array<const char *, cornerFieldCount> keys{"worstCase/VbeLowest",
                                                           "worstCase/ambient",
                                                           "worstCase/VbeOff",
                                                           "worstCase/VOL",
-                                                          "worstCase/floatingLeakage"};
+                                                          "worstCase/floatingLeakage",
+                                                          "worstCase/saturationForcedGain"};
 
 // Whether a settings file holds text, as Qt writes it: UTF-8 without a NUL. Qt reads anything
 // else as well as it can, into keys of no use.

@@ -465,11 +465,20 @@ const std::u16string_view garantisceSoloVce =
 const std::u16string_view garantisceComeInserito =
     u"%1: guadagno come inserito; nessuna VCE garantita da un datasheet.";
 const std::u16string_view inOgniSerie = u"in ogni serie";
+const std::u16string_view saturazioneRichiesta =
+    u"Saturazione garantita: %1 con Ic/Ib\u00a0\u2264\u00a0%2 a %3\u00a0mA, cioè "
+    u"IB\u00a0\u2265\u00a0%4\u00a0mA a ogni angolo (%5); il margine in tabella è su quella IB.";
+const std::u16string_view saturazioneRiga =
+    u"%1: VCE(sat)\u00a0\u2264\u00a0%2\u00a0V a %3/%4\u00a0mA";
+const std::u16string_view saturazioneInserita = u"Ic/Ib come inserito";
+const std::u16string_view nessunaSaturazioneGarantita =
+    u"%1: nessun %2 da acquistare: il datasheet di %3 (%4) garantisce la VCE(sat) solo fino a "
+    u"%5\u00a0mA.";
 } // namespace Note
 
 namespace Corners {
 
-const std::array<std::u16string_view, 20> nomi{
+const std::array<std::u16string_view, 21> nomi{
     u"Vbe minima [V]",
     u"Vbe massima [V]",
     u"Vce(sat) di Q2 minima [V]",
@@ -489,7 +498,8 @@ const std::array<std::u16string_view, 20> nomi{
     u"Temperatura massima [\u00b0C]",
     u"Vbe sotto cui un transistor è spento, a 25\u00a0\u00b0C [V]",
     u"VOL massima dell'uscita [V]",
-    u"Dispersione del pin flottante [\u00b5A]"};
+    u"Dispersione del pin flottante [\u00b5A]",
+    u"Ic/Ib massimo di un transistor come inserito"};
 const std::u16string_view titolo = u"Ipotesi del caso peggiore";
 const std::u16string_view spiegazione =
     u"Gli intervalli entro cui il caso peggiore cerca i valori da acquistare. I risultati "
@@ -523,10 +533,12 @@ const std::u16string_view separatoreLocale =
     u"con il punto o \u00ab%1\u00bb come separatore decimale";
 const std::u16string_view intervallo = u"%1 non può superare %2.";
 const std::u16string_view dispersione = u"%1: scrivi un numero da 0 a 1000, %2.";
+const std::u16string_view guadagnoForzato = u"%1: scrivi un numero da 1 a 1000, %2.";
 const std::u16string_view sogliaSpento =
     u"%1: scrivi una tensione maggiore di 0 e minore della Vbe minima (%2\u00a0V), che alla "
     u"temperatura massima, %3\u00a0\u00b0C, scendendo di 2\u00a0mV/\u00b0C resti sopra 0\u00a0V.";
 const std::u16string_view puoFlottare = u"L'uscita può restare flottante";
+const std::u16string_view saturazioneGarantita = u"Saturazione garantita dal datasheet";
 const std::u16string_view spiegazioneSpento =
     u"Spento: il caso peggiore verifica anche che ogni transistor resti spento alla temperatura "
     u"massima, con l'uscita bassa e, dove può, flottante; la soglia predefinita è 0,4\u00a0V a "

@@ -236,11 +236,17 @@ extern const std::u16string_view nominaleNessunAcquisto;
 extern const std::u16string_view garantisce, garantisceSaturazione, garantisceSoloVce;
 extern const std::u16string_view garantisceComeInserito;
 extern const std::u16string_view inOgniSerie;
+// Saturation guaranteed asked for: %1 the transistor, %2 its highest Ic/Ib, %3 Ic [mA], %4 the
+// least Ib [mA], %5 where the figure comes from: the part's VCE(sat) row (%1 the part, %2 VCE(sat)
+// [V], %3/%4 its Ic/Ib [mA]) or typed; no value to buy where the datasheet stops below Ic: %1
+// series, %2 resistor, %3 transistor, %4 part, %5 its last VCE(sat) row's Ic [mA].
+extern const std::u16string_view saturazioneRichiesta, saturazioneRiga, saturazioneInserita;
+extern const std::u16string_view nessunaSaturazioneGarantita;
 } // namespace Note
 
 // The form of the worst case's ranges.
 namespace Corners {
-extern const std::array<std::u16string_view, 20> nomi; // each field, with its unit
+extern const std::array<std::u16string_view, 21> nomi; // each field, with its unit
 // The form's choice of the temperature range: its label, its choices (25 °C only, 0…70 °C,
 // −40…85 °C, −40…125 °C), the range typed, and what the range does.
 extern const std::u16string_view intervalloTemperatura;
@@ -259,10 +265,12 @@ extern const std::u16string_view comeInserito;     // a transistor: gain and Vbe
 extern const std::u16string_view temperatura;      // field name, the decimal separators
 extern const std::u16string_view transistor;       // field name: a part not in the list
 extern const std::u16string_view dispersione;      // field name, the decimal separators
+extern const std::u16string_view guadagnoForzato;  // field name, the decimal separators
 // The off state's threshold refused: its field, the lowest Vbe [V], Tmax [°C].
 extern const std::u16string_view sogliaSpento;
-extern const std::u16string_view puoFlottare;       // the check box of the output's pin
-extern const std::u16string_view spiegazioneSpento; // what the off check does, its defaults
+extern const std::u16string_view puoFlottare;          // the check box of the output's pin
+extern const std::u16string_view saturazioneGarantita; // the check box of saturation
+extern const std::u16string_view spiegazioneSpento;    // what the off check does, its defaults
 // What a field accepts: field name, the decimal separators.
 extern const std::u16string_view tensione;
 extern const std::u16string_view tolleranza;

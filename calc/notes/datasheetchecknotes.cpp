@@ -1,5 +1,7 @@
 #include "notes/datasheetchecknotes.h"
 
+#include <tuple>
+
 #include "nominal/messages.h"
 #include "nominal/numbertext.h"
 #include "notes/notecells.h"
@@ -257,6 +259,46 @@ std::vector<std::u16string> guaranteeLines(const StandardFits &fits, std::u16str
             line.append(u" ").append(what);
         }
         lines.push_back(fill(Note::garantisce, {name, c.parts[slot]->key, line}));
+    }
+    return lines;
+}
+
+std::vector<std::u16string> saturationLines(const StandardFits &fits, std::u16string_view point)
+{
+    const CornerRanges &c = fits.corners;
+    std::vector<std::u16string> lines;
+    if (!c.saturationForcedGain)
+        return lines;
+    const bool two = fits.twoTransistors();
+    // Q2's collector current is Rb1's largest: that of the first series with an Rb1 to buy.
+    std::optional<double> q2Current;
+    for (const SeriesFit &s : fits.series)
+        if (const auto *rb1 = std::get_if<StageFit>(&s.buyRb1); rb1 && !q2Current)
+            q2Current = rb1->largestCurrent;
+    for (const auto &[name, slot, Ic] :
+         {std::tuple(u"Q1",
+                     two ? CornerRanges::Q1TwoTransistors : CornerRanges::Q1OneTransistor,
+                     std::optional(fits.design.IL)),
+          std::tuple(u"Q2", CornerRanges::Q2, q2Current)}) {
+        if ((slot == CornerRanges::Q2 && !two) || !Ic)
+            continue;
+        const TransistorPart *part = c.parts[slot];
+        const auto row = part ? saturationAt(*part, *Ic) : std::nullopt;
+        if (part && !row)
+            continue; // said where nothing is to buy
+        const double limit = row ? row->Ic / row->Ib : *c.saturationForcedGain;
+        const auto figure = [&](double v) { return figureText(v, point); };
+        lines.push_back(fill(Note::saturazioneRichiesta,
+                             {name,
+                              figure(limit),
+                              figure(*Ic),
+                              figure(*Ic / limit),
+                              row ? fill(Note::saturazioneRiga,
+                                         {part->key,
+                                          formatShortest(row->max, point),
+                                          formatShortest(row->Ic, point),
+                                          formatShortest(row->Ib, point)})
+                                  : std::u16string(Note::saturazioneInserita)}));
     }
     return lines;
 }

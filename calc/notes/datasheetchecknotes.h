@@ -17,3 +17,9 @@ ResultNotes datasheetCheckNotes(const StandardFits &fits, std::u16string_view de
 // only the VCE of its gain's test, or nothing; for a transistor typed, its gain as typed.
 std::vector<std::u16string> guaranteeLines(const StandardFits &fits,
                                            std::u16string_view decimalPoint);
+
+// Where saturation guaranteed by the datasheet is asked for, what it takes of each transistor: the
+// highest Ic/Ib, where it comes from, and the least base current it asks for at the largest
+// collector current.
+std::vector<std::u16string> saturationLines(const StandardFits &fits,
+                                            std::u16string_view decimalPoint);

@@ -58,7 +58,8 @@ worstPercentCell(const StageFit &fit, std::u16string_view transistor, std::u16st
     if (fit.offInWorstCase())
         return {std::u16string(Note::spento),
                 std::u16string(transistor) + u' ' + std::u16string(Note::spento)};
-    return percentCell(fit.worstMargin, point);
+    // With saturation asked for, against the forced gain that keeps it.
+    return percentCell(fit.forcedGainLimit ? fit.saturationMargin : fit.worstMargin, point);
 }
 
 std::u16string figureText(double value, std::u16string_view point)

@@ -222,6 +222,15 @@ noPurchaseLine(NoPurchase reason, Series inSeries, const StageNames &s, const Sh
             Note::nessunGuadagnoGarantito,
             {series, s.resistor, s.transistor, part.key, cornerValue(part.gain.back().Ic, point)});
     }
+    case NoPurchase::NoSaturationGuaranteed: {
+        const TransistorPart &part = *corners.parts[s.slot];
+        return fill(Note::nessunaSaturazioneGarantita,
+                    {series,
+                     s.resistor,
+                     s.transistor,
+                     part.key,
+                     cornerValue(part.VceSat.back().Ic, point)});
+    }
     case NoPurchase::OutputTemperature: {
         const LogicOutput &output = *corners.outputEntry;
         return fill(Note::uscitaFuoriTemperatura,
@@ -547,10 +556,12 @@ ResultNotes summaryNotesWith(Shared &shared)
     }
     // Whether each transistor stays off, whatever is bought: the summary's alone, with what it
     // assumes.
-    // What the values to buy guarantee of each transistor.
+    // What the values to buy guarantee of each transistor, and what saturation asks for.
     if (anyToBuy)
         for (std::u16string &line : guaranteeLines(fits, shared.point))
             notes.lines.push_back(std::move(line));
+    for (std::u16string &line : saturationLines(fits, shared.point))
+        notes.lines.push_back(std::move(line));
     const OffCheck off = offCheck(fits);
     for (std::u16string &line : offSummaryLines(off, c, shared.point))
         notes.lines.push_back(std::move(line));

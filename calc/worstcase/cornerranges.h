@@ -50,6 +50,11 @@ struct CornerRanges
     // may be left floating the leakage of its pin [µA]; none: it never floats.
     double VOL = 0;
     std::optional<double> floatingLeakage;
+    // Saturation guaranteed by the datasheet: none, the design by the least gain and the margin;
+    // where set, the value to buy must also keep Ic / Ib at the least base current at or below
+    // the forced gain of the datasheet's VCE(sat) row at the collector current, and a transistor
+    // typed at or below this figure [-].
+    std::optional<double> saturationForcedGain;
 
     // The current up to which the output holds its least high level [mA].
     double outputLimit() const

@@ -25,7 +25,8 @@ enum class Kind {
     Temperature,
     Key,
     Part,
-    Leakage
+    Leakage,
+    ForcedGain
 };
 
 Kind kindOf(CornerField field)
@@ -44,6 +45,8 @@ Kind kindOf(CornerField field)
         return Kind::OutputVoltage;
     case CornerField::FloatingLeakage:
         return Kind::Leakage;
+    case CornerField::SaturationForcedGain:
+        return Kind::ForcedGain;
     case CornerField::OutputCurrent:
         return Kind::OutputCurrent;
     case CornerField::Tmin:
@@ -124,6 +127,8 @@ constexpr double coldest = -55.0;
 constexpr double hottest = 150.0;
 // The most a pin may leak [µA].
 constexpr double highestLeakage = 1000.0;
+// The highest forced gain a saturated transistor may be typed with [-].
+constexpr double highestForcedGain = 1000.0;
 
 // A number field's value in the ranges, in the form's units.
 template <typename Ranges> auto &member(Ranges &r, CornerField field)
@@ -174,6 +179,8 @@ accepted(CornerField field, std::u16string_view text, std::u16string_view point)
         return within(*value >= coldest && *value <= hottest);
     case Kind::Leakage:
         return within(*value >= 0 && *value <= highestLeakage);
+    case Kind::ForcedGain:
+        return within(*value >= 1 && *value <= highestForcedGain);
     case Kind::Key:
     case Kind::Part:
         break;
@@ -205,6 +212,9 @@ CornerRefusal refusal(CornerField field, std::u16string_view point)
         break;
     case Kind::Leakage:
         pattern = Text::dispersione;
+        break;
+    case Kind::ForcedGain:
+        pattern = Text::guadagnoForzato;
         break;
     default:
         break;
@@ -277,8 +287,9 @@ Reading readFields(const FieldTexts &texts, std::u16string_view point)
         if (kindOf(field) == Kind::Key || kindOf(field) == Kind::Part || (ofOutput && !outputGiven)
             || (!texts[i] && !ofOutput))
             continue;
-        // Left empty, the pin never floats.
-        if (field == CornerField::FloatingLeakage && texts[i]->empty())
+        // Left empty, the pin never floats; saturation is not asked for.
+        if ((field == CornerField::FloatingLeakage || field == CornerField::SaturationForcedGain)
+            && texts[i]->empty())
             continue;
         const std::optional<double> value = accepted(field, texts[i].value_or(u""), point);
         if (!value) {
@@ -290,6 +301,8 @@ Reading readFields(const FieldTexts &texts, std::u16string_view point)
         values[i] = *value;
         if (field == CornerField::FloatingLeakage)
             read.floatingLeakage = *value;
+        else if (field == CornerField::SaturationForcedGain)
+            read.saturationForcedGain = *value;
         else if (!ofOutput)
             member(read, field) = *value;
     }
@@ -360,6 +373,9 @@ CornerTexts cornerTexts(const CornerRanges &r, std::u16string_view point)
             texts[index(f.field)] = r.parts[f.slot]->key;
     if (r.floatingLeakage)
         texts[index(CornerField::FloatingLeakage)] = formatShortest(*r.floatingLeakage, point);
+    if (r.saturationForcedGain)
+        texts[index(CornerField::SaturationForcedGain)] =
+            formatShortest(*r.saturationForcedGain, point);
     if (r.output) {
         texts[index(CornerField::ViLowest)] = formatShortest(r.output->ViLowest, point);
         texts[index(CornerField::OutputCurrent)] = formatShortest(r.output->currentLimit, point);

@@ -37,9 +37,12 @@ enum class CornerField : std::size_t {
     VbeOff,          // the base-emitter voltage below which a transistor is off, at 25 °C [V]
     OutputLow,       // VOL max of an output not from the list [V]
     FloatingLeakage, // the leakage of its pin where it may float [µA]; empty: it never floats
+    // With saturation guaranteed by the datasheet, the highest Ic/Ib of a transistor typed [-];
+    // empty: saturation not asked for.
+    SaturationForcedGain,
 };
 
-inline constexpr std::size_t cornerFieldCount = 20;
+inline constexpr std::size_t cornerFieldCount = 21;
 
 using CornerTexts = std::array<std::u16string, cornerFieldCount>;
 

@@ -57,6 +57,9 @@ struct StageCircuit
     // The worst case's: the lower of hFEmin and the datasheet's least gain at IcLargest and Tmin.
     double hFEworst = hFEmin;
     bool gainGuaranteed = true; // false: the datasheet guarantees no gain at IcLargest
+    // Saturation asked for: the highest Ic / Ib, from the VCE(sat) row at IcLargest or as typed;
+    // 0 where the datasheet has no row there. None: not asked for.
+    std::optional<double> forcedGainLimit = std::nullopt;
     // The transistor bought, whose VBE(sat) may raise the range's highest Vbe; none: as typed.
     const TransistorPart *part = nullptr;
     double VbeRangeHighest = 0; // [V]
@@ -78,6 +81,14 @@ StageCircuit asBought(StageCircuit s, const TransistorPart *part, const CornerRa
     s.hFEworst = s.hFEmin;
     s.part = part;
     s.VbeRangeHighest = ranges.VbeHighest;
+    s.forcedGainLimit = std::nullopt;
+    if (ranges.saturationForcedGain) {
+        s.forcedGainLimit = *ranges.saturationForcedGain;
+        if (part) {
+            const auto row = saturationAt(*part, s.IcLargest);
+            s.forcedGainLimit = row ? row->Ic / row->Ib : 0;
+        }
+    }
     if (!part)
         return s;
     // A gain typed stands for the whole range; a part's is taken at Tmin.
@@ -155,6 +166,10 @@ evaluate(const StageCircuit &s, StandardResistor resistor, double computed, cons
     fit.gainGuaranteed = s.gainGuaranteed;
     if (!fit.offInWorstCase() && s.gainGuaranteed)
         fit.worstMargin = ifComputable(Stage::marginObtained(IbLeast, s.hFEworst, s.IcLargest));
+    fit.forcedGainLimit = s.forcedGainLimit;
+    if (s.forcedGainLimit && !fit.offInWorstCase())
+        fit.saturationMargin =
+            ifComputable(Stage::marginObtained(IbLeast, *s.forcedGainLimit, s.IcLargest));
     return fit;
 }
 
@@ -172,6 +187,9 @@ bool holds(const StageCircuit &s, const StageFit &fit, const SeriesCorners &at)
         return false;
     if (!fit.worstMargin) // no collector current: any base current saturates
         return s.IcLargest == 0;
+    // Saturation asked for: Ic / Ib within the forced gain too.
+    if (fit.forcedGainLimit && !(fit.saturationMargin && *fit.saturationMargin >= 0))
+        return false;
     return *fit.worstMargin >= s.magg;
 }
 
@@ -205,6 +223,8 @@ Purchase toBuy(const StageCircuit &s, const SeriesCorners &at, double computed)
         return NoPurchase::OutputTemperature;
     if (!s.gainGuaranteed)
         return NoPurchase::NoGainGuaranteed;
+    if (s.forcedGainLimit && !(*s.forcedGainLimit > 0))
+        return NoPurchase::NoSaturationGuaranteed;
     // At the least highest Vbe, that of the least base current: if the source drives nothing
     // there, it drives nothing at any value.
     if (!(Stage::acrossBaseResistor(

@@ -51,6 +51,11 @@ struct StageFit
     // Whether the part bought guarantees a gain at the largest collector current; where it does
     // not, the worst case has no margin to give.
     bool gainGuaranteed = true;
+    // With saturation guaranteed by the datasheet (CornerRanges::saturationForcedGain): the
+    // highest Ic / Ib that keeps the transistor saturated (the VCE(sat) row's, or the one typed),
+    // and what the least base current gives against it [%]: Ib least x that / Ic largest - 1.
+    std::optional<double> forcedGainLimit = std::nullopt;
+    std::optional<double> saturationMargin = std::nullopt;
 
     // Whether the base-emitter resistor takes the whole current at the corner: no base current.
     bool offInWorstCase() const { return !(leastBaseCurrent > 0); }
@@ -69,16 +74,18 @@ using Fit = std::variant<StageFit, NoFit>;
 
 // Why no value of a series is worth buying.
 enum class NoPurchase {
-    NotPositive,       // the computed resistance is zero, negative or not a number
-    BelowOneOhm,       // the computed resistance is below 1 ohm
-    SourceTooLow,      // at the highest Vbe (and Vce(sat)) the source drives no current at all
-    PullDownTakesAll,  // Ii max reaches the output's limit while the base-emitter resistor
-                       // takes all the current
-    OutputLimit,       // Ii max reaches the output's limit before the margin holds
-    NoneDownToOneOhm,  // no value down to 1 ohm gives the margin
-    NotComputable,     // a current at a corner divides by zero or is beyond a double
-    NoFirstStage,      // Rb2 only: no Rb1 to buy in the series
-    NoGainGuaranteed,  // the transistor's datasheet guarantees no gain at its largest current
+    NotPositive,            // the computed resistance is zero, negative or not a number
+    BelowOneOhm,            // the computed resistance is below 1 ohm
+    SourceTooLow,           // at the highest Vbe (and Vce(sat)) the source drives no current at all
+    PullDownTakesAll,       // Ii max reaches the output's limit while the base-emitter resistor
+                            // takes all the current
+    OutputLimit,            // Ii max reaches the output's limit before the margin holds
+    NoneDownToOneOhm,       // no value down to 1 ohm gives the margin
+    NotComputable,          // a current at a corner divides by zero or is beyond a double
+    NoFirstStage,           // Rb2 only: no Rb1 to buy in the series
+    NoGainGuaranteed,       // the transistor's datasheet guarantees no gain at its largest current
+    NoSaturationGuaranteed, // saturation asked for: the datasheet has no VCE(sat) row at the
+                            // current
     OutputTemperature, // the range of temperatures passes the one the output's figures hold over
 };
 

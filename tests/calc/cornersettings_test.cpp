@@ -142,6 +142,14 @@ INSTANTIATE_TEST_SUITE_P(
             CornerField::FloatingLeakage,
             u"Dispersione del pin flottante [\u00b5A]: scrivi un numero da 0 a 1000, con il "
             u"punto come separatore decimale."},
+        // Left empty, saturation is not asked for; asked for, a typed part's Ic/Ib from 1.
+        RefusalCase{
+            "SaturationAtTen", with(CornerField::SaturationForcedGain, u"10"), std::nullopt, {}},
+        RefusalCase{"SaturationBelowOne",
+                    with(CornerField::SaturationForcedGain, u"0.5"),
+                    CornerField::SaturationForcedGain,
+                    u"Ic/Ib massimo di un transistor come inserito: scrivi un numero da 1 a 1000, "
+                    u"con il punto come separatore decimale."},
         RefusalCase{"VceSatAtOnePoint", with(CornerField::VceSatHighest, u"0"), std::nullopt, {}},
         RefusalCase{"VceSatRangeUpsideDown",
                     with(CornerField::VceSatLowest, u"0.4"),
@@ -332,6 +340,7 @@ TEST(StoredCorners, OutputChoiceRoundTrip)
     chosen.parts[CornerRanges::Q2] = transistorByKey(u"2N3904");
     chosen.Tmin = -40;
     chosen.Tmax = 85;
+    chosen.saturationForcedGain = 12.5;
     const CornerTexts texts = cornerTexts(chosen);
     std::array<std::optional<std::u16string>, cornerFieldCount> stored;
     std::copy(texts.begin(), texts.end(), stored.begin());

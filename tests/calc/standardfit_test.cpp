@@ -374,6 +374,24 @@ CornerRanges between(double Tmin, double Tmax)
     return c;
 }
 
+// A 2N3904 driven by a 74HC at 5 V, with saturation guaranteed by the datasheet asked for, a
+// transistor typed at Ic/Ib up to forcedGain.
+CornerRanges saturated(double forcedGain)
+{
+    CornerRanges c = drivenBy(u"74HC-5V");
+    c.parts[CornerRanges::Q1OneTransistor] = transistorByKey(u"2N3904");
+    c.saturationForcedGain = forcedGain;
+    return c;
+}
+
+// The design for a load current IL [mA], Rb1 as the press computes it from Vi 5 V.
+FormVariables withIL(FormVariables v, double IL)
+{
+    v.IL = IL;
+    v.Rb1 = 4.3 / (0.07 + 1.2 * IL / v.hFE1min);
+    return v;
+}
+
 CornerRanges vccWithin(double tolerance)
 {
     CornerRanges c;
@@ -564,6 +582,26 @@ INSTANTIATE_TEST_SUITE_P(
                       buy(4.42, 125.7, 21.69, 1.0055)},
                      {},
                      bought(CornerRanges::Q1OneTransistor, u"2N3904")},
+        // Saturation guaranteed, from a 74HC at 5 V (3.84 V to 5.5 V): the 2N3904's 10/1 mA
+        // VCE(sat) row asks Ib >= 1 mA at 10 mA, not the margin on top; the 50/5 mA VBE(sat) row,
+        // 0.95 V, since Ib passes 1 mA. E12 2.2: 2.89 / 2.42 - 0.95 / 9 = 1.0887, x 100 / 10 - 1
+        // = 988.7 % (2.7: 0.868 mA, short); E24 2.4: 2.89 / 2.52 - 0.1 = 1.0468; E96 2.61:
+        // 2.89 / 2.6361 - 0.95 / 9.9 = 1.0004 (2.67: 0.976). Ii max 4.9 / 1.98 = 2.4747.
+        PurchaseCase{"SaturationGuaranteedAt10mA",
+                     false,
+                     withIL(sample(0), 10),
+                     {buy(2.2, 1784.5, 988.7, 2.4747),
+                      buy(2.4, 1621.7, 946.8, 2.1491),
+                      buy(2.61, 1477.5, 900.4, 1.8964)},
+                     {},
+                     saturated(10)},
+        // At 40 mA it asks Ib >= 4 mA: beyond the 4 mA the 74HC holds 3.84 V up to.
+        PurchaseCase{"SaturationGuaranteedAt40mA",
+                     false,
+                     sample(sampleRb1One),
+                     all(noBuy(NoPurchase::OutputLimit)),
+                     {},
+                     saturated(10)},
         // Q1 a BC327-40: 40 mA is below its first gain row, 100 mA, where its datasheet
         // guarantees nothing: its table's lowest, 40 at 300 mA; VBE(sat) 1.2 V. E24 7.5:
         // 10.5 / 7.875 - 1.2 / 9.5 = 1.2070, x 40 / 40 - 1 = 20.70 % (8.2: 9.9 %).
