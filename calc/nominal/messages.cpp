@@ -474,6 +474,21 @@ const std::u16string_view saturazioneInserita = u"Ic/Ib come inserito";
 const std::u16string_view nessunaSaturazioneGarantita =
     u"%1: nessun %2 da acquistare: il datasheet di %3 (%4) garantisce la VCE(sat) solo fino a "
     u"%5\u00a0mA.";
+const std::u16string_view ipotesiUsati =
+    u"Usati per %1 (%2) alla corrente di base minima, sui valori da acquistare: Vbe fino a "
+    u"%3\u00a0V (%4), hFE %5 (%6).";
+const std::u16string_view dalDatasheet = u"dal datasheet";
+const std::u16string_view dallIntervallo = u"dall'intervallo inserito";
+const std::u16string_view comeInserito = u"come inserito";
+const std::u16string_view salvoDatasheet =
+    u"per un transistor acquistato la Vbe del suo datasheet, se più alta: righe \u00abUsati "
+    u"per\u00bb";
+const std::u16string_view ipotesiIngressiUnoDatasheet =
+    u"Guadagno di Q1: il minore tra quello inserito e quello del datasheet (riga \u00abUsati "
+    u"per\u00bb).";
+const std::u16string_view ipotesiIngressiDueDatasheet =
+    u"Guadagni: i minori tra quelli inseriti e quelli dei datasheet (righe \u00abUsati "
+    u"per\u00bb). Vcc come inserita, \u00b1%1\u00a0%.";
 } // namespace Note
 
 namespace Corners {

@@ -242,6 +242,12 @@ extern const std::u16string_view inOgniSerie;
 // series, %2 resistor, %3 transistor, %4 part, %5 its last VCE(sat) row's Ic [mA].
 extern const std::u16string_view saturazioneRichiesta, saturazioneRiga, saturazioneInserita;
 extern const std::u16string_view nessunaSaturazioneGarantita;
+// What the least base current's corner used of a transistor bought: %1 the transistor, %2 its
+// part, %3 the highest Vbe [V], %4 from where, %5 the least gain, %6 from where.
+extern const std::u16string_view ipotesiUsati, dalDatasheet, dallIntervallo, comeInserito;
+// A transistor bought: its datasheet's Vbe and gain stand where worse than typed.
+extern const std::u16string_view salvoDatasheet, ipotesiIngressiUnoDatasheet;
+extern const std::u16string_view ipotesiIngressiDueDatasheet; // Vcc's tolerance [%]
 } // namespace Note
 
 // The form of the worst case's ranges.

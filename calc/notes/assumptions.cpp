@@ -1,5 +1,7 @@
 #include "notes/assumptions.h"
 
+#include <algorithm>
+
 #include "nominal/messages.h"
 #include "notes/notecells.h"
 #include "parts/temperaturelaws.h"
@@ -85,6 +87,43 @@ std::u16string vbeText(const std::optional<VbeLimit> &vbe, std::u16string_view p
     return fill(Note::ipotesiVbeOn, {v(vbe->Vbe), v(vbe->Ic)});
 }
 
+// The highest Vbe and the least gain the worst case used of each transistor bought, over the
+// series's values to buy, and whether a datasheet or the range typed gave them.
+std::vector<std::u16string> figuresUsed(const StandardFits &fits, std::u16string_view point)
+{
+    const CornerRanges &c = fits.corners;
+    const bool two = fits.twoTransistors();
+    const double VbeTyped = c.VbeHighest + Temperature::VbeRiseInTheCold(c.Tmin);
+    std::vector<std::u16string> lines;
+    for (const bool second : {false, true}) {
+        if (second && !two)
+            break;
+        const TransistorPart *part = c.parts[second ? CornerRanges::Q2
+                                                    : (two ? CornerRanges::Q1TwoTransistors
+                                                           : CornerRanges::Q1OneTransistor)];
+        const double typedGain = second ? fits.design.hFE2min : fits.design.hFE1min;
+        std::optional<double> Vbe, hFE;
+        for (const SeriesFit &s : fits.series) {
+            const Purchase *buy = second ? (s.buyRb2 ? &*s.buyRb2 : nullptr) : &s.buyRb1;
+            if (const auto *fit = buy ? std::get_if<StageFit>(buy) : nullptr) {
+                Vbe = std::max(Vbe.value_or(fit->VbeHighest), fit->VbeHighest);
+                hFE = std::min(hFE.value_or(fit->hFEworst), fit->hFEworst);
+            }
+        }
+        if (!part || !Vbe)
+            continue;
+        const std::u16string_view name = second ? u"Q2" : u"Q1";
+        lines.push_back(fill(Note::ipotesiUsati,
+                             {name,
+                              part->key,
+                              voltsText(*Vbe, point),
+                              *Vbe > VbeTyped ? Note::dalDatasheet : Note::dallIntervallo,
+                              gainText(*hFE, point),
+                              *hFE < typedGain ? Note::dalDatasheet : Note::comeInserito}));
+    }
+    return lines;
+}
+
 } // namespace
 
 std::vector<std::u16string> assumptionLines(const StandardFits &fits, std::u16string_view point)
@@ -113,6 +152,10 @@ std::vector<std::u16string> assumptionLines(const StandardFits &fits, std::u16st
     const double fall = Temperature::VbeFallInTheHeat(c.Tmax);
     const double VbeCold = c.VbeHighest + rise, VbeHot = c.VbeLowest - fall;
     const auto volts = [&](double value) { return voltsText(value, point); };
+    // Whether a transistor of the circuit is bought: its datasheet's figures stand where worse.
+    const bool anyBought =
+        two ? c.parts[CornerRanges::Q1TwoTransistors] || c.parts[CornerRanges::Q2]
+            : c.parts[CornerRanges::Q1OneTransistor] != nullptr;
     std::vector<std::u16string> lines;
     lines.push_back(withNote(
         c.Tmin == Temperature::datasheet && c.Tmax == Temperature::datasheet
@@ -130,19 +173,27 @@ std::vector<std::u16string> assumptionLines(const StandardFits &fits, std::u16st
             userSet(c.VbeLowest != defaults.VbeLowest || c.VbeHighest != defaults.VbeHighest
                     || c.VceSatLowest != defaults.VceSatLowest
                     || c.VceSatHighest != defaults.VceSatHighest)));
-        lines.push_back(
-            fill(Note::ipotesiMinimaIbDue, {volts(VbeCold), v(c.VceSatHighest), t(c.Tmin)}));
+        lines.push_back(withNote(
+            fill(Note::ipotesiMinimaIbDue, {volts(VbeCold), v(c.VceSatHighest), t(c.Tmin)}),
+            anyBought ? std::u16string(Note::salvoDatasheet) : std::u16string()));
         lines.push_back(
             fill(Note::ipotesiMassimaIDue, {volts(VbeHot), v(c.VceSatLowest), t(c.Tmax)}));
-        lines.push_back(withNote(fill(Note::ipotesiIngressiDue, {v(c.VccTolerancePercent)}),
-                                 userSet(c.VccTolerancePercent != defaults.VccTolerancePercent)));
+        lines.push_back(
+            withNote(fill(c.parts[CornerRanges::Q1TwoTransistors] && c.parts[CornerRanges::Q2]
+                              ? Note::ipotesiIngressiDueDatasheet
+                              : Note::ipotesiIngressiDue,
+                          {v(c.VccTolerancePercent)}),
+                     userSet(c.VccTolerancePercent != defaults.VccTolerancePercent)));
     } else {
         lines.push_back(withNote(
             fill(Note::ipotesiVbe, {v(c.VbeLowest), v(c.VbeHighest)}),
             userSet(c.VbeLowest != defaults.VbeLowest || c.VbeHighest != defaults.VbeHighest)));
-        lines.push_back(fill(Note::ipotesiMinimaIbUno, {volts(VbeCold), t(c.Tmin)}));
+        lines.push_back(
+            withNote(fill(Note::ipotesiMinimaIbUno, {volts(VbeCold), t(c.Tmin)}),
+                     anyBought ? std::u16string(Note::salvoDatasheet) : std::u16string()));
         lines.push_back(fill(Note::ipotesiMassimaIUno, {volts(VbeHot), t(c.Tmax)}));
-        lines.emplace_back(Note::ipotesiIngressiUno);
+        lines.emplace_back(anyBought ? Note::ipotesiIngressiUnoDatasheet
+                                     : Note::ipotesiIngressiUno);
     }
     lines.push_back(outputLine(c, point));
     // Q1's collector current is IL: its figures are named; Q2's change with the series.
@@ -162,5 +213,8 @@ std::vector<std::u16string> assumptionLines(const StandardFits &fits, std::u16st
         lines.push_back(fill(
             Note::ipotesiTransistor,
             {u"Q2", q2->key, q2->source, q2->VbeSat.empty() ? Note::vbeOnInLuogo : Note::vbeSat}));
+    // What the least base current's corner used of each transistor, over the values to buy.
+    for (std::u16string &line : figuresUsed(fits, point))
+        lines.push_back(std::move(line));
     return lines;
 }

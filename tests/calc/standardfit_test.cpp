@@ -1192,6 +1192,12 @@ TEST(Assumptions, OnlyTheCircuitsOwnParts)
               u"1\u00a0V) \u00d7 (233/298)^1,5, legge tipica del modello del costruttore "
               u"(modello SPICE Fairchild 2N3904) e VBE(sat) max 0,95\u00a0V (riga a "
               u"50/5\u00a0mA), +0,13\u00a0V a \u221240\u00a0\u00b0C"},
+             // What the least base current's corner used, over the values to buy: 0.95 V +
+             // 0.13 V and the gain at -40 °C, both the datasheet's, not the range typed.
+             {u"2N3904",
+              u"Usati per Q1 (2N3904) alla corrente di base minima, sui valori da acquistare: Vbe "
+              u"fino a 1,08\u00a0V (dal datasheet), hFE 41,5 (dal datasheet)."},
+             {u"2N3904", u"Guadagno di Q1: il minore tra quello inserito e quello del datasheet"},
              {u"PN2222A",
               u"hFE min 23,3 a \u221240\u00a0\u00b0C: 50 a 25\u00a0\u00b0C (150\u00a0mA, "
               u"1\u00a0V) \u00d7 35/75, la caduta garantita dal datasheet a \u221255\u00a0\u00b0C "
