@@ -186,6 +186,18 @@ public:
                      .arg(fromView(title).toHtmlEscaped());
         html_ += QStringLiteral("<p>%1</p>").arg(fromView(byline).toHtmlEscaped());
     }
+    void project(const std::vector<ProjectLine> &lines) override
+    {
+        if (lines.empty())
+            return;
+        html_ += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">");
+        for (const ProjectLine &line : lines)
+            html_ +=
+                QStringLiteral("<tr><td>%1</td><td style=\"padding-left:12px\"><b>%2</b></td>"
+                               "</tr>")
+                    .arg(fromView(line.name).toHtmlEscaped(), wrappingText(fromView(line.value)));
+        html_ += QStringLiteral("</table>");
+    }
     void settings(const std::vector<std::u16string> &lines) override
     {
         for (const std::u16string &line : lines)
