@@ -13,6 +13,11 @@ QSize CircuitPicture::drawingSize() const
     return drawing_.size;
 }
 
+QPixmap CircuitPicture::wholeDrawing() const
+{
+    return drawing_.icon.pixmap(drawing_.size, devicePixelRatioF());
+}
+
 void CircuitPicture::paintEvent(QPaintEvent * /*event*/)
 {
     // The icon's pixmap for the screen's scale, one pixel of it to each device pixel.

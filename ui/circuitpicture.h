@@ -16,6 +16,9 @@ public:
 
     // The drawing's own size in device-independent pixels.
     QSize drawingSize() const;
+    // The whole drawing, its frame on all four sides, which the box cuts at its right and bottom
+    // edges: for the report, sharp at the screen's scale.
+    QPixmap wholeDrawing() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

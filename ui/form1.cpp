@@ -276,8 +276,10 @@ void Form1::paintEvent(QPaintEvent * /*event*/)
 void Form1::showNotes()
 {
     if (!reportView_) {
-        reportView_ = new ReportView(
-            [this] { editCorners(); }, [this](const QString &key) { chooseParts(key); }, this);
+        reportView_ = new ReportView([this] { editCorners(); },
+                                     [this](const QString &key) { chooseParts(key); },
+                                     [this] { updateReport(); },
+                                     this);
         updateReport();
     }
     reportView_->showInFront(label23_, resultsOnScreen());
@@ -292,21 +294,25 @@ void Form1::updateReport()
         // is shown.
         const QString decimalPoint = QLocale().decimalPoint();
         DesignReport report = *report_;
+        report.project = reportView_->project();
         report.summary =
             summaryNotes(lastPress_->fits, viewOf(decimalPoint), report.notes.front().assumptions);
         report.notes.push_back(datasheetCheckNotes(lastPress_->fits, viewOf(decimalPoint)));
         report.notes.push_back(rankingNotes(
             rankParts(lastPress_->fits), lastPress_->fits.corners, viewOf(decimalPoint)));
+        // Named to the second: two designs worked within a minute are two files.
         const QString pdfName = fromView(
             Messages::fill(Messages::Report::nomeFilePdf,
-                           {viewOf(lastPress_->at.toString(QStringLiteral("yyyy-MM-dd HHmm")))}));
+                           {viewOf(lastPress_->at.toString(QStringLiteral("yyyy-MM-dd HHmmss")))}));
         reportView_->setReport(reportHtml(report, ReportView::pictureUrl),
                                fromView(report.plainText()),
-                               reportPicture_->grab(),
-                               pdfName);
+                               reportPicture_->wholeDrawing(),
+                               pdfName,
+                               fromView(report.workedAt));
     } else {
         reportView_->setReport(QStringLiteral("<p>%1</p>")
                                    .arg(fromView(Messages::Note::nessunRisultato).toHtmlEscaped()),
+                               {},
                                {},
                                {},
                                {});
@@ -353,6 +359,9 @@ void Form1::putInForce(const CornerRanges &ranges)
     if (const auto failure = settings_.confirm(ranges, saveCorners(ranges)))
         showMessageBox(this, fromView(*failure));
     if (lastPress_) {
+        // The figures worked again: the report dated now.
+        lastPress_->at = QDateTime::currentDateTime();
+        report_->workedAt = viewOf(italianDateAndTime(lastPress_->at));
         const CompletedPress &press = *lastPress_;
         const CornerRanges &inForce = settings_.ranges();
         writeNotes(press.twoTransistors ? fitTwoTransistors(press.variables, inForce)
@@ -376,15 +385,16 @@ QRect Form1::resultsOnScreen() const
 // as shown. The notes are written in by writeNotes.
 DesignReport Form1::describeDesign() const
 {
+    // As the window captions them, a run of blanks read as one.
     const auto captionOf = [](const char *label) {
-        return label ? std::u16string(ControlTable::control(label).text) : std::u16string();
+        return label ? itemName(ControlTable::control(label).text) : std::u16string();
     };
     const QString decimalPoint = QLocale().decimalPoint();
     const std::u16string_view point = viewOf(decimalPoint);
     DesignReport report;
     report.program =
         viewOf(QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion());
-    report.pressedAt = viewOf(italianDateAndTime(lastPress_->at));
+    report.workedAt = viewOf(italianDateAndTime(lastPress_->at));
     report.circuit = viewOf((option1_->isChecked() ? option1_ : option2_)->text());
     for (const Control &row : ControlTable::controls()) {
         if (row.kind != Kind::EntryField)

@@ -80,8 +80,9 @@ private:
     ResultField *label20_ = nullptr; // Rb2
     ResultField *label23_ = nullptr; // Ii
 
-    // The last completed press: its variables and Ii, the entries and the circuit it read, its
-    // time, its report, and the picture of its circuit.
+    // The last completed press: its variables and Ii, the entries and the circuit it read, the
+    // time its figures were last worked (at the press, or since at other ranges), its report, and
+    // the picture of its circuit.
     struct CompletedPress
     {
         FormVariables variables;

@@ -50,18 +50,32 @@ QString headingHtml(std::u16string_view text)
         .arg(fromView(text).toHtmlEscaped());
 }
 
-// Name, value right-aligned, unit, and the text typed where it reads otherwise: "Vcc   12  [V]".
+// Name, value, unit, and the text typed where it reads otherwise: "Vcc   12  [V]". The values
+// line up on their decimal points: the whole part right-aligned, the rest in a cell after it. A
+// row without a text typed ends at its unit: a table's last cell left empty would draw the rule
+// after the table beside its last row.
 QString itemsTable(const std::vector<ReportItem> &items)
 {
     QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">");
-    for (const ReportItem &item : items)
-        html += QStringLiteral("<tr><td>%1</td><td align=\"right\" style=\"padding-left:12px\">%2"
-                               "</td><td style=\"padding-left:4px\">%3</td>"
-                               "<td style=\"padding-left:8px\">%4</td></tr>")
+    for (const ReportItem &item : items) {
+        const QString value = fromView(item.value);
+        qsizetype whole = value.startsWith(u'-') ? 1 : 0;
+        while (whole < value.size() && value[whole].isDigit())
+            ++whole;
+        if (whole == 0 || (whole == 1 && value.startsWith(u'-')))
+            whole = value.size(); // not a number: whole in the first cell
+        html += QStringLiteral("<tr><td>%1</td><td align=\"right\" style=\"padding-left:12px; "
+                               "padding-right:0\">%2</td><td style=\"padding-left:0\">%3</td>"
+                               "<td style=\"padding-left:4px\">%4</td>")
                     .arg(fromView(item.name).toHtmlEscaped(),
-                         wrappingText(fromView(item.value)),
-                         fromView(item.unit).toHtmlEscaped(),
-                         wrappingText(fromView(item.typed)));
+                         wrappingText(value.first(whole)),
+                         wrappingText(value.sliced(whole)),
+                         fromView(item.unit).toHtmlEscaped());
+        if (!item.typed.empty())
+            html += QStringLiteral("<td style=\"padding-left:8px\">%1</td>")
+                        .arg(wrappingText(fromView(item.typed)));
+        html += QStringLiteral("</tr>");
+    }
     return html + QStringLiteral("</table>");
 }
 
@@ -171,6 +185,18 @@ public:
         html_ += QStringLiteral("<p style=\"margin-bottom:4px\"><b><big>%1</big></b></p>")
                      .arg(fromView(title).toHtmlEscaped());
         html_ += QStringLiteral("<p>%1</p>").arg(fromView(byline).toHtmlEscaped());
+    }
+    void project(const std::vector<ProjectLine> &lines) override
+    {
+        if (lines.empty())
+            return;
+        html_ += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">");
+        for (const ProjectLine &line : lines)
+            html_ +=
+                QStringLiteral("<tr><td>%1</td><td style=\"padding-left:12px\"><b>%2</b></td>"
+                               "</tr>")
+                    .arg(fromView(line.name).toHtmlEscaped(), wrappingText(fromView(line.value)));
+        html_ += QStringLiteral("</table>");
     }
     void settings(const std::vector<std::u16string> &lines) override
     {

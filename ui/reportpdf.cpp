@@ -102,11 +102,38 @@ void keepTogether(QTextDocument &document)
     }
 }
 
-// Draws the laid-out document page by page, each numbered "1 / 3" centred in the band under it.
-void drawPages(const QTextDocument &document, QPdfWriter &writer, qreal footerHeight)
+// The line at a page's foot: the page's number on the right, the date before it, and the title on
+// the left, cut short where it would reach them.
+void drawFoot(QPainter &painter,
+              const QRectF &band,
+              const QString &title,
+              const QString &dated,
+              const QString &number)
+{
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const qreal gap = 3 * metrics.averageCharWidth();
+    QRectF rest = band;
+    for (const QString &text : {number, dated}) {
+        if (text.isEmpty())
+            continue;
+        painter.drawText(rest, Qt::AlignRight | Qt::AlignBottom, text);
+        rest.setRight(rest.right() - metrics.horizontalAdvance(text) - gap);
+    }
+    if (rest.width() > 0)
+        painter.drawText(rest,
+                         Qt::AlignLeft | Qt::AlignBottom,
+                         metrics.elidedText(title, Qt::ElideRight, rest.width()));
+}
+
+// Draws the laid-out document page by page, each with its foot in the band under it.
+void drawPages(const QTextDocument &document,
+               QPdfWriter &writer,
+               qreal footerHeight,
+               const QString &dated)
 {
     const QSizeF pageSize = document.pageSize();
     const int pages = document.pageCount();
+    const QString title = document.metaInformation(QTextDocument::DocumentTitle);
     QPainter painter(&writer);
     painter.setFont(document.defaultFont());
     QAbstractTextDocumentLayout::PaintContext context;
@@ -124,16 +151,19 @@ void drawPages(const QTextDocument &document, QPdfWriter &writer, qreal footerHe
         painter.restore();
         const QString number = QString::number(i + 1);
         const QString count = QString::number(pages);
-        painter.drawText(QRectF(0, pageSize.height(), pageSize.width(), footerHeight),
-                         Qt::AlignHCenter | Qt::AlignBottom,
-                         fromView(Messages::fill(Messages::Report::paginaDiPagine,
-                                                 {viewOf(number), viewOf(count)})));
+        drawFoot(painter,
+                 QRectF(0, pageSize.height(), pageSize.width(), footerHeight),
+                 title,
+                 dated,
+                 fromView(Messages::fill(Messages::Report::paginaDiPagine,
+                                         {viewOf(number), viewOf(count)})));
     }
 }
 
 } // namespace
 
-std::optional<QString> writePdf(const QTextDocument &document, const QString &path)
+std::optional<QString>
+writePdf(const QTextDocument &document, const QString &path, const QString &dated)
 {
     // Written beside the file and put in its place once whole: a failed write leaves nothing
     // half-written under the chosen name.
@@ -152,11 +182,11 @@ std::optional<QString> writePdf(const QTextDocument &document, const QString &pa
         const std::unique_ptr<QTextDocument> pages(document.clone());
         pages->documentLayout()->setPaintDevice(&writer);
         const QRectF paper = writer.pageLayout().paintRectPixels(writer.resolution());
-        // Two lines of the text's font under each page for its number.
+        // Two lines of the text's font under each page for its foot.
         const qreal footerHeight = 2 * QFontMetricsF(pages->defaultFont(), &writer).height();
         pages->setPageSize(QSizeF(paper.width(), paper.height() - footerHeight));
         keepTogether(*pages);
-        drawPages(*pages, writer, footerHeight);
+        drawPages(*pages, writer, footerHeight, dated);
     }
     if (!file.commit())
         return file.errorString();

@@ -1,19 +1,25 @@
 #include "reportview.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
+#include <memory>
 
 #include "messagebox.h"
 #include "nominal/messages.h"
@@ -30,6 +36,19 @@ namespace Text = Messages::Report;
 const QString placeKey = QStringLiteral("report/geometry");
 const QString pdfFolderKey = QStringLiteral("report/pdfFolder");
 
+// The fields of the project's block: caption, name, key in the settings.
+struct ProjectField
+{
+    std::u16string_view caption;
+    const char *name;
+    QLatin1StringView key;
+};
+const std::array<ProjectField, 3> projectFields{{
+    {Text::progetto, "reportProject", QLatin1StringView("report/project")},
+    {Text::progettista, "reportDesigner", QLatin1StringView("report/designer")},
+    {Text::revisione, "reportRevision", QLatin1StringView("report/revision")},
+}};
+
 // A button that Enter clicks as well as Space, as the main window's do.
 QPushButton *button(std::u16string_view caption, const char *name, QWidget *parent)
 {
@@ -45,6 +64,7 @@ const QString ReportView::pictureUrl = QStringLiteral("brenvola:circuit");
 
 ReportView::ReportView(const std::function<void()> &editCorners,
                        const std::function<void(const QString &key)> &choose,
+                       const std::function<void()> &projectEdited,
                        QWidget *window)
     : QWidget(window, Qt::Window)
 {
@@ -53,6 +73,29 @@ ReportView::ReportView(const std::function<void()> &editCorners,
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+
+    // The project's block, as typed the last time; each field kept and the report written again
+    // once Enter or Tab leaves it changed.
+    auto *head = new QGridLayout;
+    head->setContentsMargins(6, 6, 6, 6);
+    head->setHorizontalSpacing(8);
+    const std::unique_ptr<QSettings> settings = userSettings();
+    for (std::size_t i = 0; i < projectFields.size(); ++i) {
+        const ProjectField &row = projectFields[i];
+        auto *caption = new QLabel(fromView(row.caption), this);
+        auto *field = new QLineEdit(settings->value(row.key).toString(), this);
+        field->setObjectName(row.name);
+        field->setAccessibleName(fromView(row.caption));
+        caption->setBuddy(field);
+        connect(field, &QLineEdit::editingFinished, this, [this, projectEdited] {
+            keepProject();
+            projectEdited();
+        });
+        head->addWidget(caption, static_cast<int>(i), 0);
+        head->addWidget(field, static_cast<int>(i), 1);
+        project_[i] = field;
+    }
+    layout->addLayout(head);
 
     stale_ = new QLabel(fromView(Text::ingressiCambiati), this);
     stale_->setObjectName("reportStale");
@@ -105,6 +148,7 @@ ReportView::ReportView(const std::function<void()> &editCorners,
     setFocusProxy(text_);
     // Its place is kept when the program ends with the window open too.
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        keepProject();
         if (isVisible())
             keepPlace();
     });
@@ -113,10 +157,12 @@ ReportView::ReportView(const std::function<void()> &editCorners,
 void ReportView::setReport(const QString &html,
                            const QString &plainText,
                            const QPixmap &picture,
-                           const QString &pdfName)
+                           const QString &pdfName,
+                           const QString &dated)
 {
     plainText_ = plainText;
     pdfName_ = pdfName;
+    dated_ = dated;
     const int scrolled = text_->verticalScrollBar()->value();
     // The picture first, so that the text is laid out around it.
     text_->document()->addResource(QTextDocument::ImageResource, QUrl(pictureUrl), picture);
@@ -127,6 +173,23 @@ void ReportView::setReport(const QString &html,
     text_->verticalScrollBar()->setValue(scrolled); // the same place in a report updated
     copy_->setVisible(!plainText.isEmpty());
     savePdf_->setVisible(!plainText.isEmpty());
+    // The first report of a press in a window opened before it.
+    if (placed_ && isVisible() && !plainText.isEmpty())
+        widenToTheReport();
+}
+
+ProjectBlock ReportView::project() const
+{
+    return {std::u16string(viewOf(project_[0]->text())),
+            std::u16string(viewOf(project_[1]->text())),
+            std::u16string(viewOf(project_[2]->text()))};
+}
+
+void ReportView::keepProject() const
+{
+    const std::unique_ptr<QSettings> settings = userSettings();
+    for (std::size_t i = 0; i < projectFields.size(); ++i)
+        settings->setValue(projectFields[i].key, project_[i]->text());
 }
 
 void ReportView::setStale(bool stale)
@@ -152,11 +215,16 @@ void ReportView::savePdf()
     if (path.isEmpty())
         return;
     settings->setValue(pdfFolderKey, QFileInfo(path).absolutePath());
-    if (const std::optional<QString> failure = writePdf(*text_->document(), path))
+    if (const std::optional<QString> failure = writePdfTo(path))
         showMessageBox(
             this,
             fromView(Messages::fill(Text::pdfNonSalvato,
                                     {viewOf(QDir::toNativeSeparators(path)), viewOf(*failure)})));
+}
+
+std::optional<QString> ReportView::writePdfTo(const QString &path) const
+{
+    return writePdf(*text_->document(), path, dated_);
 }
 
 void ReportView::showInFront(const QWidget *anchor, const QRect &keepClear)
@@ -166,6 +234,8 @@ void ReportView::showInFront(const QWidget *anchor, const QRect &keepClear)
         const QByteArray place = userSettings()->value(placeKey).toByteArray();
         if (place.isEmpty() || !restoreGeometry(place))
             placeBeside(anchor, keepClear);
+        else if (!plainText_.isEmpty())
+            widenToTheReport();
     }
     show();
     raise();
@@ -176,7 +246,39 @@ void ReportView::showInFront(const QWidget *anchor, const QRect &keepClear)
 void ReportView::hideEvent(QHideEvent *event)
 {
     keepPlace();
+    keepProject();
     QWidget::hideEvent(event);
+}
+
+// A place kept narrower than the report needs is widened once a run, as far as the screen
+// allows: a table cut at its right reads wrong, while a window a little wider than chosen only
+// covers more of the desktop. Its left edge stays, unless the screen's edge pushes it back.
+void ReportView::widenToTheReport()
+{
+    if (widened_)
+        return;
+    widened_ = true;
+    const QRect screen = this->screen()->availableGeometry();
+    const int width = std::min(neededWidth(), screen.width());
+    if (width <= this->width())
+        return;
+    QRect place = geometry();
+    place.setWidth(width);
+    if (place.right() > screen.right())
+        place.moveRight(screen.right());
+    setGeometry(place);
+}
+
+int ReportView::neededWidth() const
+{
+    // About 60 characters wide, as the tooltips, or as wide as the report's widest table or its
+    // picture, which do not wrap: the document laid out at the narrower width shows how wide.
+    const int prose = 62 * text_->fontMetrics().averageCharWidth();
+    const std::unique_ptr<QTextDocument> laidOut(text_->document()->clone());
+    laidOut->setTextWidth(prose);
+    const int content = std::max(
+        prose, static_cast<int>(std::ceil(laidOut->documentLayout()->documentSize().width())));
+    return content + text_->verticalScrollBar()->sizeHint().width() + 2 * text_->frameWidth();
 }
 
 void ReportView::keepPlace() const
@@ -187,12 +289,11 @@ void ReportView::keepPlace() const
 void ReportView::placeBeside(const QWidget *anchor, const QRect &keepClear)
 {
     const QRect screen = anchor->screen()->availableGeometry();
-    // About 60 characters wide, as the tooltips, and 3/4 of the screen tall: a report of a press
-    // is taller, and the window opened before the first one is kept for it.
-    const int width =
-        std::min(62 * text_->fontMetrics().averageCharWidth()
-                     + text_->verticalScrollBar()->sizeHint().width() + 2 * text_->frameWidth(),
-                 screen.width());
+    // As wide as the report needs, and 3/4 of the screen tall: a report of a press is taller, and
+    // the window opened before the first one is kept for it.
+    if (!plainText_.isEmpty())
+        widened_ = true;
+    const int width = std::min(neededWidth(), screen.width());
     const int height = screen.height() * 3 / 4;
 
     const QPoint below = anchor->mapToGlobal(QPoint(0, anchor->height()));

@@ -591,7 +591,10 @@ const std::u16string_view acquistoR1 =
 const std::u16string_view acquistoR1R2 =
     u"R1 e R2 vanno acquistati della stessa serie dei resistori di base e con la stessa "
     u"tolleranza: il caso peggiore lo assume.";
-const std::u16string_view paginaDiPagine = u"%1 / %2";
+const std::u16string_view paginaDiPagine = u"pagina %1 di %2";
+const std::u16string_view progetto = u"Progetto";
+const std::u16string_view progettista = u"Progettista";
+const std::u16string_view revisione = u"Revisione";
 
 } // namespace Report
 

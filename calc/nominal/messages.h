@@ -306,6 +306,8 @@ extern const std::u16string_view legendaNonCalcolabile;
 // The summary: R1 (and R2) bought as the worst case assumes.
 extern const std::u16string_view acquistoR1, acquistoR1R2;
 extern const std::u16string_view paginaDiPagine; // a PDF page's number, the number of pages
+// The block at the report's head, each line only where it is filled in the report's window.
+extern const std::u16string_view progetto, progettista, revisione;
 } // namespace Report
 
 // What became of the stored settings: %1 where they are kept, %2 why, as each comment says.

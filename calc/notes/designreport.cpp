@@ -83,9 +83,38 @@ ReportItem enteredItem(std::u16string name,
         std::move(name), formatShortest(*value, decimalPoint), std::move(unit), std::move(asTyped)};
 }
 
+std::u16string itemName(std::u16string_view caption)
+{
+    std::u16string name;
+    name.reserve(caption.size());
+    for (const char16_t c : caption)
+        if (c != u' ' || name.empty() || name.back() != u' ')
+            name += c;
+    return name;
+}
+
 std::u16string DesignReport::byline() const
 {
-    return Messages::fill(Note::programmaEData, {program, pressedAt});
+    return Messages::fill(Note::programmaEData, {program, workedAt});
+}
+
+std::vector<ProjectLine> DesignReport::projectLines() const
+{
+    const auto trimmed = [](std::u16string_view text) {
+        const auto blank = [](char16_t c) { return c == u' ' || c == u'\t' || c == u'\u00a0'; };
+        while (!text.empty() && blank(text.front()))
+            text.remove_prefix(1);
+        while (!text.empty() && blank(text.back()))
+            text.remove_suffix(1);
+        return text;
+    };
+    std::vector<ProjectLine> lines;
+    for (const ProjectLine line : {ProjectLine{Messages::Report::progetto, project.project},
+                                   ProjectLine{Messages::Report::progettista, project.designer},
+                                   ProjectLine{Messages::Report::revisione, project.revision}})
+        if (const std::u16string_view value = trimmed(line.value); !value.empty())
+            lines.push_back({line.name, value});
+    return lines;
 }
 
 namespace {
@@ -113,6 +142,11 @@ public:
     void title(std::u16string_view title, std::u16string_view byline) override
     {
         text_.append(title).append(u"\n").append(byline).append(u"\n");
+    }
+    void project(const std::vector<ProjectLine> &lines) override
+    {
+        for (const ProjectLine &line : lines)
+            appendRow(text_, {line.name, line.value});
     }
     void settings(const std::vector<std::u16string> &lines) override
     {
@@ -164,6 +198,7 @@ private:
 void DesignReport::writeTo(ReportWriter &writer) const
 {
     writer.title(Note::titoloRelazione, byline());
+    writer.project(projectLines());
     writer.settings(settings);
     writer.summary(summary);
     writer.circuit(Note::circuito, circuit);

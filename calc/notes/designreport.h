@@ -5,9 +5,9 @@
 
 #include "notes/notemodel.h"
 
-// A completed design as a report to hand on: the program and the time of the press, the values to
-// buy, then the circuit, each input as typed, the results as shown, the notes of each result
-// and, once, what their worst case assumes.
+// A completed design as a report to hand on: the program and the time its figures were worked,
+// the project it is for, the values to buy, then the circuit, each input as typed, the results as
+// shown, the notes of each result and, once, what their worst case assumes.
 
 struct ReportItem
 {
@@ -25,10 +25,29 @@ ReportItem enteredItem(std::u16string name,
                        std::u16string unit,
                        std::u16string_view decimalPoint);
 
+// A window's caption as the report names an item: each run of blanks one blank ("base  per Q1"
+// reads "base per Q1").
+std::u16string itemName(std::u16string_view caption);
+
+// What the report is for, as typed at its head; a field left empty or blank writes no line.
+struct ProjectBlock
+{
+    std::u16string project;
+    std::u16string designer;
+    std::u16string revision;
+};
+
+// A line of the project's block: its name ("Progetto") and the text typed.
+struct ProjectLine
+{
+    std::u16string_view name;
+    std::u16string_view value;
+};
+
 struct DesignReport
 {
     std::u16string program;          // its name and version
-    std::u16string pressedAt;        // the date and time of the press
+    std::u16string workedAt;         // the date and time its figures were last worked
     ResultNotes summary;             // the values to buy
     std::u16string circuit;          // the caption of the circuit's option button
     std::vector<ReportItem> inputs;  // those of the circuit, as typed
@@ -37,12 +56,15 @@ struct DesignReport
     // What became of the stored settings, under the title and again after the assumptions:
     // replaced, not read, not saved.
     std::vector<std::u16string> settings;
+    ProjectBlock project = {}; // what it is for
     // Under the results: the computed resistors the worst case in force does not hold
     // (nominalLines).
     std::vector<std::u16string> nominal = {};
 
     // The line under the title: program, version, date and time.
     std::u16string byline() const;
+    // The filled lines of the project's block, in its order, their blanks around them left out.
+    std::vector<ProjectLine> projectLines() const;
 
     // Hands each part to the writer in the report's order (ReportWriter).
     void writeTo(class ReportWriter &writer) const;
@@ -60,6 +82,8 @@ public:
     virtual ~ReportWriter() = default;
     // The title and the line under it.
     virtual void title(std::u16string_view title, std::u16string_view byline) = 0;
+    // The project's block, its filled lines only; none, nothing.
+    virtual void project(const std::vector<ProjectLine> &lines) = 0;
     // What became of the stored settings, where anything did.
     virtual void settings(const std::vector<std::u16string> &lines) = 0;
     // The values to buy, with their whole legend and lines.

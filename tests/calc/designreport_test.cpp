@@ -72,7 +72,8 @@ DesignReport sampleReport(bool twoTransistors, std::u16string_view point)
          {u"Ii", std::u16string(u"0").append(point).append(u"08"), u"[mA]", {}}},
         {rb1Notes(fits, point)},
         {u"Impostazioni salvate non valide, sostituite con i valori predefiniti: "
-         u"Vbe massima [V]."}};
+         u"Vbe massima [V]."},
+        {}};
     if (twoTransistors)
         report.notes.push_back(rb2Notes(fits, point));
     report.notes.push_back(iiNotes(twoTransistors ? 0.0766 : 0.55, fits, point));

@@ -22,6 +22,7 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStyle>
@@ -652,8 +653,10 @@ private slots:
         clipboard->clear();
         QTest::mouseClick(view->findChild<QPushButton *>("reportCopy"), Qt::LeftButton);
         const QString copied = clipboard->text();
+        // A caption's double blank is the window's alone.
         QVERIFY2(copied.contains("\nIL\t40\t[mA]\n") && copied.contains("\nRb1\t7.82\t[kohm]\n")
-                     && copied.contains("\nE12 \u00b110\u00a0%\t5.6\t"),
+                     && copied.contains("\nE12 \u00b110\u00a0%\t5.6\t")
+                     && copied.contains("\nmaggiorazione corrente di base per Q1\t20\t[%]\n"),
                  qPrintable(copied));
         QCOMPARE(spokenReport(view), copied);
         clipboard->clear();
@@ -787,6 +790,108 @@ private slots:
         clearStoredSettings();
     }
 
+    // The project's block typed in the report's window, Tab and Enter leaving each field: kept,
+    // read back by a new window, and written under the byline where filled, its blanks around it
+    // left out; Esc in a field still closes the window.
+    void projectBlock_data()
+    {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QStringList>("written");
+        QTest::newRow("all three")
+            << QStringList{"Scheda relè K3", "M. Rossi", "B"}
+            << QStringList{"Progetto\tScheda relè K3", "Progettista\tM. Rossi", "Revisione\tB"};
+        QTest::newRow("the designer only")
+            << QStringList{"", "Anna Bianchi", ""} << QStringList{"Progettista\tAnna Bianchi"};
+        QTest::newRow("blanks write no line")
+            << QStringList{"   ", "Luca", " rev. 2 "}
+            << QStringList{"Progettista\tLuca", "Revisione\trev. 2"};
+    }
+
+    void projectBlock()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QStringList, written);
+        const auto restore = qScopeGuard([] { clearStoredSettings(); });
+        const QStringList names{"reportProject", "reportDesigner", "reportRevision"};
+        const QStringList keys{"report/project", "report/designer", "report/revision"};
+        // The lines under the byline that name a field of the block.
+        const auto block = [](const QString &report) {
+            QStringList lines;
+            for (const QString &line : report.split(u'\n').mid(2, 3))
+                if (line.startsWith("Progett") || line.startsWith("Revisione"))
+                    lines << line;
+            return lines;
+        };
+        pressSampleValuesAndCalcola();
+        ReportView *view = openReport();
+        QVERIFY(view);
+        auto *first = view->findChild<QLineEdit *>(names[0]);
+        first->setFocus();
+        for (int i = 0; i < 3; ++i) {
+            auto *field = view->findChild<QLineEdit *>(names[i]);
+            QVERIFY(field->hasFocus());
+            QVERIFY(!field->accessibleName().isEmpty());
+            field->insert(typed[i]); // as typed or pasted: "è" has no key of its own here
+            QTest::keyClick(field, i < 2 ? Qt::Key_Tab : Qt::Key_Return);
+        }
+        QGuiApplication::clipboard()->clear();
+        QTest::mouseClick(view->findChild<QPushButton *>("reportCopy"), Qt::LeftButton);
+        QCOMPARE(block(QGuiApplication::clipboard()->text()), written);
+        for (const QString &line : written)
+            QVERIFY(view->text()->toPlainText().contains(line.section(u'\t', 1)));
+        QSettings stored(QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola");
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(stored.value(keys[i]).toString(), typed[i]);
+        QTest::keyClick(view->findChild<QLineEdit *>(names[1]), Qt::Key_Escape);
+        QTRY_VERIFY(!view->isVisible());
+
+        form = openForm1();
+        QVERIFY(form);
+        pressSampleValuesAndCalcola();
+        view = openReport();
+        QVERIFY(view);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(view->findChild<QLineEdit *>(names[i])->text(), typed[i]);
+        QCOMPARE(block(spokenReport(view)), written);
+    }
+
+    // At its first opening the report shows its widest table and its picture whole, without a
+    // scroll to the side: with no place kept, or with one kept narrower than they need.
+    void reportOpensWideEnough_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("keptWidth");
+        QTest::newRow("one transistor") << "Option1" << 0;
+        QTest::newRow("two transistors") << "Option2" << 0;
+        QTest::newRow("two transistors, kept narrower") << "Option2" << 300;
+    }
+
+    void reportOpensWideEnough()
+    {
+        QFETCH(QString, option);
+        QFETCH(int, keptWidth);
+        const auto restore = qScopeGuard([] { clearStoredSettings(); });
+        if (keptWidth > 0) {
+            QWidget narrow;
+            narrow.setGeometry(40, 40, keptWidth, 400);
+            QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola")
+                .setValue("report/geometry", narrow.saveGeometry());
+        }
+        form->findChild<QRadioButton *>(option)->setChecked(true);
+        pressSampleValuesAndCalcola();
+        ReportView *view = openReport();
+        QVERIFY(view);
+        const QRect screen = view->screen()->availableGeometry();
+        QVERIFY(screen.contains(view->geometry()));
+        QTextBrowser *text = view->text();
+        QTRY_COMPARE(text->horizontalScrollBar()->maximum(), 0);
+        QVERIFY2(text->document()->idealWidth() <= text->viewport()->width(),
+                 qPrintable(QString("%1 in %2 on a screen %3 wide")
+                                .arg(text->document()->idealWidth())
+                                .arg(text->viewport()->width())
+                                .arg(screen.width())));
+    }
+
     // The byline's date and time in Italian under this English locale too: the day without a
     // leading zero, the month's Italian name, the 24-hour clock with its leading zero.
     void bylineDateInItalian_data()
@@ -808,16 +913,32 @@ private slots:
         QCOMPARE(italianDateAndTime(at), written);
     }
 
-    // "Salva PDF…": the report as shown to an A4 PDF, under the name of the press's date in the
-    // folder chosen the last time; read back, it holds the summary's figures.
+    // "Salva PDF…": the report as shown to an A4 PDF, in the folder chosen the last time, under
+    // the date and time, to the second, its figures were last worked: at the press, or at a
+    // choice from the ranking a second later; read back, it holds the summary's figures.
+    void savePdf_data()
+    {
+        QTest::addColumn<bool>("chooseLater");
+        QTest::newRow("as pressed") << false;
+        QTest::newRow("worked again at a choice") << true;
+    }
+
     void savePdf()
     {
+        QFETCH(bool, chooseLater);
+        const auto restore = qScopeGuard([] { clearStoredSettings(); });
         const QTemporaryDir folder;
         QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola")
             .setValue("report/pdfFolder", folder.path());
         pressSampleValuesAndCalcola();
+        const QDateTime pressedAt = QDateTime::currentDateTime();
         ReportView *view = openReport();
         QVERIFY(view);
+        if (chooseLater) {
+            QTest::qWait(1100);
+            QTest::keyClick(view->text(), Qt::Key_Tab); // the ranking's first link
+            QTest::keyClick(view->text(), Qt::Key_Return);
+        }
         QString proposed;
         QTimer::singleShot(0, [&] {
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
@@ -827,10 +948,16 @@ private slots:
             dialog->selectFile(folder.filePath("progetto.pdf"));
             static_cast<QDialog *>(dialog)->accept(); // as its "Salva" does
         });
+        const QDateTime pressed = QDateTime::currentDateTime();
         QTest::keyClick(view->findChild<QPushButton *>("reportSavePdf"), Qt::Key_Return);
-        const QString date = QDate::currentDate().toString(Qt::ISODate);
-        QVERIFY2(proposed.startsWith(folder.filePath("Progetto transistor " + date)),
+        // Named to the second the figures were worked: the press's, or one after it.
+        const QString format = "'Progetto transistor 'yyyy-MM-dd HHmmss'.pdf'";
+        const QDateTime named = QDateTime::fromString(QFileInfo(proposed).fileName(), format);
+        const qint64 sincePress = named.msecsTo(pressedAt); // the press's second: 0 to 999
+        QVERIFY2(named.isValid() && named.msecsTo(pressed) >= 0
+                     && (chooseLater ? sincePress < 0 : sincePress >= 0 && sincePress < 1100),
                  qPrintable(proposed));
+        QCOMPARE(QFileInfo(proposed).absolutePath(), QDir(folder.path()).absolutePath());
 
         QFile pdf(folder.filePath("progetto.pdf"));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
@@ -842,15 +969,19 @@ private slots:
         reader.start(pdftotext, {"-layout", pdf.fileName(), "-"});
         QVERIFY(reader.waitForFinished());
         const QString text = QString::fromUtf8(reader.readAllStandardOutput()).simplified();
+        // The choice's part buys other values than the press's.
+        const QString e12 =
+            chooseLater ? QString("E12 \u00b110 % 3.9 26") : QString("E12 \u00b110 % 5.6 48 0.873");
         for (const QString &part : {fromView(Messages::Note::titoloRelazione),
                                     fromView(Messages::Note::titoloRiepilogo),
-                                    QString("E12 \u00b110 % 5.6 48 0.873")})
+                                    e12})
             QVERIFY2(text.contains(part), qPrintable(part + " not in " + text));
     }
 
-    // The PDF of either circuit's report on A4 pages: the text as wide as the page, each page
-    // numbered "i / N" at its foot, and at no page's foot a table's title or column headings
-    // without the table's first row, nor a picture's caption without the picture.
+    // The PDF of either circuit's report on A4 pages: the text as wide as the page, each page's
+    // foot with the report's title, the byline's date and time, and "pagina i di N", and at no
+    // page's foot a table's title or column headings without the table's first row, nor a picture's
+    // caption without the picture.
     void pdfPages_data()
     {
         QTest::addColumn<QString>("option");
@@ -905,7 +1036,12 @@ private slots:
 
         const QTemporaryDir folder;
         const QString path = folder.filePath("progetto.pdf");
-        QVERIFY(!writePdf(document, path));
+        QVERIFY(!view->writePdfTo(path));
+        // The date and time: the byline's end, after the program's name and version.
+        const QString byline = spokenReport(view).section(u'\n', 1, 1);
+        const QString dated = byline.section(", ", 1).section(' ', 3);
+        QVERIFY2(QRegularExpression("^\\d+ \\w+ \\d{4}, \\d\\d:\\d\\d$").match(dated).hasMatch(),
+                 qPrintable(byline));
         const auto read = [](const QString &program, const QStringList &arguments) {
             QProcess reader;
             reader.start(program, arguments);
@@ -923,8 +1059,13 @@ private slots:
                 if (const QString line = text.simplified(); !line.isEmpty())
                     lines << line;
             QVERIFY(lines.size() > 1);
-            // The number's spaces are narrower than the reader takes for a space.
-            QCOMPARE(lines.last().remove(u' '), QString("%1/%2").arg(page).arg(pages));
+            // The foot's spaces are narrower than the reader takes for a space: compared without.
+            const QString foot = lines.last().remove(u' ');
+            const QString title = fromView(Messages::Note::titoloRelazione).remove(u' ');
+            const QString numbered = QString("pagina%1di%2").arg(page).arg(pages);
+            QVERIFY2(foot.startsWith(title)
+                         && foot.endsWith(QString(dated).remove(u' ') + numbered),
+                     qPrintable(QString("page %1's foot: %2").arg(page).arg(lines.last())));
             const QString last = lines[lines.size() - 2];
             QVERIFY2(!lastLines.contains(last),
                      qPrintable(QString("page %1 ends on: %2").arg(number, last)));
