@@ -130,9 +130,9 @@ QString notesHtml(const ResultNotes &notes,
     QString html = QStringLiteral("<p style=\"margin-bottom:4px\"><b>%1</b></p>")
                        .arg(wrappingText(fromView(notes.title)));
     if (!notes.rows.empty()) {
-        // The headings, then the units under them; a bracketed column shares the one before, its
-        // heading in brackets too: "margine (peggiore)". The two rows are the table's head, which
-        // a page that the table runs over repeats.
+        // The headings, then the units under them where any; a bracketed column shares the one
+        // before, its heading in brackets too: "margine (peggiore)". The two rows are the table's
+        // head, which a page that the table runs over repeats.
         const auto isShown = [&](std::size_t i) { return !notes.columns[i].bracketed; };
         html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\"><thead><tr>");
         for (std::size_t i = 0; i < notes.columns.size(); ++i) {
@@ -143,10 +143,12 @@ QString notesHtml(const ResultNotes &notes,
                 heading += QStringLiteral(" (%1)").arg(fromView(notes.columns[next].heading));
             html += cell(QStringView(u"th"), heading, i, notes.columns[i].words);
         }
-        html += QStringLiteral("</tr><tr>");
-        for (std::size_t i = 0; i < notes.columns.size(); ++i)
-            if (isShown(i))
-                html += cell(QStringView(u"td"), fromView(notes.columns[i].unit), i);
+        if (notes.hasUnits()) {
+            html += QStringLiteral("</tr><tr>");
+            for (std::size_t i = 0; i < notes.columns.size(); ++i)
+                if (isShown(i))
+                    html += cell(QStringView(u"td"), fromView(notes.columns[i].unit), i);
+        }
         html += QStringLiteral("</tr></thead><tbody>");
         for (const std::vector<NoteCell> &row : notes.rows) {
             html += QStringLiteral("<tr>");

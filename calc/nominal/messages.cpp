@@ -335,8 +335,9 @@ const std::u16string_view condPotenza = u"Ptot %1, %2, %3\u00a0\u00b0C";
 const std::u16string_view condResistore = u"1/8\u00a0W a %1\u00a0\u00b0C";
 const std::u16string_view esitoEntro = u"entro";
 const std::u16string_view esitoOltre = u"oltre";
-const std::u16string_view esitoGuadagnoUsato = u"oltre: si usa %1";
-const std::u16string_view esitoSottoRighe = u"non garantito sotto %1\u00a0mA: si usa %2";
+const std::u16string_view esitoGuadagnoUsato = u"il caso peggiore usa %1";
+const std::u16string_view esitoSottoRighe =
+    u"nessuna garanzia sotto %1\u00a0mA: il caso peggiore usa %2";
 const std::u16string_view esitoNessunGuadagno = u"nessun guadagno garantito";
 const std::u16string_view esitoSaturazione = u"VCE(sat)\u00a0\u2264\u00a0%1\u00a0V";
 const std::u16string_view esitoSoloVce = u"solo VCE\u00a0\u2264\u00a0%1\u00a0V";
@@ -346,15 +347,25 @@ const std::u16string_view esitoOttavo = u"1/8\u00a0W";
 const std::u16string_view esitoQuarto = u"1/4\u00a0W";
 const std::u16string_view esitoOltreQuarto = u"oltre 1/4\u00a0W";
 const std::u16string_view legendaVerifica =
-    u"Verifica sul datasheet: valore e limite nell'unità della riga, esito \u00abentro\u00bb od "
-    u"\u00aboltre\u00bb il limite. hFE: il guadagno inserito contro il minimo del datasheet alla "
-    u"corrente massima e alla temperatura minima (oltre: il caso peggiore usa quello del "
-    u"datasheet). Ic/Ib: il guadagno "
-    u"forzato alla corrente di base minima contro quello della prova di VCE(sat); oltre, il "
-    u"datasheet garantisce solo la VCE della prova di hFE, se non supera il suo hFE min. P: la "
-    u"potenza nel caso peggiore, Ic per la VCE garantita più la Ib massima per la Vbe massima, "
-    u"contro Ptot ridotta alla temperatura massima; ogni resistenza alla sua corrente massima e a "
-    u"\u2212t, contro 1/8\u00a0W (o 1/4\u00a0W) ridotti linearmente da 70 a 155\u00a0\u00b0C.";
+    u"Verifica sul datasheet: valore e limite nell'unità della riga; esito \u00abentro\u00bb od "
+    u"\u00aboltre\u00bb il limite, \u00abnon garantito\u00bb dove il datasheet non dà nulla "
+    u"con cui confrontare; la nota dice che cosa il datasheet garantisce allora.";
+const std::u16string_view legendaVerificaHfe =
+    u"hFE: il guadagno inserito contro il minimo del datasheet alla corrente massima e alla "
+    u"temperatura minima (oltre: il caso peggiore usa quello del datasheet).";
+const std::u16string_view legendaVerificaIcIb =
+    u"Ic/Ib: il guadagno forzato alla corrente di base minima contro quello della prova di "
+    u"VCE(sat); oltre, il datasheet garantisce solo la VCE della prova di hFE, se non supera il "
+    u"suo hFE min.";
+const std::u16string_view legendaVerificaPotenza =
+    u"P di un transistor: la potenza nel caso peggiore, Ic per la VCE garantita più la Ib massima "
+    u"per la Vbe massima, contro Ptot ridotta alla temperatura massima.";
+const std::u16string_view legendaVerificaResistenze =
+    u"P di una resistenza: alla sua corrente massima e a \u2212t, contro 1/8\u00a0W ridotto "
+    u"linearmente da 70 a 155\u00a0\u00b0C; la nota dice la taglia che basta (1/8\u00a0W o "
+    u"1/4\u00a0W).";
+const std::u16string_view nota = u"nota";
+const std::u16string_view esitoNonGarantito = u"non garantito";
 const std::u16string_view avvisoVceQ2 =
     u"%1: la VCE garantita di Q2 (%2\u00a0V) supera la Vce(sat) massima di Q2 (%3\u00a0V) che "
     u"la corrente di base minima di Q1 assume.";

@@ -169,11 +169,15 @@ extern const std::u16string_view esitoSaturazione; // VCE(sat) [V]
 extern const std::u16string_view esitoSoloVce;     // hFE's test VCE [V]
 extern const std::u16string_view esitoNessunaGaranzia, esitoNonVerificabile;
 extern const std::u16string_view esitoOttavo, esitoQuarto, esitoOltreQuarto;
-extern const std::u16string_view legendaVerifica;
-extern const std::u16string_view avvisoVceQ2;     // series, Q2's VCE, Vce(sat) highest [V]
-extern const std::u16string_view avvisoOltre;     // series, the check
-extern const std::u16string_view nessunRisultato; // F1 before any result
-extern const std::u16string_view tastiera;        // how the keyboard reaches the notes
+extern const std::u16string_view legendaVerifica; // then a sentence per kind of row shown
+extern const std::u16string_view legendaVerificaHfe, legendaVerificaIcIb, legendaVerificaPotenza,
+    legendaVerificaResistenze;
+extern const std::u16string_view nota;              // the column of what is guaranteed
+extern const std::u16string_view esitoNonGarantito; // nothing to compare with
+extern const std::u16string_view avvisoVceQ2;       // series, Q2's VCE, Vce(sat) highest [V]
+extern const std::u16string_view avvisoOltre;       // series, the check
+extern const std::u16string_view nessunRisultato;   // F1 before any result
+extern const std::u16string_view tastiera;          // how the keyboard reaches the notes
 // The report of a design.
 extern const std::u16string_view titoloRelazione;
 extern const std::u16string_view programmaEData; // program and version, date and time

@@ -6,6 +6,7 @@
 #include "nominal/numbertext.h"
 #include "notes/notecells.h"
 #include "worstcase/datasheetcheck.h"
+#include <algorithm>
 
 namespace {
 
@@ -40,31 +41,32 @@ public:
                  .value = figure(*c.value),
                  .limit = shortest(*c.limit),
                  .condition = fill(Note::condIcMax, {c.part->key}),
-                 .verdict = std::u16string(c.verdict == Verdict::Holds ? Note::esitoEntro
-                                                                       : Note::esitoOltre)});
+                 .verdict = verdictText(c.verdict)});
             break;
         case CheckedFigure::Gain:
             if (c.gainAt)
                 row(series,
                     {.check = fill(Note::verificaGuadagno, {c.name}),
-                     .value = shortest(*c.value),
+                     .value = figure(*c.value),
                      .limit = gainText(*c.limit, point_),
                      .condition = gainCondition(*c.part, *c.gainAt, point_),
-                     .verdict = gainVerdict(c)});
+                     .verdict = verdictText(c.verdict),
+                     .note = gainNote(c)});
             else
                 row(series,
                     {.check = fill(Note::verificaGuadagno, {c.name}),
-                     .value = shortest(*c.value),
+                     .value = figure(*c.value),
                      .limit = std::u16string(Note::nonCalcolabile),
                      .condition = fill(Note::condNessunGuadagno,
                                        {c.part->key, shortest(c.part->gain.back().Ic)}),
-                     .verdict = std::u16string(Note::esitoNessunGuadagno)});
+                     .verdict = verdictText(c.verdict),
+                     .note = std::u16string(Note::esitoNessunGuadagno)});
             break;
         case CheckedFigure::ForcedGain:
             row(series,
                 {.check = fill(Note::verificaForzato, {c.name}),
                  .value = c.value ? figure(*c.value) : std::u16string(Note::spento),
-                 .limit = c.limit ? shortest(*c.limit) : std::u16string(Note::nonCalcolabile),
+                 .limit = c.limit ? figure(*c.limit) : std::u16string(Note::nonCalcolabile),
                  .condition = c.saturationRow
                                   ? fill(Note::condSaturazione,
                                          {shortest(c.saturationRow->max),
@@ -72,7 +74,8 @@ public:
                                           shortest(c.saturationRow->Ib)})
                                   : fill(Note::condNessunaSaturazione,
                                          {c.part->key, shortest(c.part->VceSat.back().Ic)}),
-                 .verdict = vceVerdict(c)});
+                 .verdict = verdictText(c.verdict),
+                 .note = vceVerdict(c)});
             if (c.name == u"Q2" && c.vce != VceGuaranteed::None
                 && c.VceGuaranteedMax > fits_.corners.VceSatHighest)
                 lines_.push_back(fill(Note::avvisoVceQ2,
@@ -89,10 +92,10 @@ public:
                                    {c.part->key,
                                     c.part->power.mounting,
                                     celsiusText(fits_.corners.Tmax, point_)}),
-                 .verdict =
-                     std::u16string(c.verdict == Verdict::NotGuaranteed ? Note::esitoNonVerificabile
-                                    : c.verdict == Verdict::Holds       ? Note::esitoEntro
-                                                                        : Note::esitoOltre)});
+                 .verdict = verdictText(c.verdict),
+                 .note = c.verdict == Verdict::NotGuaranteed
+                             ? std::u16string(Note::esitoNonVerificabile)
+                             : std::u16string()});
             break;
         case CheckedFigure::ResistorPower:
             row(series,
@@ -100,7 +103,8 @@ public:
                  .value = figure(*c.value),
                  .limit = figure(*c.limit),
                  .condition = fill(Note::condResistore, {celsiusText(fits_.corners.Tmax, point_)}),
-                 .verdict = std::u16string(ratingText(c.rating))});
+                 .verdict = verdictText(c.verdict),
+                 .note = std::u16string(ratingText(c.rating))});
             break;
         }
         if (c.verdict == Verdict::Exceeds && c.figure != CheckedFigure::Gain
@@ -116,17 +120,32 @@ public:
     }
 
 private:
-    std::u16string figure(double value) const { return formatThreeSignificant(value, point_); }
+    // Each column's numbers to three significant digits at their shortest: "40", "41,1", "625".
+    std::u16string figure(double value) const { return figureText(value, point_); }
     std::u16string shortest(double value) const { return formatShortest(value, point_); }
 
-    std::u16string gainVerdict(const DatasheetCheck &c) const
+    std::u16string gainNote(const DatasheetCheck &c) const
     {
         if (c.gainAt->at25.belowRows)
             return fill(Note::esitoSottoRighe,
                         {shortest(c.part->gain.front().Ic), gainText(*c.limit, point_)});
         if (c.verdict == Verdict::Holds)
-            return std::u16string(Note::esitoEntro);
+            return {};
         return fill(Note::esitoGuadagnoUsato, {gainText(*c.limit, point_)});
+    }
+
+    static std::u16string verdictText(Verdict verdict)
+    {
+        switch (verdict) {
+        case Verdict::Holds:
+            return std::u16string(Note::esitoEntro);
+        case Verdict::Exceeds:
+            return std::u16string(Note::esitoOltre);
+        case Verdict::NotGuaranteed:
+        case Verdict::NoFigure:
+            break;
+        }
+        return std::u16string(Note::esitoNonGarantito);
     }
 
     std::u16string vceVerdict(const DatasheetCheck &c) const
@@ -162,7 +181,8 @@ private:
         std::u16string value;     // the figure worked out
         std::u16string limit;     // the datasheet's
         std::u16string condition; // what the limit holds under
-        std::u16string verdict;
+        std::u16string verdict;   // «entro», «oltre», «non garantito»
+        std::u16string note = {}; // what the datasheet then guarantees, or a resistor's rating
     };
 
     void row(const NoteCell &series, Cells cells)
@@ -172,7 +192,8 @@ private:
                          text(std::move(cells.value)),
                          text(std::move(cells.limit)),
                          text(std::move(cells.condition)),
-                         text(std::move(cells.verdict))});
+                         text(std::move(cells.verdict)),
+                         text(std::move(cells.note))});
     }
 
     const StandardFits &fits_;
@@ -193,13 +214,29 @@ ResultNotes datasheetCheckNotes(const StandardFits &fits, std::u16string_view po
                      {Note::valore, {}, Note::valore},
                      {Note::limite, {}, Note::limite},
                      {Note::condizione, {}, Note::condizione, false, true},
-                     {Note::esito, {}, Note::esito, false, true}};
+                     {Note::esito, {}, Note::esito, false, true},
+                     {Note::nota, {}, Note::nota, false, true}};
     CheckTable table(fits, point);
-    for (const DatasheetCheck &check : datasheetChecks(fits))
+    const std::vector<DatasheetCheck> checks = datasheetChecks(fits);
+    for (const DatasheetCheck &check : checks)
         table.add(check);
     notes = table.finish(std::move(notes));
-    if (!notes.rows.empty())
-        notes.legend = {std::u16string(Note::legendaVerifica)};
+    if (notes.rows.empty())
+        return notes;
+    // What the rows shown check, and nothing else.
+    const auto shown = [&](CheckedFigure figure) {
+        return std::ranges::any_of(checks,
+                                   [&](const DatasheetCheck &c) { return c.figure == figure; });
+    };
+    std::u16string legend(Note::legendaVerifica);
+    for (const auto &[figure, part] :
+         {std::pair(CheckedFigure::Gain, Note::legendaVerificaHfe),
+          std::pair(CheckedFigure::ForcedGain, Note::legendaVerificaIcIb),
+          std::pair(CheckedFigure::TransistorPower, Note::legendaVerificaPotenza),
+          std::pair(CheckedFigure::ResistorPower, Note::legendaVerificaResistenze)})
+        if (shown(figure))
+            legend.append(u" ").append(part);
+    notes.legend = {std::move(legend)};
     return notes;
 }
 

@@ -46,7 +46,8 @@ void appendNotes(std::u16string &text,
             units.push_back(column.unit);
         }
         appendRow(text, headings);
-        appendRow(text, units);
+        if (notes.hasUnits())
+            appendRow(text, units);
         for (const std::vector<NoteCell> &row : notes.rows) {
             std::vector<std::u16string_view> cells;
             cells.reserve(row.size());

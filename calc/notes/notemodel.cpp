@@ -1,5 +1,7 @@
 #include "notes/notemodel.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr char16_t nbsp = u'\u00a0'; // keeps a number with its unit
@@ -27,4 +29,9 @@ std::u16string ResultNotes::sentences() const
         for (const std::u16string &line : *part)
             text += u' ' + line;
     return text;
+}
+
+bool ResultNotes::hasUnits() const
+{
+    return std::ranges::any_of(columns, [](const NoteColumn &c) { return !c.unit.empty(); });
 }

@@ -43,4 +43,6 @@ struct ResultNotes
     // The title, each row as a sentence of its columns' spoken names and cells, then the legend,
     // the lines and the assumptions.
     std::u16string sentences() const;
+    // Whether any column has a unit: a table without has no units row under its headings.
+    bool hasUnits() const;
 };

@@ -1075,44 +1075,61 @@ TEST(DatasheetCheckNotes, SayWhatEachRowChecks)
         u",");
     using Row = std::vector<std::u16string>;
     std::vector<Row> rows;
-    for (const std::vector<NoteCell> &row : notes.rows)
-        rows.push_back(
-            {row[0].shown, row[1].shown, row[2].shown, row[3].shown, row[4].shown, row[5].shown});
+    for (const std::vector<NoteCell> &row : notes.rows) {
+        rows.emplace_back();
+        for (const NoteCell &cell : row)
+            rows.back().push_back(cell.shown);
+    }
     ASSERT_EQ(rows.size(), 14U);
     const std::u16string e24 = u"E24 \u00b15\u00a0%";
+    // "esito" holds «entro», «oltre» or «non garantito» only; what the datasheet then guarantees,
+    // and a resistor's rating, in the note; every number to three significant digits.
     EXPECT_EQ(
         rows[0],
-        (Row{u"tutte le serie", u"Ic Q1 [mA]", u"40,00", u"200", u"IC max 2N3904", u"entro"}));
+        (Row{u"tutte le serie", u"Ic Q1 [mA]", u"40", u"200", u"IC max 2N3904", u"entro", u""}));
     EXPECT_EQ(rows[1],
               (Row{u"tutte le serie",
                    u"hFE Q1",
                    u"100",
                    u"60",
                    u"hFE min 2N3904, 50\u00a0mA, 1\u00a0V",
-                   u"oltre: si usa 60"}));
+                   u"oltre",
+                   u"il caso peggiore usa 60"}));
     EXPECT_EQ(rows[6],
               (Row{e24,
                    u"Ic/Ib Q1",
-                   u"44,99",
+                   u"45",
                    u"10",
                    u"VCE(sat) 0,3\u00a0V, 50/5\u00a0mA",
+                   u"oltre",
                    u"solo VCE\u00a0\u2264\u00a01\u00a0V"}));
     EXPECT_EQ(rows[7],
               (Row{e24,
                    u"P Q1 [mW]",
-                   u"41,13",
-                   u"625,00",
+                   u"41,1",
+                   u"625",
                    u"Ptot 2N3904, TO-92, 25\u00a0\u00b0C",
-                   u"entro"}));
+                   u"entro",
+                   u""}));
     EXPECT_EQ(rows[9],
               (Row{e24,
                    u"P R1 [mW]",
-                   u"0,0950",
-                   u"125,00",
+                   u"0,095",
+                   u"125",
                    u"1/8\u00a0W a 25\u00a0\u00b0C",
+                   u"entro",
                    u"1/8\u00a0W"}));
     EXPECT_EQ(notes.legend.size(), 1U);
+    EXPECT_NE(notes.legend.front().find(u"hFE:"), std::u16string::npos);
+    EXPECT_FALSE(notes.hasUnits()); // no empty units row under the headings
     EXPECT_TRUE(notes.lines.empty());
+    // With no transistor bought, only the resistors' rows: the legend explains only those.
+    const ResultNotes typed = datasheetCheckNotes(fitOneTransistor(sample(sampleRb1One)), u",");
+    ASSERT_EQ(typed.legend.size(), 1U);
+    for (const std::u16string_view absent : {u"hFE:", u"Ic/Ib:", u"P di un transistor"})
+        EXPECT_EQ(typed.legend.front().find(absent), std::u16string::npos)
+            << std::string(absent.begin(), absent.end());
+    EXPECT_NE(typed.legend.front().find(u"P di una resistenza"), std::u16string::npos);
 }
 
 // The sentences for assistive tools carry each number with its name and unit.

@@ -1022,7 +1022,8 @@ private slots:
                                                   .fragment()
                                                   .charFormat();
                 const int head = table->format().headerRowCount();
-                QCOMPARE(head, first.fontWeight() >= QFont::Bold ? 2 : 0);
+                // The headings, and the units where the table has any.
+                QVERIFY(first.fontWeight() >= QFont::Bold ? head == 1 || head == 2 : head == 0);
                 lastLines << before.text().simplified();
                 for (int row = 0; row < head; ++row)
                     lastLines << line(table, row);
