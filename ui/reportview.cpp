@@ -303,10 +303,15 @@ void ReportView::placeBeside(const QWidget *anchor, const QRect &keepClear)
                 height);
     if (place.intersects(keepClear)) {
         // Beside the window, right or else left, level with its top as far as the screen allows;
-        // or else over the window's left part, its picture, which the report shows too.
+        // or at the screen's right edge, over the window's margin beyond the results; or else
+        // over the window's left part, its picture, which the report shows too. A screen too
+        // small for any keeps the report whole below the results.
         const QRect window = anchor->window()->frameGeometry();
         const int top = std::clamp(window.top(), screen.top(), screen.bottom() - height);
-        for (const int left : {window.right() + 1, window.left() - width, window.left()}) {
+        for (const int left : {window.right() + 1,
+                               window.left() - width,
+                               screen.right() + 1 - width,
+                               window.left()}) {
             const QRect candidate(left, top, width, height);
             if (screen.contains(candidate) && !candidate.intersects(keepClear)) {
                 place = candidate;
