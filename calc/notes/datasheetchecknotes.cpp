@@ -279,7 +279,7 @@ std::vector<std::u16string> guaranteeLines(const StandardFits &fits, std::u16str
             if (!said.empty() && said.back().second == what)
                 said.back().first.push_back(*check.series);
             else
-                said.push_back({{*check.series}, std::move(what)});
+                said.emplace_back(std::vector<Series>{*check.series}, std::move(what));
         }
         if (said.empty())
             continue;
