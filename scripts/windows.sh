@@ -478,7 +478,9 @@ prove_settings() {
     run_wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
     start_installed
     copied_report >/dev/null
-    xdotool key Tab space   # from the report to "Ipotesi…", which opens the form
+    # From the report through the ranking's links, a part of the list each (nine NPN), to
+    # "Ipotesi…", which opens the form.
+    xdotool key --delay 50 $(printf 'Tab %.0s' $(seq 10)) space
     sleep 2
     xdotool key Tab Tab Tab Tab Tab ctrl+a   # from Vbe minima to Tolleranza E24 [%]
     xdotool type 1
@@ -517,7 +519,8 @@ prove_pdf() {
     rm -f "$pdf"
     start_installed
     copied_report >/dev/null
-    xdotool key Tab Tab Tab space   # from the report past "Ipotesi…" and "Copia" to "Salva PDF…"
+    # From the report past the ranking's nine links, "Ipotesi…" and "Copia" to "Salva PDF…".
+    xdotool key --delay 50 $(printf 'Tab %.0s' $(seq 12)) space
     sleep 3
     # Wine's file dialog takes no Ctrl+A in its name field: the name proposed is selected from its
     # end instead, and replaced.
@@ -529,7 +532,11 @@ prove_pdf() {
     stop_installed
     [[ $(head -c 5 "$pdf" 2>/dev/null) == %PDF- ]] \
         || { echo "\"Salva PDF…\" wrote no PDF at $pdf" >&2; exit 1; }
-    pdftotext "$pdf" - | grep -q $'^E12 \xc2\xb110 %$' \
+    # Read whole first: grep -q ends at the first match, before pdftotext has written a report of
+    # several pages, which pipefail would take for a failure.
+    local text
+    text=$(pdftotext "$pdf" -)
+    grep -q $'^E12 \xc2\xb110 %$' <<<"$text" \
         || { echo "the PDF does not read back the summary's E12 row" >&2; exit 1; }
     echo "the report saved as a PDF through the file dialog and read back (screenshot: $out/report-window.png)"
 }
