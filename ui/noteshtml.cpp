@@ -14,7 +14,7 @@ namespace {
 // A run without blanks longer than this may break anywhere.
 constexpr qsizetype longestRun = 16;
 // A cell of words up to this long stays on one line: a verdict, a part's name.
-constexpr qsizetype longestWords = 40;
+constexpr qsizetype shortWords = 24;
 
 // A cell of the table: the first column and words on the left, the numbers right-aligned with
 // room between the columns; a number kept whole on its line unless it is longer than a line.
@@ -31,7 +31,7 @@ QString cell(QStringView tag,
                                              : QStringView(u" align=\"right\" style=\""));
     if (column != 0)
         html.append(QStringView(u"padding-left:8px;"));
-    if (text.size() <= (words ? longestWords : longestRun))
+    if (text.size() <= (words ? shortWords : longestRun))
         html.append(QStringView(u"white-space:nowrap"));
     html.append(QStringView(u"\">"));
     // A cell that chooses: a link to its key.

@@ -114,6 +114,9 @@ ReportView::ReportView(const std::function<void()> &editCorners,
     text_->setObjectName("reportText");
     text_->setAccessibleName(fromView(Text::nomeTesto));
     text_->setTabChangesFocus(true); // Tab reaches the buttons under it
+    // Lines break between words only: a narrow column wraps "limite dell'uscita" after
+    // "limite", never inside a word (a run too long for any line has its own breaks).
+    text_->setWordWrapMode(QTextOption::WordWrap);
     text_->setOpenLinks(false);
     connect(text_, &QTextBrowser::anchorClicked, this, [choose](const QUrl &link) {
         if (link.scheme() == choiceScheme)
