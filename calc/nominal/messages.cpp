@@ -500,6 +500,8 @@ const std::u16string_view ipotesiIngressiUnoDatasheet =
 const std::u16string_view ipotesiIngressiDueDatasheet =
     u"Guadagni: i minori tra quelli inseriti e quelli dei datasheet (righe \u00abUsati "
     u"per\u00bb). Vcc come inserita, \u00b1%1\u00a0%.";
+const std::u16string_view oltreLimiteUscita =
+    u"%1: il valore che lo darebbe, %2, assorbirebbe fino a %3\u00a0mA dall'uscita.";
 } // namespace Note
 
 namespace Corners {

@@ -246,6 +246,9 @@ extern const std::u16string_view inOgniSerie;
 // series, %2 resistor, %3 transistor, %4 part, %5 its last VCE(sat) row's Ic [mA].
 extern const std::u16string_view saturazioneRichiesta, saturazioneRiga, saturazioneInserita;
 extern const std::u16string_view nessunaSaturazioneGarantita;
+// The value that would hold were the output not limited: %1 series, %2 the value, %3 the most it
+// would draw [mA].
+extern const std::u16string_view oltreLimiteUscita;
 // What the least base current's corner used of a transistor bought: %1 the transistor, %2 its
 // part, %3 the highest Vbe [V], %4 from where, %5 the least gain, %6 from where.
 extern const std::u16string_view ipotesiUsati, dalDatasheet, dallIntervallo, comeInserito;

@@ -552,6 +552,14 @@ ResultNotes summaryNotesWith(Shared &shared)
                 saidByNearest(*reason, nearest, stage)
                     ? noFitLine(std::get<NoFit>(nearest), seriesName(s.series), stage.resistor)
                     : noPurchaseLine(*reason, s.series, stage, shared));
+            // What the output would have to deliver.
+            if (*reason == NoPurchase::OutputLimit)
+                if (const auto beyond = beyondOutputLimit(fits, s.series))
+                    notes.lines.push_back(
+                        fill(Note::oltreLimiteUscita,
+                             {seriesName(s.series),
+                              resistorText(beyond->resistor, shared.point),
+                              formatThreeSignificant(beyond->largestCurrent, shared.point)}));
         }
     }
     // Whether each transistor stays off, whatever is bought: the summary's alone, with what it

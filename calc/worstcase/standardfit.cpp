@@ -180,10 +180,13 @@ bool overLimit(const StageCircuit &s, const StageFit &fit, const SeriesCorners &
 }
 
 // Whether the fit keeps the transistor saturated with the margin asked for at every corner,
-// within what the logic output can deliver.
-bool holds(const StageCircuit &s, const StageFit &fit, const SeriesCorners &at)
+// within what the logic output can deliver unless beyondLimit.
+bool holds(const StageCircuit &s,
+           const StageFit &fit,
+           const SeriesCorners &at,
+           bool beyondLimit = false)
 {
-    if (overLimit(s, fit, at) || fit.offInWorstCase())
+    if ((!beyondLimit && overLimit(s, fit, at)) || fit.offInWorstCase())
         return false;
     if (!fit.worstMargin) // no collector current: any base current saturates
         return s.IcLargest == 0;
@@ -272,7 +275,56 @@ StageCircuit secondStage(const FormVariables &v, const StageFit &rb1, const Corn
                     ranges);
 }
 
+// The stage the logic output drives, with the transistor bought: Q1 of one transistor, or Q2
+// of two for the Rb1 to buy in the series; none where that has none.
+std::optional<StageCircuit> drivenStage(const StandardFits &fits, const SeriesFit &series)
+{
+    const FormVariables &v = fits.design;
+    if (!fits.twoTransistors())
+        return asBought({.Vs = v.Vi,
+                         .source = Stage::Source::Vi,
+                         .Rbe = v.R1,
+                         .hFEmin = v.hFE1min,
+                         .Ic = v.IL,
+                         .IcLargest = v.IL,
+                         .magg = v.maggIb1,
+                         .feedsOutput = true},
+                        fits.corners.parts[CornerRanges::Q1OneTransistor],
+                        fits.corners);
+    if (const auto *rb1 = std::get_if<StageFit>(&series.buyRb1))
+        return secondStage(v, *rb1, fits.corners);
+    return std::nullopt;
+}
+
 } // namespace
+
+std::optional<StageFit> beyondOutputLimit(const StandardFits &fits, Series series)
+{
+    const SeriesFit &fit = fits.series[static_cast<std::size_t>(series)];
+    const auto stage = drivenStage(fits, fit);
+    if (!stage)
+        return std::nullopt;
+    double computed = fits.design.Rb1;
+    if (fits.twoTransistors()) {
+        const Checked Rb2 = rb2For(fits.design, std::get<StageFit>(fit.buyRb1).current);
+        if (Rb2.fault() != Fault::None)
+            return std::nullopt;
+        computed = Rb2.value();
+    }
+    const auto standard = largestNotAbove(series, computed);
+    if (!std::holds_alternative<StandardResistor>(standard))
+        return std::nullopt;
+    const SeriesCorners at{series, fits.corners};
+    for (std::optional<StandardResistor> r = std::get<StandardResistor>(standard); r;
+         r = nextBelow(series, *r)) {
+        const auto candidate = evaluate(*stage, *r, computed, at);
+        if (!candidate)
+            return std::nullopt;
+        if (holds(*stage, *candidate, at, true))
+            return candidate;
+    }
+    return std::nullopt;
+}
 
 bool reachesOutputLimit(double current, double limit)
 {

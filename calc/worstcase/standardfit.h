@@ -125,6 +125,11 @@ StandardFits fitTwoTransistors(const FormVariables &v, const CornerRanges &corne
 // since Q2's part does not change Q1's stage, and Rb2's worked out again.
 StandardFits withSecondStage(StandardFits fits, const TransistorPart *q2);
 
+// Where the output's limit leaves a series nothing to buy (NoPurchase::OutputLimit): the value
+// that would give the margin if the output could deliver more, with the current it would draw;
+// none where no value would. Worked out on demand: the summary's alone.
+std::optional<StageFit> beyondOutputLimit(const StandardFits &fits, Series series);
+
 // Whether a current from the logic output [mA] reaches the limit [mA] up to which it holds its
 // level, both as shown to three significant digits: 3.9999 reads 4,00 and reaches 4 mA.
 bool reachesOutputLimit(double current, double limit);

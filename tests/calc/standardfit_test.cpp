@@ -742,6 +742,19 @@ INSTANTIATE_TEST_SUITE_P(
 // A current the notes show as the limit reaches it, as one at the limit or above does: 4,00 mA
 // against a CMOS output's 4 mA; 0,267 against a limit of 0,2674 mA and 1,01 against 1,01, though
 // 0,26655 is 0.32 % below its limit and 1,0051 0.49 %.
+// Where the output's limit leaves nothing to buy, the value that would hold beyond it: saturation
+// asked for at 40 mA needs Ib >= 4 mA; E24 620 ohm at +5 % gives 2.89 / 0.651 - 0.95 / 9.5 =
+// 4.339 mA (680 ohm: 3.948) and draws up to 4.9 / 0.589 = 8.319 mA.
+TEST(OutputLimit, ValueBeyondIt)
+{
+    const StandardFits fits = fitOneTransistor(sample(sampleRb1One), saturated(10));
+    ASSERT_TRUE(std::holds_alternative<NoPurchase>(fits.series[1].buyRb1));
+    const auto beyond = beyondOutputLimit(fits, Series::E24);
+    ASSERT_TRUE(beyond);
+    EXPECT_EQ(beyond->resistor.kiloohms(), 0.62);
+    expectClose(beyond->largestCurrent, 8.319, "largest current");
+}
+
 TEST(OutputLimit, AsShown)
 {
     const std::array<std::tuple<double, double, bool>, 8> currents{{{3.9999999999999996, 4, true},
