@@ -275,22 +275,28 @@ StageCircuit secondStage(const FormVariables &v, const StageFit &rb1, const Corn
                     ranges);
 }
 
+// Q1 of the one-transistor circuit, driven by the logic output.
+StageCircuit drivenByOutput(const FormVariables &v, const CornerRanges &ranges)
+{
+    return asBought({.Vs = v.Vi,
+                     .source = Stage::Source::Vi,
+                     .Rbe = v.R1,
+                     .hFEmin = v.hFE1min,
+                     .Ic = v.IL,
+                     .IcLargest = v.IL,
+                     .magg = v.maggIb1,
+                     .feedsOutput = true},
+                    ranges.parts[CornerRanges::Q1OneTransistor],
+                    ranges);
+}
+
 // The stage the logic output drives, with the transistor bought: Q1 of one transistor, or Q2
 // of two for the Rb1 to buy in the series; none where that has none.
 std::optional<StageCircuit> drivenStage(const StandardFits &fits, const SeriesFit &series)
 {
     const FormVariables &v = fits.design;
     if (!fits.twoTransistors())
-        return asBought({.Vs = v.Vi,
-                         .source = Stage::Source::Vi,
-                         .Rbe = v.R1,
-                         .hFEmin = v.hFE1min,
-                         .Ic = v.IL,
-                         .IcLargest = v.IL,
-                         .magg = v.maggIb1,
-                         .feedsOutput = true},
-                        fits.corners.parts[CornerRanges::Q1OneTransistor],
-                        fits.corners);
+        return drivenByOutput(v, fits.corners);
     if (const auto *rb1 = std::get_if<StageFit>(&series.buyRb1))
         return secondStage(v, *rb1, fits.corners);
     return std::nullopt;
@@ -345,17 +351,7 @@ bool reachesCmosLimit(double current)
 
 StandardFits fitOneTransistor(const FormVariables &v, const CornerRanges &corners)
 {
-    // Q1, driven by the logic output.
-    const StageCircuit stage = asBought({.Vs = v.Vi,
-                                         .source = Stage::Source::Vi,
-                                         .Rbe = v.R1,
-                                         .hFEmin = v.hFE1min,
-                                         .Ic = v.IL,
-                                         .IcLargest = v.IL,
-                                         .magg = v.maggIb1,
-                                         .feedsOutput = true},
-                                        corners.parts[CornerRanges::Q1OneTransistor],
-                                        corners);
+    const StageCircuit stage = drivenByOutput(v, corners);
     StandardFits fits{};
     fits.design = v;
     fits.corners = corners;
