@@ -152,7 +152,11 @@ QString notesHtml(const ResultNotes &notes,
                     html += cell(QStringView(u"td"), fromView(notes.columns[i].unit), i);
         }
         html += QStringLiteral("</tr></thead><tbody>");
-        for (const std::vector<NoteCell> &row : notes.rows) {
+        for (std::size_t r = 0; r < notes.rows.size(); ++r) {
+            const std::vector<NoteCell> &row = notes.rows[r];
+            // A row that chooses: its first cell a link.
+            const QString choice =
+                r < notes.choices.size() ? fromView(notes.choices[r]) : QString();
             html += QStringLiteral("<tr>");
             for (std::size_t i = 0; i < row.size(); ++i) {
                 if (!isShown(i))
@@ -160,8 +164,11 @@ QString notesHtml(const ResultNotes &notes,
                 QString text = fromView(row[i].shown);
                 for (std::size_t next = i + 1; next < row.size() && !isShown(next); ++next)
                     text += QStringLiteral(" (%1)").arg(fromView(row[next].shown));
-                html += cell(
-                    QStringView(u"td"), text, i, notes.columns[i].words, fromView(row[i].choice));
+                html += cell(QStringView(u"td"),
+                             text,
+                             i,
+                             notes.columns[i].words,
+                             i == 0 ? choice : QString());
             }
             html += QStringLiteral("</tr>");
         }

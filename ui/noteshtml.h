@@ -13,9 +13,9 @@ struct DesignReport;
 // window shows and its PDF prints.
 
 // A result's notes: the title, the table (its bracketed columns in brackets after the column
-// before them; a cell that chooses as a link, choiceScheme and its key), the legend and the lines
-// below it. What the worst case assumes is left to the
-// report, which gives it once for all the results.
+// before them; a row that chooses has its first cell as a link, choiceScheme and its key), the
+// legend and the lines below it. What the worst case assumes is left to the report, which gives
+// it once for all the results.
 QString notesHtml(const ResultNotes &notes);
 // The scheme of such a link: "scelta:" and the key.
 inline const QString choiceScheme = QStringLiteral("scelta");

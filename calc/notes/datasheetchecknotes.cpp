@@ -244,7 +244,11 @@ std::vector<std::u16string> guaranteeLines(const StandardFits &fits, std::u16str
 {
     const bool two = fits.twoTransistors();
     const CornerRanges &c = fits.corners;
-    const std::vector<DatasheetCheck> checks = datasheetChecks(fits);
+    // The checks only where a transistor is bought: one typed guarantees only its gain.
+    const bool bought = two ? c.parts[CornerRanges::Q1TwoTransistors] || c.parts[CornerRanges::Q2]
+                            : c.parts[CornerRanges::Q1OneTransistor] != nullptr;
+    const std::vector<DatasheetCheck> checks =
+        bought ? datasheetChecks(fits) : std::vector<DatasheetCheck>{};
     std::vector<std::u16string> lines;
     for (const auto &[name, slot] :
          {std::pair(u"Q1", two ? CornerRanges::Q1TwoTransistors : CornerRanges::Q1OneTransistor),

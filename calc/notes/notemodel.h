@@ -26,9 +26,6 @@ struct NoteCell
     // In the sentences, where it differs from the shown text with its column's unit: in words
     // where the table is terse. Empty: the shown text with the unit.
     std::u16string spoken;
-    // What choosing the cell puts in force, as a key the window hands back (choiceKey); empty: a
-    // cell to read only.
-    std::u16string choice = {};
 };
 
 struct ResultNotes
@@ -39,6 +36,9 @@ struct ResultNotes
     std::vector<std::u16string> legend;      // what the table's terms mean, a line each
     std::vector<std::u16string> lines;       // below them: warnings, and why a series has none
     std::vector<std::u16string> assumptions; // what the worst case assumes, a line each
+    // Per row, what choosing its first cell puts in force, as a key the window hands back
+    // (choiceKey); empty, or no entry: a row to read only.
+    std::vector<std::u16string> choices = {};
 
     // The title, each row as a sentence of its columns' spoken names and cells, then the legend,
     // the lines and the assumptions.

@@ -47,11 +47,9 @@ NoteCell shareCell(const std::optional<double> &share, std::u16string_view point
     return percentCell(share ? std::optional(*share * 100) : std::nullopt, point);
 }
 
-NoteCell partCell(const TransistorPart *part, std::u16string choice)
+NoteCell partCell(const TransistorPart *part)
 {
-    NoteCell cell = words(part ? part->key : std::u16string_view());
-    cell.choice = std::move(choice);
-    return cell;
+    return words(part ? part->key : std::u16string_view());
 }
 
 } // namespace
@@ -90,9 +88,11 @@ rankingNotes(const PartRanking &ranking, const CornerRanges &corners, std::u16st
             if (!c.anythingToBuy() && !first)
                 break;
             std::vector<NoteCell> row;
-            row.push_back(first ? partCell(c.parts[0], choice) : NoteCell{});
+            row.push_back(first ? partCell(c.parts[0]) : NoteCell{});
             if (two)
-                row.push_back(first ? partCell(c.parts[1], choice) : NoteCell{});
+                row.push_back(first ? partCell(c.parts[1]) : NoteCell{});
+            // The candidate's first row chooses it.
+            notes.choices.push_back(first ? choice : std::u16string());
             first = false;
             if (!c.anythingToBuy()) {
                 row.push_back(dash);
