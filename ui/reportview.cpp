@@ -83,7 +83,13 @@ ReportView::ReportView(const std::function<void()> &editCorners,
     for (std::size_t i = 0; i < projectFields.size(); ++i) {
         const ProjectField &row = projectFields[i];
         auto *caption = new QLabel(fromView(row.caption), this);
-        auto *field = new QLineEdit(settings->value(row.key).toString(), this);
+        // A text, one line of printable characters; anything else stored is not read.
+        const QVariant stored = settings->value(row.key);
+        QString text = stored.typeId() == QMetaType::QString ? stored.toString() : QString();
+        if (std::ranges::any_of(text, [](QChar c) { return c.category() == QChar::Other_Control; }))
+            text.clear();
+        projectKept_[i] = text;
+        auto *field = new QLineEdit(text, this);
         field->setObjectName(row.name);
         field->setAccessibleName(fromView(row.caption));
         caption->setBuddy(field);
@@ -188,11 +194,14 @@ ProjectBlock ReportView::project() const
             std::u16string(viewOf(project_[2]->text()))};
 }
 
-void ReportView::keepProject() const
+void ReportView::keepProject()
 {
-    const std::unique_ptr<QSettings> settings = userSettings();
-    for (std::size_t i = 0; i < projectFields.size(); ++i)
-        settings->setValue(projectFields[i].key, project_[i]->text());
+    for (std::size_t i = 0; i < projectFields.size(); ++i) {
+        if (project_[i]->text() == projectKept_[i])
+            continue;
+        projectKept_[i] = project_[i]->text();
+        userSettings()->setValue(projectFields[i].key, projectKept_[i]);
+    }
 }
 
 void ReportView::setStale(bool stale)

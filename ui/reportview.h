@@ -70,10 +70,12 @@ private:
     int neededWidth() const;
     void widenToTheReport();
     void keepPlace() const;
-    void keepProject() const;
+    // The project's fields whose text differs from the one kept: nothing else is written.
+    void keepProject();
 
     QLabel *stale_;
     std::array<QLineEdit *, 3> project_{}; // project, designer, revision
+    std::array<QString, 3> projectKept_;   // as read from the settings, or last kept
     ReportText *text_;
     QPushButton *copy_;
     QPushButton *savePdf_;

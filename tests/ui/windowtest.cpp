@@ -1199,6 +1199,8 @@ private slots:
             stored.setValue("worstCase/toleranceE12", QStringList{"5", "10"});
             stored.setValue("worstCase/toleranceE24", "1");
             stored.setValue("worstCase/fromALaterVersion", "?");
+            stored.setValue("worstCase/saturationForcedGain", "tanto");
+            stored.setValue("report/project", QByteArray("\0\x01", 2)); // not a text
         }
         form = openForm1();
         QVERIFY(form);
@@ -1208,8 +1210,9 @@ private slots:
         const QString report = spokenReport(view);
         view->close();
         // Named under the title, and again after the assumptions.
-        const QString replaced = "Impostazioni salvate non valide, sostituite con i valori "
-                                 "predefiniti: Vbe massima [V], Tolleranza E12 [%].\n";
+        const QString replaced =
+            "Impostazioni salvate non valide, sostituite con i valori predefiniti: Vbe massima "
+            "[V], Tolleranza E12 [%], Ic/Ib massimo di un transistor come inserito.\n";
         QVERIFY2(report.section(u'\n', 2, 2) + u'\n' == replaced && report.endsWith(replaced)
                      && report.contains("E12 \u00b110\u00a0%, E24 \u00b11\u00a0%"),
                  qPrintable(report));
@@ -1225,9 +1228,13 @@ private slots:
         QCOMPARE(
             marks,
             QStringList({"cornerMark1: Salvato \u00ab0,9\u00bb, non valido: qui il predefinito.",
+                         "cornerMark20: Salvato \u00abtanto\u00bb, non valido: qui il predefinito.",
                          "cornerMark4: Salvato \u00ab\u00bb, non valido: qui il predefinito."}));
         QSettings stored(QSettings::defaultFormat(), QSettings::UserScope, "Brenvola", "Brenvola");
         QCOMPARE(stored.value("worstCase/VbeHighest").toString(), QString("0,9"));
+        // The project's field not read is left empty, and what was stored kept.
+        QCOMPARE(view->findChild<QLineEdit *>("reportProject")->text(), QString());
+        QCOMPARE(stored.value("report/project").toByteArray(), QByteArray("\0\x01", 2));
         clearStoredSettings();
     }
 
